@@ -1,0 +1,32 @@
+// The program entry on Windows: the real services, then the program body.
+#include "app/program.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_printer_setup.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_screen_cursor.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_spooler.h"
+#include "platform/win32/win32_system_info.h"
+#include "ui/win32/win32_message_pump.h"
+#include "ui/win32/win32_window_system.h"
+
+int main() {
+  using namespace morvane;
+  platform::win32::Win32FileSystem files;
+  platform::win32::Win32Spooler spooler;
+  platform::win32::Win32Registry registry;
+  platform::win32::Win32MessageBoxes boxes;
+  platform::win32::Win32ScreenCursor cursor;
+  ui::win32::Win32MessagePump pump;
+  platform::win32::Win32PrinterSetup printerSetup;
+  platform::win32::Win32SystemInfo system;
+  platform::win32::Win32Shell shell;
+  platform::Platform platform{files, spooler,      registry, boxes, cursor,
+                              pump,  printerSetup, system,   shell};
+
+  ui::win32::Win32WindowSystem windows;
+  app::Program program(platform, windows);
+  program.Run();
+  return 0;
+}

@@ -1,0 +1,32 @@
+#include "app/msg.h"
+
+#include <cstring>
+#include <memory>
+
+namespace morvane::app {
+
+Msg::Msg(platform::MessageBoxes& boxes, std::function<platform::WindowHandle()> mainWindow)
+    : boxes_(boxes), mainWindow_(std::move(mainWindow)) {}
+
+int Msg::ShowMessageBox(const char* text, const char* caption, std::uint32_t style) {
+  const platform::WindowHandle owner =
+      MsgOwnerWindow >= 0 ? platform::WindowHandle{MsgOwnerWindow} : mainWindow_();
+  return boxes_.Show(owner, text, caption, style);
+}
+
+bool Msg::ShowWarning(const char* text, const char* caption) {
+  return ShowMessageBox(text, caption, kWarningStyle) == kButtonOk;
+}
+
+bool Msg::ShowWarningStr(const std::string& text, const std::string& caption) {
+  // The platform takes zero-terminated text, so a zero byte inside ends it.
+  auto textBuffer = std::make_unique<char[]>(text.size() + 1);
+  auto captionBuffer = std::make_unique<char[]>(caption.size() + 1);
+  std::memcpy(textBuffer.get(), text.data(), text.size());
+  std::memcpy(captionBuffer.get(), caption.data(), caption.size());
+  textBuffer[text.size()] = '\0';
+  captionBuffer[caption.size()] = '\0';
+  return ShowWarning(textBuffer.get(), captionBuffer.get());
+}
+
+}  // namespace morvane::app

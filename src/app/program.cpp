@@ -1,0 +1,45 @@
+#include "app/program.h"
+
+#include "app/command_line.h"
+
+namespace morvane::app {
+
+Program::Program(platform::Platform& platform, ui::WindowSystem& windows)
+    : platform_(platform),
+      windows_(windows),
+      msg_(platform.boxes, [this] { return printfile1_ ? printfile1_->Handle() : 0; }) {
+  application_.arguments = CommandLineArguments(platform.system.CommandLine());
+  application_.programFolder = FolderOf(platform.system.ProgramPath());
+}
+
+Program::~Program() { Finish(); }
+
+void Program::Start() {
+  windows_.SetApplicationTitle(kApplicationTitle);
+
+  printfile1_ = std::make_unique<forms::TPrintfile1>(platform_, application_, msg_);
+  windows_.Realize(*printfile1_);
+  printfile1_->FormCreate();
+
+  infobox_ = std::make_unique<forms::Tinfobox>();
+  windows_.Realize(*infobox_);
+
+  setupdialog1_ = std::make_unique<forms::TSetupdialog1>();
+  windows_.Realize(*setupdialog1_);
+}
+
+void Program::Run() {
+  Start();
+  windows_.RunMessageLoop(*printfile1_);
+  Finish();
+}
+
+void Program::Finish() {
+  // The forms end in the reverse order of their creation; the main window's
+  // end writes the stored state.
+  if (setupdialog1_) setupdialog1_->Destroy();
+  if (infobox_) infobox_->Destroy();
+  if (printfile1_) printfile1_->Destroy();
+}
+
+}  // namespace morvane::app

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+
+#include "app/application.h"
+#include "app/msg.h"
+#include "forms/info.h"
+#include "forms/prinfile.h"
+#include "forms/setup.h"
+#include "platform/platform.h"
+#include "ui/window_system.h"
+
+namespace morvane::app {
+
+// The program body: creates the three windows in their order, runs the
+// message loop until the main window is closed, then ends them.
+class Program {
+ public:
+  Program(platform::Platform& platform, ui::WindowSystem& windows);
+  ~Program();
+
+  void Run();
+
+  // The windows, once created; for the program's own wiring and for tests.
+  forms::TPrintfile1* Printfile1() const { return printfile1_.get(); }
+  forms::Tinfobox* infobox() const { return infobox_.get(); }
+  forms::TSetupdialog1* Setupdialog1() const { return setupdialog1_.get(); }
+  Msg& Messages() { return msg_; }
+
+  // The steps of Run before and after the message loop, for headless drivers.
+  void Start();
+  void Finish();
+
+ private:
+  platform::Platform& platform_;
+  ui::WindowSystem& windows_;
+  Application application_;
+  Msg msg_;
+  std::unique_ptr<forms::TPrintfile1> printfile1_;
+  std::unique_ptr<forms::Tinfobox> infobox_;
+  std::unique_ptr<forms::TSetupdialog1> setupdialog1_;
+};
+
+}  // namespace morvane::app

@@ -1,0 +1,173 @@
+#include "forms/prinfile.h"
+
+#include "forms/prinfile_texts.h"
+
+namespace morvane::forms {
+namespace {
+
+constexpr int kExtendedClientWidth = 581;
+constexpr int kExtendedClientHeight = 468;
+constexpr int kSimpleClientWidth = 470;
+constexpr int kSimpleClientHeight = 125;
+
+constexpr int kToolbarHeight = 33;
+constexpr int kTargetPanelHeight = 68;
+constexpr int kExtendedPanelHeight = 98;
+constexpr int kButtonBarHeight = 33;
+constexpr int kGuideBarHeight = 24;
+constexpr int kGridFrameWidth = 548;
+constexpr int kGridFrameBorder = 10;
+constexpr int kDownButtonPanelHeight = 36;
+
+constexpr int kToolButtonSize = 25;
+constexpr int kTargetButtonSize = 40;
+constexpr int kTargetButtonTop = 5;
+constexpr int kFirstTargetButtonLeft = 4;
+
+}  // namespace
+
+TPrintfile1::TPrintfile1(platform::Platform& platform, app::Application& application, app::Msg& msg)
+    : Form("Printfile1"), platform_(platform), application_(application), msg_(msg) {
+  BuildComponents();
+}
+
+void TPrintfile1::BuildComponents() {
+  using namespace texts;
+  SetText(kMainCaption);
+  SetBorder(ui::BorderStyle::Single);
+
+  Panel2.SetAlign(ui::Align::Top);
+  Panel2.SetBounds(0, 0, kSimpleClientWidth, kToolbarHeight);
+  Panel2.SetBevels(ui::Bevel::Raised, ui::Bevel::None);
+  struct Tool {
+    ui::ToolButton& button;
+    int left;
+    const char* hint;
+  };
+  for (const Tool& tool : {Tool{Cancel, 4, kCancelHint}, Tool{Setup, 38, kSetupHint},
+                           Tool{Printersetupbutton, 63, kPrinterSetupHint},
+                           Tool{HelpBook, 88, kHelpHint}, Tool{Info, 113, kInfoHint}}) {
+    tool.button.SetBounds(tool.left, 4, kToolButtonSize, kToolButtonSize);
+    tool.button.SetHint(tool.hint);
+  }
+  Cancel.OnClick = [this] { CancelClick(); };
+  Printersetupbutton.OnClick = [this] { PrintersetupbuttonClick(); };
+
+  Panel3.SetAlign(ui::Align::Top);
+  Panel3.SetBounds(0, kToolbarHeight, kSimpleClientWidth, kTargetPanelHeight);
+  struct Target {
+    ui::Button& button;
+    const char* caption;
+    const char* hint;
+  };
+  int left = kFirstTargetButtonLeft;
+  for (const Target& target :
+       {Target{BitBtn1, kLpt1Caption, kLpt1Hint}, Target{BitBtn2, kLpt2Caption, kLpt2Hint},
+        Target{BitBtn3, kLpt3Caption, kLpt3Hint}, Target{BitBtn4, kCom1Caption, kCom1Hint},
+        Target{BitBtn5, kCom2Caption, kCom2Hint}, Target{BitBtn6, kWinCaption, kWinHint}}) {
+    target.button.SetBounds(left, kTargetButtonTop, kTargetButtonSize, kTargetButtonSize);
+    target.button.SetText(target.caption);
+    target.button.SetHint(target.hint);
+    left += kTargetButtonSize;
+  }
+  ExtendedButton.SetBounds(4, 48, 40, 17);
+  ExtendedButton.OnClick = [this] { ExtendedButtonClick(); };
+  Label2.SetBounds(248, 6, 80, 13);
+  Label2.SetText(kPrinterLabel);
+  PrintersComboBox.SetBounds(248, 24, 217, 21);
+
+  ExtendedPanel.SetAlign(ui::Align::Top);
+  ExtendedPanel.SetBounds(0, 101, kExtendedClientWidth, kExtendedPanelHeight);
+  AantallenGroupBox.SetBounds(8, 6, 229, 85);
+  AantallenGroupBox.SetText(kCountsGroup);
+  Label1.SetBounds(8, 18, 76, 13);
+  Label1.SetText(kCountLabel);
+  VraagAantalCheckBox.SetBounds(10, 42, 215, 17);
+  VraagAantalCheckBox.SetText(kPerFileCounts);
+  SetsCheckBox.SetBounds(10, 62, 97, 17);
+  SetsCheckBox.SetText(kMakeSets);
+  SetsCheckBox.SetChecked(true);
+
+  LijstPanel.SetAlign(ui::Align::Client);
+  Panel5.SetAlign(ui::Align::Left);
+  Panel5.SetBounds(0, 0, kGridFrameWidth, 0);
+  Panel5.SetBevels(ui::Bevel::None, ui::Bevel::None);
+  Panel5.SetBorderWidth(kGridFrameBorder);
+  Panel6.SetAlign(ui::Align::Client);
+  Panel6.SetBevels(ui::Bevel::None, ui::Bevel::None);
+  Panel6.SetBorderWidth(1);
+  RegelUpButton.SetBounds(8, 14, 19, 22);
+  RegelUpButton.SetHint(kRowUpHint);
+  Panel1.SetAlign(ui::Align::Bottom);
+  Panel1.SetBounds(0, 0, 0, kDownButtonPanelHeight);
+  Panel1.SetBevels(ui::Bevel::None, ui::Bevel::None);
+  RegelDownButton.SetBounds(4, 4, 23, 22);
+  RegelDownButton.SetHint(kRowDownHint);
+
+  Knoppenpanel.SetAlign(ui::Align::Bottom);
+  Knoppenpanel.SetBounds(0, 0, kExtendedClientWidth, kButtonBarHeight);
+  NewButton.SetBounds(4, 4, 94, 25);
+  NewButton.SetText(kNewListCaption);
+  NewButton.SetHint(kNewListHint);
+  OpenButton.SetBounds(102, 4, 94, 25);
+  OpenButton.SetText(kOpenCaption);
+  OpenButton.SetHint(kOpenHint);
+
+  Aanwijzingpanel.SetAlign(ui::Align::Bottom);
+  Aanwijzingpanel.SetBounds(0, 0, kExtendedClientWidth, kGuideBarHeight);
+  Aanwijzingpanel.SetAlignment(ui::TextAlignment::Left);
+
+  OnShow = [this] { FormShow(); };
+  OnActivate = [this] { FormActivate(); };
+  OnClose = nullptr;
+  OnDestroy = [this] { FormDestroy(); };
+}
+
+void TPrintfile1::ApplyLayout() {
+  using namespace texts;
+  if (FExtendedMode) {
+    SetClientHeight(kExtendedClientHeight);
+    SetClientWidth(kExtendedClientWidth);
+    Knoppenpanel.SetVisible(true);
+    LijstPanel.SetVisible(true);
+    ExtendedPanel.SetVisible(true);
+  } else {
+    ExtendedPanel.SetVisible(false);
+    LijstPanel.SetVisible(false);
+    Knoppenpanel.SetVisible(false);
+    SetClientHeight(kSimpleClientHeight);
+    SetClientWidth(kSimpleClientWidth);
+  }
+  Realign();
+  ExtendedButton.SetText(FExtendedMode ? kExtendedCaption : kSimpleCaption);
+  ExtendedButton.SetHint(FExtendedMode ? kExtendedHint : kSimpleHint);
+  Aanwijzingpanel.SetText(FExtendedMode ? kExtendedGuide : kSimpleGuide);
+}
+
+void TPrintfile1::ExtendedButtonClick() {
+  platform_.shell.DragAcceptFiles(Handle(), false);
+  FExtendedMode = !FExtendedMode;
+  ApplyLayout();
+  CenterOnScreen();
+  Show();
+}
+
+std::array<output::ControlString*, output::kControlStringCount> TPrintfile1::ControlStrings() {
+  return {&FLpt1Init, &FLpt1Exit, &FLpt2Init, &FLpt2Exit, &FLpt3Init, &FLpt3Exit,
+          &FCom1Init, &FCom1Exit, &FCom2Init, &FCom2Exit, &FWinInit,  &FWinExit};
+}
+
+std::array<ui::Control*, 16> TPrintfile1::BusyControls() {
+  return {&BitBtn1,          &BitBtn2,       &BitBtn3,
+          &BitBtn4,          &BitBtn5,       &BitBtn6,
+          &Cancel,           &Setup,         &Printersetupbutton,
+          &HelpBook,         &Info,          &NewButton,
+          &OpenButton,       &RegelUpButton, &RegelDownButton,
+          &AantallenGroupBox};
+}
+
+output::OutputServices TPrintfile1::Services() {
+  return {platform_.files, platform_.spooler, platform_.cursor, platform_.pump, msg_};
+}
+
+}  // namespace morvane::forms

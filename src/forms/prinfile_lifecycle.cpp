@@ -1,0 +1,81 @@
+#include "app/command_line.h"
+#include "forms/prinfile.h"
+#include "forms/prinfile_texts.h"
+#include "settings/control_file.h"
+#include "settings/printer_list.h"
+#include "settings/registry_state.h"
+
+namespace morvane::forms {
+
+void TPrintfile1::FormCreate() {
+  FSettingsChanged = false;
+  for (output::ControlString* text : ControlStrings()) text->clear();
+  application_.helpFile = application_.programFolder + app::kHelpFileName;
+
+  output::ControlStrings loaded;
+  settings::LoadControlStrings(platform_.files, application_.programFolder, loaded);
+  auto fields = ControlStrings();
+  for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = loaded[i];
+
+  for (const std::string& name : settings::ListPrinterItems(platform_.spooler, platform_.system)) {
+    PrintersComboBox.AddItem(name);
+  }
+  std::string printerName = settings::InitialPrinterName(platform_.printerSetup);
+
+  FExtendedMode = false;
+  settings::ReadRegistryState(platform_.registry, FExtendedMode, printerName);
+  ApplyLayout();
+  PrintersComboBox.SetText(printerName);
+}
+
+void TPrintfile1::FormShow() { platform_.shell.DragAcceptFiles(Handle(), true); }
+
+void TPrintfile1::FormActivate() {
+  const auto& arguments = application_.arguments;
+  if (arguments.empty()) return;
+  if (app::FoldAsciiUpper(arguments.front()) != texts::kBatchSwitch) return;
+  // The run ends by closing the window, so a later activation must not start it again.
+  if (batchStarted_) return;
+  batchStarted_ = true;
+  RunBatch();
+}
+
+void TPrintfile1::RunBatch() {
+  Minimize();
+  EnterBusyState();
+  platform_.pump.ProcessMessages();
+  const auto& arguments = application_.arguments;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    platform_.pump.ProcessMessages();
+    const std::string name = app::UnquoteBatchName(arguments[i]);
+    if (platform_.files.FileExists(name)) SendFileToPrinter(name, PrintersComboBox.Text());
+  }
+  LeaveBusyState();
+  platform_.pump.ProcessMessages();
+  Close();
+}
+
+void TPrintfile1::FormDestroy() {
+  platform_.shell.DragAcceptFiles(Handle(), false);
+  settings::WriteRegistryState(platform_.registry, FExtendedMode, PrintersComboBox.Text());
+  if (FSettingsChanged) {
+    output::ControlStrings current;
+    auto fields = ControlStrings();
+    for (std::size_t i = 0; i < fields.size(); ++i) current[i] = *fields[i];
+    settings::SaveControlStrings(platform_.files, application_.programFolder, current);
+  }
+}
+
+void TPrintfile1::CancelClick() { Close(); }
+
+void TPrintfile1::EnterBusyState() {
+  platform_.cursor.Set(platform::kCursorHourGlass);
+  for (ui::Control* control : BusyControls()) control->SetEnabled(false);
+}
+
+void TPrintfile1::LeaveBusyState() {
+  for (ui::Control* control : BusyControls()) control->SetEnabled(true);
+  platform_.cursor.Set(platform::kCursorDefault);
+}
+
+}  // namespace morvane::forms

@@ -1,0 +1,47 @@
+#pragma once
+
+// The main window's own texts.
+namespace morvane::forms::texts {
+
+inline constexpr char kCancelHint[] = "Afsluiten";
+inline constexpr char kSetupHint[] = "Setup";
+inline constexpr char kPrinterSetupHint[] = "Printerinstellingen";
+inline constexpr char kHelpHint[] = "Help";
+inline constexpr char kInfoHint[] = "Programmainformatie";
+
+inline constexpr char kLpt1Caption[] = "LPT1";
+inline constexpr char kLpt2Caption[] = "LPT2";
+inline constexpr char kLpt3Caption[] = "LPT3";
+inline constexpr char kCom1Caption[] = "COM1";
+inline constexpr char kCom2Caption[] = "COM2";
+inline constexpr char kWinCaption[] = "Win";
+inline constexpr char kLpt1Hint[] = "Uitvoer naar printerpoort lpt1 ";
+inline constexpr char kLpt2Hint[] = "Uitvoer naar printerpoort lpt2";
+inline constexpr char kLpt3Hint[] = "Uitvoer naar printerpoort lpt3";
+inline constexpr char kCom1Hint[] = "Uitvoer naar seri\xEBlepoort com1";
+inline constexpr char kCom2Hint[] = "Uitvoer naar seri\xEBlepoort com2";
+inline constexpr char kWinHint[] = "Uitvoer naar windows printer";
+inline constexpr char kPrinterLabel[] = "Windows pinter:";
+
+inline constexpr char kCountsGroup[] = "Aantallen";
+inline constexpr char kCountLabel[] = "Aantal kopie\xEBn:";
+inline constexpr char kPerFileCounts[] = "Het aantal kopie\xEBn per bestand opgeven";
+inline constexpr char kMakeSets[] = "Sets maken";
+
+inline constexpr char kRowUpHint[] = "Regel omhoog";
+inline constexpr char kRowDownHint[] = "Regel omlaag";
+inline constexpr char kNewListCaption[] = "Nieuwe Lijst";
+inline constexpr char kNewListHint[] = "Huidige lijst wissen en een nieuwe lijst beginnen";
+inline constexpr char kOpenCaption[] = "Openen";
+inline constexpr char kOpenHint[] = "Bestanden openen";
+
+inline constexpr char kExtendedCaption[] = "<<";
+inline constexpr char kExtendedHint[] = "Extra opties verbergen";
+inline constexpr char kExtendedGuide[] = "Maak een lijst en kies daarna de uitvoereenheid";
+inline constexpr char kSimpleCaption[] = ">>";
+inline constexpr char kSimpleHint[] = "Extra opties weergeven";
+inline constexpr char kSimpleGuide[] = "Kies uitvoereenheid daarna bestand";
+
+inline constexpr char kBatchSwitch[] = "/WIN";
+
+}  // namespace morvane::forms::texts

@@ -1,0 +1,73 @@
+#include "output/printer_output.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace morvane::output {
+namespace {
+
+bool WriteWhole(platform::Printer& printer, const ControlString& text) {
+  return printer.Write(text.data(), static_cast<std::uint32_t>(text.size()));
+}
+
+// One copy's document, from its start to its end. Returns false when the
+// copy failed and has to be reported.
+bool WriteDocument(const OutputServices& services, const PrinterJob& job, platform::File& source,
+                   platform::Printer& printer, const std::string& path) {
+  if (!printer.StartDoc(path, kRawDatatype)) return false;
+  if (!job.init.empty() && !WriteWhole(printer, job.init)) return false;
+
+  std::array<char, kPrinterBlockSize> block;
+  for (;;) {
+    std::uint32_t bytesRead = 0;
+    if (!source.Read(block.data(), static_cast<std::uint32_t>(block.size()), bytesRead)) {
+      return false;
+    }
+    if (bytesRead == 0) break;
+    if (!printer.Write(block.data(), bytesRead)) return false;
+    services.pump.ProcessMessages();
+  }
+
+  return job.exit.empty() || WriteWhole(printer, job.exit);
+}
+
+}  // namespace
+
+void SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
+                       const std::string& path, const std::string& printerName) {
+  std::unique_ptr<platform::File> source = services.files.Open(path, kSourceOpenMode);
+  if (!source) {
+    services.cursor.Set(platform::kCursorDefault);
+    services.msg.ShowWarning(kSourceOpenFailed, kOutputCaption);
+    return;
+  }
+
+  std::uint32_t lastError = 0;
+  std::unique_ptr<platform::Printer> printer = services.spooler.Open(printerName, lastError);
+  if (!printer) {
+    services.cursor.Set(platform::kCursorDefault);
+    services.msg.ShowWarningStr(kPrinterOpenErrorPrefix + std::to_string(lastError),
+                                job.mainWindowCaption);
+    source->Close();
+    return;
+  }
+
+  const int savedCursor = services.cursor.Get();
+  services.cursor.Set(platform::kCursorHourGlass);
+
+  auto reportProcessingError = [&] {
+    services.cursor.Set(platform::kCursorDefault);
+    services.msg.ShowWarning(kProcessingFailed, kOutputCaption);
+  };
+  const bool written = WriteDocument(services, job, *source, *printer, path);
+  if (!written) reportProcessingError();
+
+  // What was written stays in the document: the spooler prints it.
+  printer->EndDoc();
+  printer->Close();
+  if (!source->Close() && written) reportProcessingError();
+  services.cursor.Set(savedCursor);
+}
+
+}  // namespace morvane::output

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace morvane::platform {
+
+enum class FileAccess { Read, Write };
+
+// Others may open the file meanwhile for these kinds of access.
+enum FileShare : unsigned { ShareNone = 0, ShareRead = 1, ShareWrite = 2 };
+
+enum class FileDisposition { OpenExisting, CreateAlways };
+
+struct FileOpenMode {
+  FileAccess access;
+  unsigned share;
+  FileDisposition disposition;
+};
+
+// An open file or device. The destructor closes it when Close was not called;
+// call Close to learn whether closing succeeded.
+class File {
+ public:
+  virtual ~File() = default;
+  // Reads up to size bytes; bytesRead is 0 at the end of the file.
+  virtual bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) = 0;
+  virtual bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) = 0;
+  virtual bool Close() = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // An existing entry that is not a directory. An empty path never exists.
+  virtual bool FileExists(const std::string& path) = 0;
+  // Null when the platform refuses the open.
+  virtual std::unique_ptr<File> Open(const std::string& path, const FileOpenMode& mode) = 0;
+  // Puts source in the place of target, replacing it; false leaves target as it was.
+  virtual bool Replace(const std::string& source, const std::string& target) = 0;
+  virtual bool Delete(const std::string& path) = 0;
+};
+
+}  // namespace morvane::platform

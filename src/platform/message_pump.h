@@ -1,0 +1,13 @@
+#pragma once
+
+namespace morvane::platform {
+
+class MessagePump {
+ public:
+  virtual ~MessagePump() = default;
+  // Hands every message waiting in the thread's queue to its window and
+  // returns when the queue is empty.
+  virtual void ProcessMessages() = 0;
+};
+
+}  // namespace morvane::platform

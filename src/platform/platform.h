@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/message_pump.h"
+#include "platform/printer_setup.h"
+#include "platform/registry.h"
+#include "platform/screen_cursor.h"
+#include "platform/shell.h"
+#include "platform/spooler.h"
+#include "platform/system_info.h"
+
+namespace morvane::platform {
+
+// Everything the program asks of the operating system. The Windows build fills
+// it with the real services; tests fill it with fakes.
+struct Platform {
+  FileSystem& files;
+  Spooler& spooler;
+  Registry& registry;
+  MessageBoxes& boxes;
+  ScreenCursor& cursor;
+  MessagePump& pump;
+  PrinterSetup& printerSetup;
+  SystemInfo& system;
+  Shell& shell;
+};
+
+}  // namespace morvane::platform

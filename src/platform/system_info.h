@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace morvane::platform {
+
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  // The NT family (platform identifier 2) or the 95 family.
+  virtual bool IsNtFamily() = 0;
+  // The process's command line, unsplit.
+  virtual std::string CommandLine() = 0;
+  // The full path of the program file.
+  virtual std::string ProgramPath() = 0;
+};
+
+}  // namespace morvane::platform

@@ -1,0 +1,77 @@
+#include "platform/win32/win32_file_system.h"
+
+#include <windows.h>
+
+namespace morvane::platform::win32 {
+namespace {
+
+class Win32File : public File {
+ public:
+  explicit Win32File(HANDLE handle) : handle_(handle) {}
+  ~Win32File() override {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+
+  bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) override {
+    DWORD read = 0;
+    const BOOL ok = ReadFile(handle_, buffer, size, &read, nullptr);
+    bytesRead = read;
+    return ok != FALSE;
+  }
+
+  bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) override {
+    DWORD written = 0;
+    const BOOL ok = WriteFile(handle_, data, size, &written, nullptr);
+    bytesWritten = written;
+    return ok != FALSE && written == size;
+  }
+
+  bool Close() override {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(handle) != FALSE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+DWORD AccessFlags(FileAccess access) {
+  return access == FileAccess::Read ? GENERIC_READ : GENERIC_WRITE;
+}
+
+DWORD ShareFlags(unsigned share) {
+  DWORD flags = 0;
+  if (share & ShareRead) flags |= FILE_SHARE_READ;
+  if (share & ShareWrite) flags |= FILE_SHARE_WRITE;
+  return flags;
+}
+
+DWORD DispositionFlag(FileDisposition disposition) {
+  return disposition == FileDisposition::OpenExisting ? OPEN_EXISTING : CREATE_ALWAYS;
+}
+
+}  // namespace
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+  if (path.empty()) return false;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileOpenMode& mode) {
+  const HANDLE handle =
+      CreateFileA(path.c_str(), AccessFlags(mode.access), ShareFlags(mode.share), nullptr,
+                  DispositionFlag(mode.disposition), FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32File>(handle);
+}
+
+bool Win32FileSystem::Replace(const std::string& source, const std::string& target) {
+  return MoveFileExA(source.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool Win32FileSystem::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+}  // namespace morvane::platform::win32

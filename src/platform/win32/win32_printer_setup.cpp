@@ -1,0 +1,66 @@
+#include "platform/win32/win32_printer_setup.h"
+
+#include <commdlg.h>
+#include <windows.h>
+#include <winspool.h>
+
+#include <vector>
+
+namespace morvane::platform::win32 {
+namespace {
+
+bool DefaultPrinterName(std::string& name) {
+  DWORD size = 0;
+  GetDefaultPrinterA(nullptr, &size);
+  if (size == 0) return false;
+  std::vector<char> buffer(size);
+  if (!GetDefaultPrinterA(buffer.data(), &size)) return false;
+  name.assign(buffer.data());
+  return true;
+}
+
+bool DeviceNameFromDevNames(HGLOBAL devNames, std::string& name) {
+  const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames));
+  if (!names) return false;
+  const SIZE_T size = GlobalSize(devNames);
+  bool found = false;
+  if (names->wDeviceOffset < size) {
+    const char* start = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
+    const char* end = reinterpret_cast<const char*>(names) + size;
+    const char* zero = start;
+    while (zero < end && *zero != '\0') ++zero;
+    if (zero < end) {
+      name.assign(start, zero);
+      found = true;
+    }
+  }
+  GlobalUnlock(devNames);
+  return found;
+}
+
+}  // namespace
+
+Win32PrinterSetup::~Win32PrinterSetup() {
+  if (devMode_) GlobalFree(devMode_);
+  if (devNames_) GlobalFree(devNames_);
+}
+
+bool Win32PrinterSetup::CurrentDeviceName(std::string& name) {
+  if (devNames_ && DeviceNameFromDevNames(devNames_, name)) return true;
+  return DefaultPrinterName(name);
+}
+
+bool Win32PrinterSetup::Execute(WindowHandle owner) {
+  PRINTDLGA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = reinterpret_cast<HWND>(owner);
+  dialog.hDevMode = devMode_;
+  dialog.hDevNames = devNames_;
+  dialog.Flags = PD_PRINTSETUP;
+  const BOOL confirmed = PrintDlgA(&dialog);
+  devMode_ = dialog.hDevMode;
+  devNames_ = dialog.hDevNames;
+  return confirmed != FALSE;
+}
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/screen_cursor.h"
+
+namespace morvane::platform::win32 {
+
+// The program-wide cursor. While it is not the default, the program's windows
+// show it instead of their own (they ask OverridingCursor on WM_SETCURSOR).
+class Win32ScreenCursor : public ScreenCursor {
+ public:
+  int Get() const override;
+  void Set(int cursor) override;
+
+  // The cursor handle to show instead of a window's own, or null for none.
+  static void* OverridingCursor();
+};
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,12 @@
+#include "platform/win32/win32_shell.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+namespace morvane::platform::win32 {
+
+void Win32Shell::DragAcceptFiles(WindowHandle window, bool accept) {
+  if (window) ::DragAcceptFiles(reinterpret_cast<HWND>(window), accept ? TRUE : FALSE);
+}
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace morvane::platform::win32 {
+
+class Win32Shell : public Shell {
+ public:
+  void DragAcceptFiles(WindowHandle window, bool accept) override;
+};
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/system_info.h"
+
+namespace morvane::platform::win32 {
+
+class Win32SystemInfo : public SystemInfo {
+ public:
+  bool IsNtFamily() override;
+  std::string CommandLine() override;
+  std::string ProgramPath() override;
+};
+
+}  // namespace morvane::platform::win32

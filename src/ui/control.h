@@ -1,0 +1,113 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/window_handle.h"
+
+namespace morvane::ui {
+
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  bool Contains(int x, int y) const {
+    return x >= left && x < left + width && y >= top && y < top + height;
+  }
+  friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+enum class Align { None, Top, Bottom, Left, Client };
+
+enum class ControlKind {
+  Form,
+  Panel,
+  Button,
+  ToolButton,
+  Label,
+  ComboBox,
+  GroupBox,
+  CheckBox,
+};
+
+// What changed in a control's state, for its peer to show.
+enum class Property { Bounds, Enabled, Visible, Text, Hint, Checked, Items, Font };
+
+class Control;
+
+// The on-screen twin of a control. Headless controls have none; the Windows
+// layer attaches one per control when a form is realized.
+class ControlPeer {
+ public:
+  virtual ~ControlPeer() = default;
+  virtual void Changed(Property property) = 0;
+  virtual platform::WindowHandle Handle() const = 0;
+};
+
+// A control keeps its whole state in plain members, so that form logic runs
+// and can be tested without a window system.
+class Control {
+ public:
+  Control(Control* parent, std::string name);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  virtual ControlKind Kind() const = 0;
+
+  const std::string& Name() const { return name_; }
+  Control* Parent() const { return parent_; }
+  const std::vector<Control*>& Children() const { return children_; }
+
+  const Bounds& GetBounds() const { return bounds_; }
+  void SetBounds(int left, int top, int width, int height);
+  void SetBounds(const Bounds& bounds);
+
+  Align GetAlign() const { return align_; }
+  void SetAlign(Align align) { align_ = align; }
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& text);
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int order) { tabOrder_ = order; }
+
+  ControlPeer* Peer() const { return peer_.get(); }
+  void AttachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
+  platform::WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
+
+  // The peer reports what the user changed on screen.
+  void TextChangedByUser(const std::string& text);
+
+ protected:
+  void NotifyPeer(Property property);
+  // Runs after the text changed, whoever changed it.
+  virtual void TextChanged() {}
+
+ private:
+  Control* parent_;
+  std::string name_;
+  std::vector<Control*> children_;
+  Bounds bounds_;
+  Align align_ = Align::None;
+  bool enabled_ = true;
+  bool visible_ = true;
+  std::string text_;
+  std::string hint_;
+  int tabOrder_ = -1;
+  std::unique_ptr<ControlPeer> peer_;
+};
+
+}  // namespace morvane::ui

@@ -1,0 +1,192 @@
+#include "ui/win32/form_peer.h"
+
+#include <vector>
+
+#include "ui/win32/window_classes.h"
+
+namespace morvane::ui::win32 {
+
+namespace {
+
+constexpr LONG_PTR kFormMarker = 0x4D6F7256;  // tells our form windows from the rest
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+    reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, bool isMainForm)
+    : form_(form), window_(window), applicationWindow_(applicationWindow), isMainForm_(isMainForm) {
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetPropA(window_, kFormClass, reinterpret_cast<HANDLE>(kFormMarker));
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+}
+
+FormWindowPeer::~FormWindowPeer() {
+  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  RemovePropA(window_, kFormClass);
+  DestroyWindow(window_);
+}
+
+FormWindowPeer* FormWindowPeer::FromWindow(HWND window) {
+  if (GetPropA(window, kFormClass) != reinterpret_cast<HANDLE>(kFormMarker)) return nullptr;
+  return reinterpret_cast<FormWindowPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+DWORD FormWindowPeer::StyleOf(const Form& form) {
+  switch (form.Border()) {
+    case BorderStyle::Single:
+      return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+             (form.MinimizeBox() ? WS_MINIMIZEBOX : 0);
+    case BorderStyle::Dialog:
+      return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case BorderStyle::None:
+      break;
+  }
+  return WS_POPUP | WS_CLIPCHILDREN;
+}
+
+DWORD FormWindowPeer::ExStyleOf(const Form& form) {
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  if (form.Border() == BorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
+  if (form.TopMost()) exStyle |= WS_EX_TOPMOST;
+  return exStyle;
+}
+
+void FormWindowPeer::ResizeToClient() {
+  RECT rect{0, 0, form_.ClientWidth(), form_.ClientHeight()};
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
+  SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindowPeer::Changed(Property property) {
+  switch (property) {
+    case Property::Bounds:
+      ResizeToClient();
+      break;
+    case Property::Text:
+      SetWindowTextA(window_, form_.Text().c_str());
+      break;
+    case Property::Visible:
+      if (!form_.Visible() && IsWindowVisible(window_)) ShowWindow(window_, SW_HIDE);
+      break;
+    default:
+      break;
+  }
+}
+
+void FormWindowPeer::Show() {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    CenterOnScreen();
+  }
+  if (isMainForm_ && applicationWindow_ && IsIconic(applicationWindow_)) {
+    ShowWindow(applicationWindow_, SW_RESTORE);
+  }
+  form_.NotifyShown();
+  ShowWindow(window_, SW_SHOW);
+}
+
+void FormWindowPeer::Hide() { ShowWindow(window_, SW_HIDE); }
+
+int FormWindowPeer::ShowModal() {
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
+                    reinterpret_cast<LPARAM>(&disabled));
+  std::erase(disabled, window_);
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+
+  modal_ = true;
+  form_.SetModalResult(kModalResultNone);
+  Show();
+  MSG message;
+  while (form_.ModalResult() == kModalResultNone) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      form_.SetModalResult(kModalResultCancel);
+      break;
+    }
+    if (IsDialogMessageA(window_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  modal_ = false;
+
+  for (HWND window : disabled) EnableWindow(window, TRUE);
+  ShowWindow(window_, SW_HIDE);
+  form_.NotifyClosed();
+  return form_.ModalResult();
+}
+
+void FormWindowPeer::Close() {
+  if (modal_) {
+    form_.SetModalResult(kModalResultCancel);
+    return;
+  }
+  ShowWindow(window_, SW_HIDE);
+  if (isMainForm_) PostQuitMessage(0);
+  form_.NotifyClosed();
+}
+
+void FormWindowPeer::Minimize() {
+  if (isMainForm_ && applicationWindow_) {
+    ShowWindow(applicationWindow_, SW_MINIMIZE);
+  } else {
+    ShowWindow(window_, SW_MINIMIZE);
+  }
+}
+
+void FormWindowPeer::CenterOnScreen() {
+  RECT rect;
+  GetWindowRect(window_, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindowPeer::Repaint() {
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandleCommonMessage(window_, message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_CLOSE:
+      form_.Close();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(window_, kActivatedMessage, 0, 0);
+      break;
+    case kActivatedMessage:
+      form_.NotifyActivated();
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && isMainForm_ && applicationWindow_) {
+        Minimize();
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto* peer = FormWindowPeer::FromWindow(window)) {
+    return peer->HandleMessage(message, wParam, lParam);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace morvane::ui::win32

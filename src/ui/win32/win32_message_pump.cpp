@@ -1,0 +1,23 @@
+#include "ui/win32/win32_message_pump.h"
+
+#include <windows.h>
+
+#include "ui/win32/win32_window_system.h"
+
+namespace morvane::ui::win32 {
+
+void Win32MessagePump::ProcessMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Leave the quit for the message loop that owns it.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    if (PreTranslateMessage(&message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+}  // namespace morvane::ui::win32

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+#include "ui/window_system.h"
+
+namespace morvane::ui::win32 {
+
+// The Windows side of the application: a hidden-size application window that
+// carries the task-bar button and owns the forms, the forms' windows, and the
+// message loop.
+class Win32WindowSystem : public WindowSystem {
+ public:
+  Win32WindowSystem();
+  ~Win32WindowSystem() override;
+
+  void SetApplicationTitle(const std::string& title) override;
+  void Realize(Form& form) override;
+  void RunMessageLoop(Form& mainForm) override;
+
+ private:
+  void* applicationWindow_ = nullptr;
+  Form* mainForm_ = nullptr;
+};
+
+// Lets our forms handle dialog navigation keys before a message is dispatched;
+// true when the message was handled.
+bool PreTranslateMessage(void* message);
+
+}  // namespace morvane::ui::win32

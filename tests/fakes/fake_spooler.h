@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/spooler.h"
+
+namespace morvane::fakes {
+
+// Error numbers as the platform numbers them.
+inline constexpr std::uint32_t kErrorInvalidPrinterName = 1801;
+
+// Record strides of the listing levels on 32-bit Windows; the fake keeps them
+// on every build, with a native pointer as each record's first field.
+inline constexpr std::size_t kFakePrinterInfo4Stride = 12;
+inline constexpr std::size_t kFakePrinterInfo5Stride = 20;
+
+// One successful open of a printer and the document started on it.
+struct SpoolJob {
+  std::string printerName;
+  int startDocCalls = 0;
+  bool started = false;
+  std::string documentName;
+  std::string datatype;
+  // Every Write call's bytes, failed ones included, with its result.
+  std::vector<std::string> writes;
+  std::vector<bool> writeResults;
+  bool endDocCalled = false;
+  bool closeCalled = false;
+
+  // The bytes of the writes that succeeded, in order.
+  std::string Accepted() const;
+};
+
+enum class PrinterKind { Local, Connection };
+
+enum class WriteFailure { OnlyThisOne, ThisAndLater };
+
+struct EnumCall {
+  std::uint32_t flags = 0;
+  std::uint32_t level = 0;
+  bool bufferGiven = false;
+  std::uint32_t size = 0;
+  bool result = false;
+};
+
+// Printers by name. The listing builds records as the platform does: the
+// records first, then the zero-terminated names their first fields point to.
+// PRINTER_ENUM_LOCAL lists the local printers, PRINTER_ENUM_CONNECTIONS the
+// connections.
+class FakeSpooler final : public platform::Spooler {
+ public:
+  FakeSpooler();
+  ~FakeSpooler() override;
+
+  void AddPrinter(const std::string& name, PrinterKind kind = PrinterKind::Local);
+
+  // Every open fails with this error number.
+  void FailOpen(std::uint32_t errorNumber);
+  void FailStartDoc();
+  // The nth write of each job (counted from 1) fails, alone or with all later ones.
+  void FailWrite(std::size_t nth, WriteFailure failure);
+
+  // The size query reports 0 bytes needed.
+  void ReportNoBytesNeeded();
+  // The call with a buffer fails.
+  void FailFilledListing();
+  // A successful call with a buffer reports this many records, whatever it wrote.
+  void ClaimRecords(std::uint32_t count);
+
+  const std::vector<SpoolJob>& Jobs() const { return jobs_; }
+  const std::vector<std::string>& OpenAttempts() const { return openAttempts_; }
+  const std::vector<EnumCall>& EnumCalls() const { return enumCalls_; }
+
+  std::unique_ptr<platform::Printer> Open(const std::string& name,
+                                          std::uint32_t& lastError) override;
+  bool EnumPrinters(std::uint32_t flags, std::uint32_t level, std::uint8_t* buffer,
+                    std::uint32_t size, std::uint32_t& bytesNeeded,
+                    std::uint32_t& recordsReturned) override;
+
+ private:
+  class FakePrinter;
+  struct Printer {
+    std::string name;
+    PrinterKind kind;
+  };
+
+  std::vector<const Printer*> Listed(std::uint32_t flags) const;
+  bool WriteSucceeds(std::size_t nth) const;
+
+  std::vector<Printer> printers_;
+  std::optional<std::uint32_t> openError_;
+  bool startDocFails_ = false;
+  std::optional<std::size_t> failingWrite_;
+  WriteFailure writeFailure_ = WriteFailure::OnlyThisOne;
+  bool noBytesNeeded_ = false;
+  bool filledListingFails_ = false;
+  std::optional<std::uint32_t> claimedRecords_;
+
+  std::vector<SpoolJob> jobs_;
+  std::vector<std::string> openAttempts_;
+  std::vector<EnumCall> enumCalls_;
+};
+
+}  // namespace morvane::fakes

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "platform/message_pump.h"
+#include "platform/screen_cursor.h"
+#include "platform/shell.h"
+
+namespace morvane::fakes {
+
+struct ShownBox {
+  platform::WindowHandle owner = 0;
+  std::string text;
+  std::string caption;
+  std::uint32_t style = 0;
+  // The screen cursor at the moment the box was shown.
+  int cursor = 0;
+};
+
+// Message boxes that are answered at once, each recorded.
+class FakeMessageBoxes final : public platform::MessageBoxes {
+ public:
+  explicit FakeMessageBoxes(const platform::ScreenCursor* cursor = nullptr) : cursor_(cursor) {}
+  int Show(platform::WindowHandle owner, const char* text, const char* caption,
+           std::uint32_t style) override;
+
+  const std::vector<ShownBox>& Shown() const { return shown_; }
+  std::vector<std::string> Texts() const;
+  void SetAnswer(int answer) { answer_ = answer; }
+
+ private:
+  const platform::ScreenCursor* cursor_;
+  std::vector<ShownBox> shown_;
+  int answer_ = 1;
+};
+
+class FakeScreenCursor final : public platform::ScreenCursor {
+ public:
+  int Get() const override { return cursor_; }
+  void Set(int cursor) override {
+    cursor_ = cursor;
+    history_.push_back(cursor);
+  }
+  const std::vector<int>& History() const { return history_; }
+
+ private:
+  int cursor_ = platform::kCursorDefault;
+  std::vector<int> history_;
+};
+
+// Counts the dispatches; a test may hook in what the user does meanwhile.
+class FakeMessagePump final : public platform::MessagePump {
+ public:
+  void ProcessMessages() override {
+    ++calls_;
+    if (onProcess) onProcess(calls_);
+  }
+  int Calls() const { return calls_; }
+  std::function<void(int call)> onProcess;
+
+ private:
+  int calls_ = 0;
+};
+
+struct DragAcceptCall {
+  platform::WindowHandle window = 0;
+  bool accept = false;
+};
+
+class FakeShell final : public platform::Shell {
+ public:
+  void DragAcceptFiles(platform::WindowHandle window, bool accept) override {
+    calls_.push_back({window, accept});
+  }
+  const std::vector<DragAcceptCall>& Calls() const { return calls_; }
+
+ private:
+  std::vector<DragAcceptCall> calls_;
+};
+
+}  // namespace morvane::fakes

@@ -1,0 +1,212 @@
+#include "output/printer_output.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_platform.h"
+
+namespace morvane::output {
+namespace {
+
+constexpr char kPrinter[] = "Kantoor";
+constexpr char kPath[] = "C:\\jobs\\a.prn";
+constexpr char kCaption[] = "Uitvoer van bestand naar";
+
+std::string Bytes(std::size_t count) {
+  std::string bytes;
+  for (std::size_t i = 0; i < count; ++i) bytes.push_back(static_cast<char>(i * 7 + 1));
+  return bytes;
+}
+
+class SendFileToPrinterTest : public ::testing::Test {
+ protected:
+  SendFileToPrinterTest() { fake.spooler.AddPrinter(kPrinter); }
+
+  void Send(const std::string& path = kPath, const std::string& printer = kPrinter) {
+    const std::string caption = kCaption;
+    SendFileToPrinter(services, PrinterJob{init, exit, caption}, path, printer);
+  }
+
+  const fakes::SpoolJob& OnlyJob() {
+    EXPECT_EQ(fake.spooler.Jobs().size(), 1u);
+    return fake.spooler.Jobs().front();
+  }
+
+  fakes::FakePlatform fake;
+  app::Msg msg{fake.boxes, [] { return platform::WindowHandle{42}; }};
+  OutputServices services{fake.files, fake.spooler, fake.cursor, fake.pump, msg};
+  ControlString init =
+      "\x1b"
+      "E";
+  ControlString exit = "\x1b&l0H\x0c";
+};
+
+TEST_F(SendFileToPrinterTest, SendsOneRawDocumentFramedByInitAndExitInBlocksOf1025) {
+  const std::string data = Bytes(1026);
+  fake.files.AddFile(kPath, data);
+  fake.cursor.Set(platform::kCursorHourGlass);
+
+  Send();
+
+  const fakes::SpoolJob& job = OnlyJob();
+  EXPECT_EQ(job.printerName, kPrinter);
+  EXPECT_EQ(job.documentName, kPath);
+  EXPECT_EQ(job.datatype, "RAW");
+  EXPECT_EQ(job.writes,
+            (std::vector<std::string>{init, data.substr(0, 1025), data.substr(1025), exit}));
+  EXPECT_TRUE(job.endDocCalled);
+  EXPECT_TRUE(job.closeCalled);
+  EXPECT_EQ(fake.pump.Calls(), 2);  // one dispatch after each block
+  EXPECT_TRUE(fake.boxes.Shown().empty());
+  EXPECT_EQ(fake.cursor.Get(), platform::kCursorHourGlass);
+  EXPECT_EQ(fake.files.OpenHandles(), 0);
+
+  const auto opens = fake.files.OpensOf(kPath);
+  ASSERT_EQ(opens.size(), 1u);
+  EXPECT_EQ(opens[0].mode.access, platform::FileAccess::Read);
+  EXPECT_EQ(opens[0].mode.share, platform::ShareRead | platform::ShareWrite);
+  EXPECT_EQ(opens[0].mode.disposition, platform::FileDisposition::OpenExisting);
+}
+
+TEST_F(SendFileToPrinterTest, BlockBoundariesAndEmptyParts) {
+  struct Case {
+    std::size_t fileSize;
+    ControlString init, exit;
+    std::vector<std::size_t> writeSizes;
+  };
+  const std::vector<Case> cases = {
+      {1025, "I", "E", {1, 1025, 1}}, {2050, "", "", {1025, 1025}},
+      {0, "I", "EE", {1, 2}},         {0, "", "", {}},
+      {10, "", "X", {10, 1}},
+  };
+  for (const Case& c : cases) {
+    fakes::FakePlatform local;
+    local.spooler.AddPrinter(kPrinter);
+    local.files.AddFile(kPath, Bytes(c.fileSize));
+    app::Msg localMsg{local.boxes, [] { return platform::WindowHandle{1}; }};
+    OutputServices localServices{local.files, local.spooler, local.cursor, local.pump, localMsg};
+    const std::string caption = kCaption;
+    SendFileToPrinter(localServices, PrinterJob{c.init, c.exit, caption}, kPath, kPrinter);
+
+    ASSERT_EQ(local.spooler.Jobs().size(), 1u) << c.fileSize;
+    const fakes::SpoolJob& job = local.spooler.Jobs()[0];
+    std::vector<std::size_t> sizes;
+    for (const std::string& write : job.writes) sizes.push_back(write.size());
+    EXPECT_EQ(sizes, c.writeSizes) << "file of " << c.fileSize;
+    EXPECT_TRUE(job.started);
+    EXPECT_EQ(job.Accepted(), c.init + Bytes(c.fileSize) + c.exit);
+  }
+}
+
+TEST_F(SendFileToPrinterTest, SourceThatCannotBeOpenedIsReportedAndNoPrinterIsOpened) {
+  fake.cursor.Set(platform::kCursorHourGlass);
+  fake.files.AddFile(kPath, "data");
+  fake.files.RefuseOpen(kPath);
+
+  Send();
+  Send("C:\\missing.prn");
+
+  EXPECT_TRUE(fake.spooler.OpenAttempts().empty());
+  EXPECT_EQ(fake.boxes.Texts(), (std::vector<std::string>{"Fout bij openen bronbestand!",
+                                                          "Fout bij openen bronbestand!"}));
+  EXPECT_EQ(fake.boxes.Shown()[0].caption, "Bestand uitvoer");
+  EXPECT_EQ(fake.boxes.Shown()[0].style, 0x30u);
+  EXPECT_EQ(fake.boxes.Shown()[0].owner, 42);
+  EXPECT_EQ(fake.boxes.Shown()[0].cursor, platform::kCursorDefault);
+  EXPECT_EQ(fake.cursor.Get(), platform::kCursorDefault);
+}
+
+TEST_F(SendFileToPrinterTest, PrinterThatCannotBeOpenedShowsTheErrorNumberUnderTheMainCaption) {
+  fake.files.AddFile(kPath, "data");
+  fake.spooler.FailOpen(1801);
+  fake.cursor.Set(platform::kCursorHourGlass);
+
+  Send(kPath, "");
+
+  ASSERT_EQ(fake.spooler.OpenAttempts().size(), 1u);
+  EXPECT_EQ(fake.spooler.OpenAttempts()[0], "");  // an empty name is still a name
+  ASSERT_EQ(fake.boxes.Shown().size(), 1u);
+  EXPECT_EQ(fake.boxes.Shown()[0].text, "error 1801");
+  EXPECT_EQ(fake.boxes.Shown()[0].caption, kCaption);
+  EXPECT_EQ(fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(fake.files.OpenHandles(), 0);  // the source was closed again
+  EXPECT_EQ(fake.files.OpensOf(kPath)[0].closeCalls, 1);
+}
+
+// Every spooler failure ends the copy with one box; what was written stays in
+// the document, which is still ended and closed, and the cursor comes back.
+TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnded) {
+  const std::string data = Bytes(3000);  // INIT, three blocks, EXIT: five writes
+  struct Case {
+    const char* what;
+    std::function<void(fakes::FakeSpooler&)> inject;
+    std::string accepted;
+  };
+  const std::vector<Case> cases = {
+      {"start of the document", [](auto& s) { s.FailStartDoc(); }, ""},
+      {"INIT", [](auto& s) { s.FailWrite(1, fakes::WriteFailure::OnlyThisOne); }, ""},
+      {"second block", [](auto& s) { s.FailWrite(3, fakes::WriteFailure::OnlyThisOne); },
+       "\x1b"
+       "E" +
+           data.substr(0, 1025)},
+      {"EXIT", [](auto& s) { s.FailWrite(5, fakes::WriteFailure::OnlyThisOne); },
+       "\x1b"
+       "E" +
+           data},
+  };
+  for (const Case& c : cases) {
+    fakes::FakePlatform local;
+    local.spooler.AddPrinter(kPrinter);
+    local.files.AddFile(kPath, data);
+    c.inject(local.spooler);
+    local.cursor.Set(platform::kCursorHourGlass);
+    app::Msg localMsg{local.boxes, [] { return platform::WindowHandle{1}; }};
+    OutputServices localServices{local.files, local.spooler, local.cursor, local.pump, localMsg};
+    const std::string caption = kCaption;
+    SendFileToPrinter(localServices, PrinterJob{init, exit, caption}, kPath, kPrinter);
+
+    ASSERT_EQ(local.spooler.Jobs().size(), 1u) << c.what;
+    const fakes::SpoolJob& job = local.spooler.Jobs()[0];
+    EXPECT_EQ(job.Accepted(), c.accepted) << c.what;
+    // Nothing is written after the failing write.
+    EXPECT_EQ(job.writeResults.empty() ? true : !job.writeResults.back(), true) << c.what;
+    EXPECT_TRUE(job.endDocCalled) << c.what;
+    EXPECT_TRUE(job.closeCalled) << c.what;
+    EXPECT_EQ(local.boxes.Texts(), std::vector<std::string>{"Fout bij verwerken van uitvoer!"})
+        << c.what;
+    EXPECT_EQ(local.boxes.Shown()[0].caption, "Bestand uitvoer");
+    EXPECT_EQ(local.boxes.Shown()[0].cursor, platform::kCursorDefault) << c.what;
+    EXPECT_EQ(local.cursor.Get(), platform::kCursorHourGlass) << c.what;
+    EXPECT_EQ(local.files.OpenHandles(), 0) << c.what;
+  }
+}
+
+TEST_F(SendFileToPrinterTest, ReadErrorStopsTheFileWithoutExit) {
+  const std::string data = Bytes(2500);
+  fake.files.AddFile(kPath, data);
+  fake.files.FailReadAfter(kPath, 1025);
+
+  Send();
+
+  const fakes::SpoolJob& job = OnlyJob();
+  EXPECT_EQ(job.Accepted(), init + data.substr(0, 1025));
+  EXPECT_TRUE(job.endDocCalled);
+  EXPECT_EQ(fake.boxes.Texts(), std::vector<std::string>{"Fout bij verwerken van uitvoer!"});
+}
+
+TEST_F(SendFileToPrinterTest, FailureToCloseTheSourceIsReportedOnceAfterTheDocument) {
+  const std::string data = Bytes(100);
+  fake.files.AddFile(kPath, data);
+  fake.files.FailClose(kPath);
+
+  Send();
+  EXPECT_EQ(OnlyJob().Accepted(), init + data + exit);
+  EXPECT_EQ(fake.boxes.Texts(), std::vector<std::string>{"Fout bij verwerken van uitvoer!"});
+
+  // A copy that already failed is not reported twice.
+  fake.spooler.FailWrite(2, fakes::WriteFailure::ThisAndLater);
+  Send();
+  EXPECT_EQ(fake.boxes.Shown().size(), 2u);
+}
+
+}  // namespace
+}  // namespace morvane::output
