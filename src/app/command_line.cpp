@@ -57,12 +57,4 @@ std::string UnquoteBatchName(const std::string& argument) {
   return argument.substr(1, argument.size() - 2);
 }
 
-std::string FoldAsciiUpper(const std::string& text) {
-  std::string folded = text;
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return folded;
-}
-
 }  // namespace morvane::app

@@ -19,7 +19,4 @@ std::vector<std::string> CommandLineArguments(const std::string& commandLine);
 // quote, its first and its last character are dropped, whatever the last is.
 std::string UnquoteBatchName(const std::string& argument);
 
-// Folds the ASCII letters a to z to upper case and leaves every other byte.
-std::string FoldAsciiUpper(const std::string& text);
-
 }  // namespace morvane::app

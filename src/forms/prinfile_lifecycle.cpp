@@ -1,3 +1,4 @@
+#include "app/ascii_text.h"
 #include "app/command_line.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"

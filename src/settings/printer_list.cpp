@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/ascii_text.h"
+
 namespace morvane::settings {
 
 namespace {
@@ -71,18 +73,10 @@ std::vector<std::string> ListPrinterItems(platform::Spooler& spooler,
   return {names.rbegin(), names.rend()};
 }
 
-std::string FoldAsciiUpper(std::string_view text) {
-  std::string folded(text);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return folded;
-}
-
 int FindPrinterItem(const std::vector<std::string>& items, std::string_view name) {
-  const std::string foldedName = FoldAsciiUpper(name);
+  const std::string foldedName = app::FoldAsciiUpper(name);
   for (std::size_t i = 0; i < items.size(); ++i) {
-    if (FoldAsciiUpper(items[i]) == foldedName) return static_cast<int>(i);
+    if (app::FoldAsciiUpper(items[i]) == foldedName) return static_cast<int>(i);
   }
   return -1;
 }

@@ -34,8 +34,6 @@ bool EnumeratePrinterNames(platform::Spooler& spooler, platform::SystemInfo& sys
 // last to its first; none when the listing fails.
 std::vector<std::string> ListPrinterItems(platform::Spooler& spooler, platform::SystemInfo& system);
 
-// Folds only the ASCII letters a to z to upper case.
-std::string FoldAsciiUpper(std::string_view text);
 
 // The index of the first item equal to name once both are folded; -1 if none.
 int FindPrinterItem(const std::vector<std::string>& items, std::string_view name);

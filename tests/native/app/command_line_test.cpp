@@ -52,11 +52,5 @@ TEST(UnquoteBatchName, DropsFirstAndLastCharacterAfterAnOpeningQuote) {
   EXPECT_EQ(UnquoteBatchName("plain"), "plain");
 }
 
-TEST(FoldAsciiUpper, FoldsOnlyTheAsciiLetters) {
-  EXPECT_EQ(FoldAsciiUpper("/win"), "/WIN");
-  EXPECT_EQ(FoldAsciiUpper("/wIn"), "/WIN");
-  EXPECT_EQ(FoldAsciiUpper("caf\xe9 z{`"), "CAF\xe9 Z{`");
-}
-
 }  // namespace
 }  // namespace morvane::app

@@ -1,0 +1,13 @@
+#include "app/ascii_text.h"
+
+namespace morvane::app {
+
+std::string FoldAsciiUpper(std::string_view text) {
+  std::string folded(text);
+  for (char& c : folded) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return folded;
+}
+
+}  // namespace morvane::app

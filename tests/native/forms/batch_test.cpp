@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "forms/program_fixture.h"
+
+namespace morvane::testing {
+namespace {
+
+constexpr char kQueue[] = "MorvaneCapture";
+
+class BatchTest : public ::testing::Test {
+ protected:
+  BatchTest() {
+    p.fake.spooler.AddPrinter(kQueue);
+    p.fake.printerSetup.SetCurrentDevice(kQueue);
+    std::string ini;
+    for (int line = 1; line <= 10; ++line) ini += "dev" + std::to_string(line) + "\r\n";
+    ini += "<init>\r\n<exit>\r\n";
+    p.fake.files.AddFile(kIniPath, ini);
+  }
+
+  std::vector<std::string> SentDocuments() const {
+    std::vector<std::string> names;
+    for (const auto& job : p.fake.spooler.Jobs()) names.push_back(job.documentName);
+    return names;
+  }
+
+  ProgramFixture p;
+};
+
+TEST_F(BatchTest, SendsEachExistingFileOnceFramedByTheWinStringsThenCloses) {
+  p.fake.files.AddFile("a.prn", "AAAA");
+  p.fake.files.AddFile("C:\\data\\b.prn", "BB");
+  p.fake.files.AddFile("ab", "apostrophe");
+  p.fake.files.AddDirectory("C:\\data");
+  p.SetCommandLine("/win a.prn missing.prn 'C:\\data\\b.prn' C:\\data 'abc ' \"a.prn\"");
+  bool busyDuringRun = false;
+  p.fake.pump.onProcess = [&](int) { if (p.fake.spooler.Jobs().size() == 1) busyDuringRun = !p.main().BitBtn6.Enabled(); };
+  bool closed = false;
+  p.Start();
+  p.main().OnClose = [&] { closed = true; };
+  p.ShowAndActivate();
+
+  EXPECT_EQ(SentDocuments(), (std::vector<std::string>{"a.prn", "C:\\data\\b.prn", "ab", "a.prn"}));
+  for (const auto& job : p.fake.spooler.Jobs()) EXPECT_EQ(job.printerName, kQueue);
+  EXPECT_EQ(p.fake.spooler.Jobs()[0].Accepted(), "<init>AAAA<exit>");
+  EXPECT_EQ(p.fake.spooler.Jobs()[2].Accepted(), "<init>apostrophe<exit>");
+  EXPECT_TRUE(p.fake.boxes.Shown().empty());  // missing names are skipped silently
+  EXPECT_TRUE(busyDuringRun);
+  EXPECT_TRUE(p.main().Minimized());
+  EXPECT_TRUE(p.main().BitBtn6.Enabled());
+  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_TRUE(closed);
+
+  p.Finish();
+  EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string(kQueue) + '\0');
+  EXPECT_EQ(p.fake.files.Replaces().size(), 0u);  // nothing was edited: no control file written
+}
+
+TEST_F(BatchTest, PrinterIsReadAfreshForEveryFileAndTheRunStartsOnlyOnce) {
+  p.fake.spooler.AddPrinter("Second");
+  p.fake.files.AddFile("1.prn", "1");
+  p.fake.files.AddFile("2.prn", "2");
+  p.SetCommandLine("/WIN 1.prn 2.prn");
+  p.StoreRegistry("LASTPRINTER", kQueue);
+  p.Start();
+  p.fake.pump.onProcess = [&](int) {
+    if (p.fake.spooler.Jobs().size() == 1) p.main().PrintersComboBox.SetText("Second");
+  };
+  p.ShowAndActivate();
+  p.main().NotifyActivated();  // a later activation does not run it again
+
+  ASSERT_EQ(p.fake.spooler.Jobs().size(), 2u);
+  EXPECT_EQ(p.fake.spooler.Jobs()[0].printerName, kQueue);
+  EXPECT_EQ(p.fake.spooler.Jobs()[1].printerName, "Second");
+}
+
+TEST_F(BatchTest, OnlyASlashWinFirstArgumentStartsABatch) {
+  p.fake.files.AddFile("a.prn", "A");
+  for (const char* line : {"a.prn /WIN a.prn", "-WIN a.prn", "/WINDOWS a.prn", ""}) {
+    ProgramFixture other;
+    other.fake.files.AddFile("a.prn", "A");
+    other.SetCommandLine(line);
+    bool closed = false;
+    other.Start();
+    other.main().OnClose = [&] { closed = true; };
+    other.ShowAndActivate();
+    EXPECT_TRUE(other.fake.spooler.OpenAttempts().empty()) << line;
+    EXPECT_FALSE(closed) << line;
+    EXPECT_FALSE(other.main().Minimized()) << line;
+  }
+}
+
+TEST_F(BatchTest, FailuresAreReportedPerFileAndTheRunGoesOn) {
+  p.fake.files.AddFile("locked.prn", "L");
+  p.fake.files.RefuseOpen("locked.prn");
+  p.fake.files.AddFile("ok.prn", "OK");
+  p.SetCommandLine("/WIN locked.prn ok.prn");
+  p.StoreRegistry("LASTPRINTER", "Nobody");
+  p.Start();
+  p.ShowAndActivate();
+
+  // An unknown printer: the error number under the main window's caption.
+  EXPECT_EQ(p.fake.boxes.Texts(),
+            (std::vector<std::string>{"Fout bij openen bronbestand!", "error 1801"}));
+  EXPECT_EQ(p.fake.boxes.Shown()[1].caption, "Uitvoer van bestand naar");
+  EXPECT_EQ(p.fake.boxes.Shown()[1].owner, p.main().Handle());
+  EXPECT_TRUE(p.main().BitBtn1.Enabled());
+}
+
+}  // namespace
+}  // namespace morvane::testing

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "forms/program_fixture.h"
+
+namespace morvane::testing {
+namespace {
+
+std::string TwelveLines(const std::vector<std::string>& lines) {
+  std::string file;
+  for (std::size_t i = 0; i < 12; ++i) file += (i < lines.size() ? lines[i] : "") + "\r\n";
+  return file;
+}
+
+TEST(ProgramStart, CreatesTheWindowsInOrderAndLoadsTheStoredState) {
+  ProgramFixture p;
+  p.fake.files.AddFile(kIniPath, TwelveLines({"L1i", "L1e", "", "", "", "", "", "", "", "",
+                                              "\x1b" "E", "\x1b%-12345X"}));
+  p.fake.spooler.AddPrinter("A");
+  p.fake.spooler.AddPrinter("B");
+  p.fake.spooler.AddPrinter("C");
+  p.fake.printerSetup.SetCurrentDevice("B");
+  p.StoreRegistry("EXTENDEDMODE", "ON");
+  p.Start();
+
+  EXPECT_EQ(p.windows.Title(), "Uitvoer van bestanden");
+  EXPECT_EQ(p.windows.Realized(),
+            (std::vector<std::string>{"Printfile1", "infobox", "Setupdialog1"}));
+  auto& main = p.main();
+  EXPECT_EQ(main.Text(), "Uitvoer van bestand naar");
+  EXPECT_EQ(*main.ControlStrings()[0], "L1i");
+  EXPECT_EQ(*main.ControlStrings()[1], "L1e");
+  EXPECT_EQ(*main.ControlStrings()[10], "\x1b" "E");
+  EXPECT_EQ(*main.ControlStrings()[11], "\x1b%-12345X");
+  EXPECT_FALSE(main.SettingsChanged());
+  // The selector lists the printers in the reverse of the platform's order and
+  // starts on the current printer, since no last printer is stored.
+  EXPECT_EQ(main.PrintersComboBox.Items(), (std::vector<std::string>{"C", "B", "A"}));
+  EXPECT_EQ(main.PrintersComboBox.Text(), "B");
+  EXPECT_TRUE(main.ExtendedMode());
+  EXPECT_EQ(main.ClientWidth(), 581);
+  EXPECT_EQ(main.ClientHeight(), 468);
+  EXPECT_EQ(main.ExtendedButton.Text(), "<<");
+}
+
+TEST(ProgramStart, StoredLastPrinterWinsAndNoPrinterAtAllStillStarts) {
+  ProgramFixture stored;
+  stored.fake.printerSetup.SetCurrentDevice("Standaard");
+  stored.StoreRegistry("LASTPRINTER", "Gone Printer");
+  stored.Start();
+  EXPECT_EQ(stored.main().PrintersComboBox.Text(), "Gone Printer");
+  EXPECT_FALSE(stored.main().ExtendedMode());
+  EXPECT_EQ(stored.main().ClientWidth(), 470);
+  EXPECT_EQ(stored.main().ClientHeight(), 125);
+
+  ProgramFixture none;
+  none.fake.printerSetup.SetCurrentDevice(std::nullopt);
+  none.Start();
+  EXPECT_EQ(none.main().PrintersComboBox.Text(), "");
+  EXPECT_TRUE(none.main().PrintersComboBox.Items().empty());
+  EXPECT_TRUE(none.main().Visible() == false);
+}
+
+TEST(ProgramEnd, WritesTheRegistryAlwaysAndTheControlFileOnlyAfterAnEdit) {
+  ProgramFixture p;
+  p.fake.files.AddFile(kCfgPath, TwelveLines({"cfg"}));
+  p.fake.printerSetup.SetCurrentDevice("Laser");
+  p.Start();
+  p.ShowAndActivate();
+  p.main().PrintersComboBox.SetText("Etiketten");
+  p.Finish();
+
+  EXPECT_EQ(p.StoredRegistry("EXTENDEDMODE"), std::string("OFF\0", 4));
+  EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string("Etiketten\0", 10));
+  EXPECT_FALSE(p.fake.files.HasFile(kIniPath));
+  EXPECT_EQ(p.fake.files.Contents(kCfgPath), TwelveLines({"cfg"}));
+
+  ProgramFixture edited;
+  edited.fake.files.AddFile(kCfgPath, TwelveLines({"cfg"}));
+  edited.Start();
+  edited.ShowAndActivate();
+  *edited.main().ControlStrings()[3] = "new";
+  edited.main().MarkSettingsChanged();
+  edited.Finish();
+  EXPECT_EQ(edited.fake.files.Contents(kIniPath), TwelveLines({"cfg", "", "", "new"}));
+  EXPECT_EQ(edited.fake.files.Contents(kCfgPath), TwelveLines({"cfg"}));
+}
+
+TEST(ProgramLifecycle, DropsAreAcceptedFromShowingUntilDestruction) {
+  ProgramFixture p;
+  p.Start();
+  EXPECT_TRUE(p.fake.shell.Calls().empty());
+  p.ShowAndActivate();
+  ASSERT_EQ(p.fake.shell.Calls().size(), 1u);
+  EXPECT_TRUE(p.fake.shell.Calls()[0].accept);
+  p.Finish();
+  ASSERT_EQ(p.fake.shell.Calls().size(), 2u);
+  EXPECT_FALSE(p.fake.shell.Calls()[1].accept);
+}
+
+TEST(BusyState, DisablesTheSixteenCommandsAndOneLeaveEndsIt) {
+  ProgramFixture p;
+  p.Start();
+  auto& main = p.main();
+  const std::vector<std::string> expected = {
+      "BitBtn1", "BitBtn2",  "BitBtn3",   "BitBtn4",    "BitBtn5",       "BitBtn6",
+      "Cancel",  "Setup",    "Printersetupbutton", "HelpBook", "Info", "NewButton",
+      "OpenButton", "RegelUpButton", "RegelDownButton", "AantallenGroupBox"};
+  std::vector<std::string> names;
+  for (ui::Control* control : main.BusyControls()) names.push_back(control->Name());
+  EXPECT_EQ(names, expected);
+
+  main.SetsCheckBox.SetEnabled(false);
+  main.EnterBusyState();
+  main.EnterBusyState();
+  for (ui::Control* control : main.BusyControls()) EXPECT_FALSE(control->Enabled());
+  EXPECT_TRUE(main.ExtendedButton.Enabled());
+  EXPECT_TRUE(main.PrintersComboBox.Enabled());
+  EXPECT_TRUE(main.VraagAantalCheckBox.Enabled());  // blocked through its group only
+  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorHourGlass);
+
+  main.LeaveBusyState();
+  for (ui::Control* control : main.BusyControls()) EXPECT_TRUE(control->Enabled());
+  EXPECT_FALSE(main.SetsCheckBox.Enabled());  // its own state survives
+  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+}
+
+TEST(PrinterSetupButton, SelectsTheFirstItemEqualAfterAsciiFolding) {
+  ProgramFixture p;
+  for (const char* name : {"Caf\xc9", "kantoor", "KANTOOR"}) p.fake.spooler.AddPrinter(name);
+  p.fake.printerSetup.SetCurrentDevice("Other");
+  p.Start();
+  auto& combo = p.main().PrintersComboBox;
+  ASSERT_EQ(combo.Items(), (std::vector<std::string>{"KANTOOR", "kantoor", "Caf\xc9"}));
+
+  p.fake.printerSetup.SetDialogResult(false, "kantoor");
+  p.main().PrintersetupbuttonClick();
+  EXPECT_EQ(combo.Text(), "Other");
+
+  p.fake.printerSetup.SetDialogResult(true, "Kantoor");
+  p.main().PrintersetupbuttonClick();
+  EXPECT_EQ(combo.Text(), "KANTOOR");
+  EXPECT_EQ(combo.ItemIndex(), 0);
+
+  // Only a to z fold: an accented capital matches nothing.
+  p.fake.printerSetup.SetDialogResult(true, "caf\xe9");
+  p.main().PrintersetupbuttonClick();
+  EXPECT_EQ(combo.Text(), "KANTOOR");
+}
+
+}  // namespace
+}  // namespace morvane::testing
