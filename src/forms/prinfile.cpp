@@ -18,6 +18,7 @@ constexpr int kGuideBarHeight = 24;
 constexpr int kGridFrameWidth = 548;
 constexpr int kGridFrameBorder = 10;
 constexpr int kDownButtonPanelHeight = 36;
+constexpr int kGridRowHeight = 18;
 
 constexpr int kToolButtonSize = 25;
 constexpr int kTargetButtonSize = 40;
@@ -82,8 +83,11 @@ void TPrintfile1::BuildComponents() {
   AantallenGroupBox.SetText(kCountsGroup);
   Label1.SetBounds(8, 18, 76, 13);
   Label1.SetText(kCountLabel);
+  AantalEdit.SetBounds(88, 14, 121, 22);
+  AantalEdit.OnChange = [this] { AantalEditChange(); };
   VraagAantalCheckBox.SetBounds(10, 42, 215, 17);
   VraagAantalCheckBox.SetText(kPerFileCounts);
+  VraagAantalCheckBox.OnClick = [this] { VraagAantalCheckBoxClick(); };
   SetsCheckBox.SetBounds(10, 62, 97, 17);
   SetsCheckBox.SetText(kMakeSets);
   SetsCheckBox.SetChecked(true);
@@ -93,6 +97,9 @@ void TPrintfile1::BuildComponents() {
   Panel5.SetBounds(0, 0, kGridFrameWidth, 0);
   Panel5.SetBevels(ui::Bevel::None, ui::Bevel::None);
   Panel5.SetBorderWidth(kGridFrameBorder);
+  FileGrid.SetAlign(ui::Align::Client);
+  FileGrid.SetFixedRows(1);
+  FileGrid.SetDefaultRowHeight(kGridRowHeight);
   Panel6.SetAlign(ui::Align::Client);
   Panel6.SetBevels(ui::Bevel::None, ui::Bevel::None);
   Panel6.SetBorderWidth(1);
@@ -109,6 +116,7 @@ void TPrintfile1::BuildComponents() {
   NewButton.SetBounds(4, 4, 94, 25);
   NewButton.SetText(kNewListCaption);
   NewButton.SetHint(kNewListHint);
+  NewButton.OnClick = [this] { NewButtonClick(); };
   OpenButton.SetBounds(102, 4, 94, 25);
   OpenButton.SetText(kOpenCaption);
   OpenButton.SetHint(kOpenHint);

@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "app/msg.h"
 #include "output/control_strings.h"
+#include "output/job_list.h"
 #include "output/output_services.h"
 #include "platform/platform.h"
 #include "ui/button.h"
@@ -15,10 +16,19 @@
 #include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "ui/spin_edit.h"
+#include "ui/string_grid.h"
 
 namespace morvane::forms {
 
 inline constexpr char kMainCaption[] = "Uitvoer van bestand naar";
+
+inline constexpr int kMinCount = 1;
+inline constexpr int kMaxCount = 999999;
+inline constexpr int kGridColumns = 2;
+inline constexpr int kGridInitialRows = 2;
+inline constexpr int kFileColumn = 0;
+inline constexpr int kCountColumn = 1;
 
 // The main window: every command starts here, and it owns all working state.
 class TPrintfile1 : public ui::Form {
@@ -45,10 +55,12 @@ class TPrintfile1 : public ui::Form {
   ui::Panel ExtendedPanel{this, "ExtendedPanel"};
   ui::GroupBox AantallenGroupBox{&ExtendedPanel, "AantallenGroupBox"};
   ui::Label Label1{&AantallenGroupBox, "Label1"};
+  ui::SpinEdit AantalEdit{&AantallenGroupBox, "AantalEdit", kMinCount, kMaxCount};
   ui::CheckBox VraagAantalCheckBox{&AantallenGroupBox, "VraagAantalCheckBox"};
   ui::CheckBox SetsCheckBox{&AantallenGroupBox, "SetsCheckBox"};
   ui::Panel LijstPanel{this, "LijstPanel"};
   ui::Panel Panel5{&LijstPanel, "Panel5"};
+  ui::StringGrid FileGrid{&Panel5, "FileGrid", kGridColumns, kGridInitialRows};
   ui::Panel Panel6{&LijstPanel, "Panel6"};
   ui::ToolButton RegelUpButton{&Panel6, "RegelUpButton"};
   ui::Panel Panel1{&Panel6, "Panel1"};
@@ -64,6 +76,9 @@ class TPrintfile1 : public ui::Form {
   void FormActivate();
   void FormDestroy();
   void CancelClick();
+  void NewButtonClick();
+  void AantalEditChange();
+  void VraagAantalCheckBoxClick();
   void ExtendedButtonClick();
   void PrintersetupbuttonClick();
 
@@ -71,6 +86,19 @@ class TPrintfile1 : public ui::Form {
   void LeaveBusyState();
   void ApplyLayout();
   void SendFileToPrinter(const std::string& path, const std::string& printerName);
+  void SendFileToDevice(const std::string& sourcePath, const std::string& deviceName);
+
+  // The job list.
+  void AppendToJobList(const std::string& path);
+  // Makes a device target's INIT and EXIT the active pair of the next run.
+  void SelectActivePair(output::OutputTarget target);
+  void RunDeviceJob(const std::string& deviceName);
+  void RunPrinterJob();
+  // The count N of the count field, as a run reads it.
+  int ReadCount() const;
+  output::CopyMode CopyMode() const;
+  // A device or printer run is in progress.
+  bool RunInProgress() const { return FRunInProgress; }
 
   // State a test or a caller may look at.
   bool ExtendedMode() const { return FExtendedMode; }
@@ -82,7 +110,23 @@ class TPrintfile1 : public ui::Form {
   std::array<ui::Control*, 16> BusyControls();
 
  private:
+  class GridJobList;
+  class RunScope;
+
+  // The busy state for the length of a scope: left whatever the scope meets.
+  class BusyScope {
+   public:
+    explicit BusyScope(TPrintfile1& form) : form_(form) { form_.EnterBusyState(); }
+    ~BusyScope() { form_.LeaveBusyState(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+   private:
+    TPrintfile1& form_;
+  };
+
   void BuildComponents();
+  void RunJobList(const output::SendCopy& sendCopy);
   void RunBatch();
   output::OutputServices Services();
 
@@ -95,6 +139,7 @@ class TPrintfile1 : public ui::Form {
   output::ControlString FCom1Init, FCom1Exit, FCom2Init, FCom2Exit, FWinInit, FWinExit;
   output::ControlString FActiveInit, FActiveExit;
   bool FSettingsChanged = false;
+  bool FRunInProgress = false;
 
   bool batchStarted_ = false;
 };

@@ -7,6 +7,10 @@
 #include "settings/registry_state.h"
 
 namespace morvane::forms {
+namespace {
+constexpr int kFileColumnWidth = 473;
+constexpr int kCountColumnWidth = 40;
+}  // namespace
 
 void TPrintfile1::FormCreate() {
   FSettingsChanged = false;
@@ -27,6 +31,11 @@ void TPrintfile1::FormCreate() {
   settings::ReadRegistryState(platform_.registry, FExtendedMode, printerName);
   ApplyLayout();
   PrintersComboBox.SetText(printerName);
+
+  FileGrid.SetColWidth(kFileColumn, kFileColumnWidth);
+  FileGrid.SetColWidth(kCountColumn, kCountColumnWidth);
+  FileGrid.SetCell(kFileColumn, 0, texts::kFileHeader);
+  FileGrid.SetCell(kCountColumn, 0, texts::kCountHeader);
 }
 
 void TPrintfile1::FormShow() { platform_.shell.DragAcceptFiles(Handle(), true); }
@@ -43,15 +52,16 @@ void TPrintfile1::FormActivate() {
 
 void TPrintfile1::RunBatch() {
   Minimize();
-  EnterBusyState();
-  platform_.pump.ProcessMessages();
-  const auto& arguments = application_.arguments;
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
+  {
+    BusyScope busy(*this);
     platform_.pump.ProcessMessages();
-    const std::string name = app::UnquoteBatchName(arguments[i]);
-    if (platform_.files.FileExists(name)) SendFileToPrinter(name, PrintersComboBox.Text());
+    const auto& arguments = application_.arguments;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+      platform_.pump.ProcessMessages();
+      const std::string name = app::UnquoteBatchName(arguments[i]);
+      if (platform_.files.FileExists(name)) SendFileToPrinter(name, PrintersComboBox.Text());
+    }
   }
-  LeaveBusyState();
   platform_.pump.ProcessMessages();
   Close();
 }

@@ -42,6 +42,9 @@ inline constexpr char kSimpleCaption[] = ">>";
 inline constexpr char kSimpleHint[] = "Extra opties weergeven";
 inline constexpr char kSimpleGuide[] = "Kies uitvoereenheid daarna bestand";
 
+inline constexpr char kFileHeader[] = "Bestand";
+inline constexpr char kCountHeader[] = "Aantal";
+
 inline constexpr char kBatchSwitch[] = "/WIN";
 
 }  // namespace morvane::forms::texts

@@ -6,7 +6,7 @@
 
 namespace morvane::platform {
 
-enum class FileAccess { Read, Write };
+enum class FileAccess { Read, Write, ReadWrite };
 
 // Others may open the file meanwhile for these kinds of access.
 enum FileShare : unsigned { ShareNone = 0, ShareRead = 1, ShareWrite = 2 };
@@ -17,6 +17,9 @@ struct FileOpenMode {
   FileAccess access;
   unsigned share;
   FileDisposition disposition;
+  // The name must be one of the system's devices (a port such as "LPT1");
+  // where it is not, the open fails and no file of that name is created.
+  bool device = false;
 };
 
 // An open file or device. The destructor closes it when Close was not called;

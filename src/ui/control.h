@@ -31,10 +31,12 @@ enum class ControlKind {
   ComboBox,
   GroupBox,
   CheckBox,
+  SpinEdit,
+  StringGrid,
 };
 
 // What changed in a control's state, for its peer to show.
-enum class Property { Bounds, Enabled, Visible, Text, Hint, Checked, Items, Font };
+enum class Property { Bounds, Enabled, Visible, Text, Hint, Checked, Items, Selection, Font };
 
 class Control;
 

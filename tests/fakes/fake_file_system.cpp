@@ -33,7 +33,7 @@ class FakeFileSystem::FakeFile final : public platform::File {
   bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) override {
     bytesRead = 0;
     OpenRecord& record = Record();
-    if (closed_ || record.mode.access != platform::FileAccess::Read) return false;
+    if (closed_ || record.mode.access == platform::FileAccess::Write) return false;
     std::uint64_t count = 0;
     if (position_ < entry_->contents.size()) {
       count = std::min<std::uint64_t>(size, entry_->contents.size() - position_);
@@ -53,7 +53,7 @@ class FakeFileSystem::FakeFile final : public platform::File {
     bytesWritten = 0;
     OpenRecord& record = Record();
     WriteCall call{Bytes(data, size), 0, false};
-    if (closed_ || record.mode.access != platform::FileAccess::Write) {
+    if (closed_ || record.mode.access == platform::FileAccess::Read) {
       record.writes.push_back(std::move(call));
       return false;
     }
@@ -178,6 +178,8 @@ std::unique_ptr<platform::File> FakeFileSystem::Open(const std::string& path,
   std::shared_ptr<Entry> entry;
   if (auto device = devices_.find(path); device != devices_.end()) {
     entry = device->second;
+  } else if (mode.device) {
+    return nullptr;
   } else if (auto file = files_.find(path); file != files_.end()) {
     entry = file->second;
     if (mode.disposition == platform::FileDisposition::CreateAlways) entry->contents.clear();

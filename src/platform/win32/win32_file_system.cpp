@@ -37,8 +37,17 @@ class Win32File : public File {
 };
 
 DWORD AccessFlags(FileAccess access) {
-  return access == FileAccess::Read ? GENERIC_READ : GENERIC_WRITE;
+  switch (access) {
+    case FileAccess::Read:
+      return GENERIC_READ;
+    case FileAccess::Write:
+      return GENERIC_WRITE;
+    case FileAccess::ReadWrite:
+      break;
+  }
+  return GENERIC_READ | GENERIC_WRITE;
 }
+
 
 DWORD ShareFlags(unsigned share) {
   DWORD flags = 0;
@@ -64,6 +73,14 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
       CreateFileA(path.c_str(), AccessFlags(mode.access), ShareFlags(mode.share), nullptr,
                   DispositionFlag(mode.disposition), FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  if (mode.device && mode.disposition == FileDisposition::CreateAlways &&
+      GetLastError() != ERROR_ALREADY_EXISTS && GetFileType(handle) == FILE_TYPE_DISK) {
+    // The port name is no device here and CREATE_ALWAYS has just made a file of
+    // that name: take it away again and report the port as absent.
+    CloseHandle(handle);
+    DeleteFileA(path.c_str());
+    return nullptr;
+  }
   return std::make_unique<Win32File>(handle);
 }
 

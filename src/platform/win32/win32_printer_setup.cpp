@@ -1,7 +1,8 @@
 #include "platform/win32/win32_printer_setup.h"
 
-#include <commdlg.h>
 #include <windows.h>
+
+#include <commdlg.h>
 #include <winspool.h>
 
 #include <vector>

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_spooler.h"
 
 #include <windows.h>
+
 #include <winspool.h>
 
 #include <vector>

@@ -100,6 +100,10 @@ WindowKind KindOf(const Control& control) {
       return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::CheckBox:
       return {"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::SpinEdit:
+      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0};
+    case ControlKind::StringGrid:
+      return {kPanelClass, WS_TABSTOP, 0};
     case ControlKind::Form:
       break;
   }

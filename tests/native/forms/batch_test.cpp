@@ -34,7 +34,9 @@ TEST_F(BatchTest, SendsEachExistingFileOnceFramedByTheWinStringsThenCloses) {
   p.fake.files.AddDirectory("C:\\data");
   p.SetCommandLine("/win a.prn missing.prn 'C:\\data\\b.prn' C:\\data 'abc ' \"a.prn\"");
   bool busyDuringRun = false;
-  p.fake.pump.onProcess = [&](int) { if (p.fake.spooler.Jobs().size() == 1) busyDuringRun = !p.main().BitBtn6.Enabled(); };
+  p.fake.pump.onProcess = [&](int) {
+    if (p.fake.spooler.Jobs().size() == 1) busyDuringRun = !p.main().BitBtn6.Enabled();
+  };
   bool closed = false;
   p.Start();
   p.main().OnClose = [&] { closed = true; };

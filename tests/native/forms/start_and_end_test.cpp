@@ -14,7 +14,9 @@ std::string TwelveLines(const std::vector<std::string>& lines) {
 TEST(ProgramStart, CreatesTheWindowsInOrderAndLoadsTheStoredState) {
   ProgramFixture p;
   p.fake.files.AddFile(kIniPath, TwelveLines({"L1i", "L1e", "", "", "", "", "", "", "", "",
-                                              "\x1b" "E", "\x1b%-12345X"}));
+                                              "\x1b"
+                                              "E",
+                                              "\x1b%-12345X"}));
   p.fake.spooler.AddPrinter("A");
   p.fake.spooler.AddPrinter("B");
   p.fake.spooler.AddPrinter("C");
@@ -29,7 +31,9 @@ TEST(ProgramStart, CreatesTheWindowsInOrderAndLoadsTheStoredState) {
   EXPECT_EQ(main.Text(), "Uitvoer van bestand naar");
   EXPECT_EQ(*main.ControlStrings()[0], "L1i");
   EXPECT_EQ(*main.ControlStrings()[1], "L1e");
-  EXPECT_EQ(*main.ControlStrings()[10], "\x1b" "E");
+  EXPECT_EQ(*main.ControlStrings()[10],
+            "\x1b"
+            "E");
   EXPECT_EQ(*main.ControlStrings()[11], "\x1b%-12345X");
   EXPECT_FALSE(main.SettingsChanged());
   // The selector lists the printers in the reverse of the platform's order and
@@ -102,9 +106,12 @@ TEST(BusyState, DisablesTheSixteenCommandsAndOneLeaveEndsIt) {
   p.Start();
   auto& main = p.main();
   const std::vector<std::string> expected = {
-      "BitBtn1", "BitBtn2",  "BitBtn3",   "BitBtn4",    "BitBtn5",       "BitBtn6",
-      "Cancel",  "Setup",    "Printersetupbutton", "HelpBook", "Info", "NewButton",
-      "OpenButton", "RegelUpButton", "RegelDownButton", "AantallenGroupBox"};
+      "BitBtn1",          "BitBtn2",       "BitBtn3",
+      "BitBtn4",          "BitBtn5",       "BitBtn6",
+      "Cancel",           "Setup",         "Printersetupbutton",
+      "HelpBook",         "Info",          "NewButton",
+      "OpenButton",       "RegelUpButton", "RegelDownButton",
+      "AantallenGroupBox"};
   std::vector<std::string> names;
   for (ui::Control* control : main.BusyControls()) names.push_back(control->Name());
   EXPECT_EQ(names, expected);

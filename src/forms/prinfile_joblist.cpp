@@ -1,0 +1,120 @@
+#include "forms/prinfile.h"
+#include "output/device_output.h"
+
+namespace morvane::forms {
+
+// The job list as a run sees it: the grid's cells and the count settings,
+// read at the moment the run asks.
+class TPrintfile1::GridJobList : public output::JobListSource {
+ public:
+  explicit GridJobList(TPrintfile1& form) : form_(form) {}
+  int RowCount() const override { return form_.FileGrid.RowCount(); }
+  std::string Path(int row) const override { return form_.FileGrid.Cell(kFileColumn, row); }
+  std::string CountText(int row) const override { return form_.FileGrid.Cell(kCountColumn, row); }
+  bool SetsChecked() const override { return form_.SetsCheckBox.Checked(); }
+  bool PerFileChecked() const override { return form_.VraagAantalCheckBox.Checked(); }
+  int ReadCount() const override { return form_.ReadCount(); }
+  bool FileExists(const std::string& path) override {
+    return form_.platform_.files.FileExists(path);
+  }
+
+ private:
+  TPrintfile1& form_;
+};
+
+// Marks a run as in progress and shows the hourglass for its length; the
+// cursor comes back whatever the run meets.
+class TPrintfile1::RunScope {
+ public:
+  explicit RunScope(TPrintfile1& form)
+      : form_(form), wasRunning_(form.FRunInProgress), savedCursor_(form.platform_.cursor.Get()) {
+    form_.FRunInProgress = true;
+    form_.platform_.cursor.Set(platform::kCursorHourGlass);
+  }
+  ~RunScope() {
+    form_.platform_.cursor.Set(savedCursor_);
+    form_.FRunInProgress = wasRunning_;
+  }
+  RunScope(const RunScope&) = delete;
+  RunScope& operator=(const RunScope&) = delete;
+
+ private:
+  TPrintfile1& form_;
+  bool wasRunning_;
+  int savedCursor_;
+};
+
+int TPrintfile1::ReadCount() const { return output::CountFromText(AantalEdit.Text()); }
+
+output::CopyMode TPrintfile1::CopyMode() const {
+  return output::CopyModeOf(SetsCheckBox.Checked(), VraagAantalCheckBox.Checked());
+}
+
+void TPrintfile1::NewButtonClick() {
+  FileGrid.SetRowCount(kGridInitialRows);
+  FileGrid.SetCell(kFileColumn, 1, "");
+  FileGrid.SetCell(kCountColumn, 1, "");
+}
+
+void TPrintfile1::AppendToJobList(const std::string& path) {
+  FileGrid.SetRowCount(FileGrid.RowCount() + 1);
+  const int row = FileGrid.RowCount() - 2;
+  FileGrid.SetCell(kFileColumn, row, path);
+  FileGrid.SetCell(kCountColumn, row, std::to_string(ReadCount()));
+}
+
+void TPrintfile1::AantalEditChange() {
+  if (VraagAantalCheckBox.Checked()) {
+    FileGrid.SetCell(kCountColumn, FileGrid.Row(), std::to_string(ReadCount()));
+    return;
+  }
+  for (int row = 1; row <= FileGrid.RowCount() - 2; ++row) {
+    FileGrid.SetCell(kCountColumn, row, std::to_string(ReadCount()));
+  }
+}
+
+void TPrintfile1::VraagAantalCheckBoxClick() {
+  if (VraagAantalCheckBox.Checked()) {
+    SetsCheckBox.SetChecked(false);
+    SetsCheckBox.SetEnabled(false);
+  } else {
+    SetsCheckBox.SetEnabled(true);
+    AantalEditChange();
+  }
+}
+
+void TPrintfile1::RunJobList(const output::SendCopy& sendCopy) {
+  GridJobList list(*this);
+  output::RunJobList(list, sendCopy);
+}
+
+void TPrintfile1::SendFileToDevice(const std::string& sourcePath, const std::string& deviceName) {
+  output::SendFileToDevice(Services(), output::DeviceJob{FActiveInit, FActiveExit}, sourcePath,
+                           deviceName);
+}
+
+void TPrintfile1::SelectActivePair(output::OutputTarget target) {
+  const auto strings = ControlStrings();
+  FActiveInit = *strings[output::InitIndex(target)];
+  FActiveExit = *strings[output::ExitIndex(target)];
+}
+
+void TPrintfile1::RunDeviceJob(const std::string& deviceName) {
+  RunScope run(*this);
+  RunJobList([&](const std::string& path) {
+    platform_.pump.ProcessMessages();
+    SendFileToDevice(path, deviceName);
+    platform_.pump.ProcessMessages();
+  });
+}
+
+void TPrintfile1::RunPrinterJob() {
+  RunScope run(*this);
+  RunJobList([&](const std::string& path) {
+    platform_.pump.ProcessMessages();
+    SendFileToPrinter(path, PrintersComboBox.Text());
+    platform_.pump.ProcessMessages();
+  });
+}
+
+}  // namespace morvane::forms

@@ -1,0 +1,56 @@
+#include "output/job_list.h"
+
+#include "ui/spin_edit.h"
+
+namespace morvane::output {
+namespace {
+
+constexpr int kFirstDataRow = 1;
+// The header and the trailing empty row are no files.
+constexpr int kRowsThatAreNoFiles = 2;
+
+int FileCount(const JobListSource& list) { return list.RowCount() - kRowsThatAreNoFiles; }
+
+void SendTimes(const SendCopy& sendCopy, const std::string& path, int times) {
+  for (int copy = 0; copy < times; ++copy) sendCopy(path);
+}
+
+}  // namespace
+
+CopyMode CopyModeOf(bool setsChecked, bool perFileChecked) {
+  if (setsChecked) return CopyMode::Sets;
+  return perFileChecked ? CopyMode::PerFile : CopyMode::Uniform;
+}
+
+int CountFromText(const std::string& text) { return ui::ParseInteger(text).value_or(1); }
+
+void RunJobList(JobListSource& list, const SendCopy& sendCopy) {
+  // The check boxes are read again before each block; at most one block runs.
+  if (list.SetsChecked()) {
+    const int sets = list.ReadCount();
+    for (int set = 0; set < sets; ++set) {
+      // Rows appended during the run join the later passes.
+      const int rows = FileCount(list);
+      for (int row = kFirstDataRow; row <= rows; ++row) {
+        const std::string path = list.Path(row);
+        if (list.FileExists(path)) sendCopy(path);
+      }
+    }
+  }
+  if (!list.SetsChecked() && !list.PerFileChecked()) {
+    const int rows = FileCount(list);
+    for (int row = kFirstDataRow; row <= rows; ++row) {
+      const std::string path = list.Path(row);
+      if (list.FileExists(path)) SendTimes(sendCopy, path, list.ReadCount());
+    }
+  }
+  if (!list.SetsChecked() && list.PerFileChecked()) {
+    const int rows = FileCount(list);
+    for (int row = kFirstDataRow; row <= rows; ++row) {
+      const std::string path = list.Path(row);
+      if (list.FileExists(path)) SendTimes(sendCopy, path, CountFromText(list.CountText(row)));
+    }
+  }
+}
+
+}  // namespace morvane::output

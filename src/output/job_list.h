@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace morvane::output {
+
+enum class CopyMode { Sets, Uniform, PerFile };
+
+CopyMode CopyModeOf(bool setsChecked, bool perFileChecked);
+
+// A count as the program reads one: the text as a whole number, 1 when it is
+// not one. Not limited to any range: 0 or less sends nothing.
+int CountFromText(const std::string& text);
+
+// What a run reads of the job list and its settings, at the moment it needs
+// them: the list lives in the main window's grid and can change during a run.
+class JobListSource {
+ public:
+  virtual ~JobListSource() = default;
+  // All rows: the header, the files and the trailing empty row.
+  virtual int RowCount() const = 0;
+  virtual std::string Path(int row) const = 0;
+  virtual std::string CountText(int row) const = 0;
+  virtual bool SetsChecked() const = 0;
+  virtual bool PerFileChecked() const = 0;
+  // The count N of the count field.
+  virtual int ReadCount() const = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+};
+
+using SendCopy = std::function<void(const std::string& path)>;
+
+// Sends every file of the list as often and in the order the copy mode says:
+// Sets, N passes over the list; Uniform, each file N times in a row; PerFile,
+// each file as often as its own count. Files that do not exist are skipped.
+void RunJobList(JobListSource& list, const SendCopy& sendCopy);
+
+}  // namespace morvane::output

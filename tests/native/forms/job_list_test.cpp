@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "forms/program_fixture.h"
+
+namespace morvane::testing {
+namespace {
+
+class MainJobListTest : public ::testing::Test {
+ protected:
+  MainJobListTest() {
+    p.fake.files.AddDevice("LPT2");
+    p.fake.files.AddDevice("COM1");
+    p.fake.spooler.AddPrinter("P1");
+    p.fake.spooler.AddPrinter("P2");
+    p.Start();
+  }
+  forms::TPrintfile1& main() { return p.main(); }
+  void AddFiles(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      p.fake.files.AddFile(name, std::string("<") + name + ">");
+      main().AppendToJobList(name);
+    }
+  }
+
+  ProgramFixture p;
+};
+
+TEST_F(MainJobListTest, ClearingAndAppendingKeepTheTrailingEmptyRow) {
+  auto& grid = main().FileGrid;
+  EXPECT_EQ(grid.RowCount(), 2);
+  EXPECT_EQ(grid.Cell(0, 0), "Bestand");
+  EXPECT_EQ(grid.Cell(1, 0), "Aantal");
+  EXPECT_EQ(grid.ColWidth(0), 473);
+  EXPECT_EQ(grid.ColWidth(1), 40);
+
+  main().AantalEdit.SetText("3");
+  AddFiles({"a", "b", "c", "d", "e"});
+  EXPECT_EQ(grid.RowCount(), 7);
+  EXPECT_EQ(grid.Cell(0, 5), "e");
+  EXPECT_EQ(grid.Cell(1, 5), "3");
+  EXPECT_EQ(grid.Cell(0, 6), "");
+
+  main().NewButtonClick();
+  EXPECT_EQ(grid.RowCount(), 2);
+  EXPECT_EQ(grid.Cell(0, 1), "");
+  EXPECT_EQ(grid.Cell(1, 1), "");
+  EXPECT_EQ(grid.Cell(0, 0), "Bestand");
+
+  main().AantalEdit.SetText("x");  // not a number: counts as 1
+  main().AppendToJobList("f");
+  EXPECT_EQ(grid.RowCount(), 3);
+  EXPECT_EQ(grid.Cell(0, 1), "f");
+  EXPECT_EQ(grid.Cell(1, 1), "1");
+}
+
+TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
+  *main().ControlStrings()[2] = "[lpt2]";  // LPT2 INIT
+  *main().ControlStrings()[3] = "[/lpt2]";
+  *main().ControlStrings()[6] = "[com1]";
+  AddFiles({"a", "b"});
+  main().AantalEdit.SetText("2");
+  p.fake.cursor.Set(-2);
+  bool runningDuringRun = false;
+  p.fake.pump.onProcess = [&](int) { runningDuringRun |= main().RunInProgress(); };
+
+  main().SelectActivePair(output::OutputTarget::Lpt2);
+  main().RunDeviceJob("LPT2");
+  main().SelectActivePair(output::OutputTarget::Com1);
+  *main().ControlStrings()[6] = "changed later";  // the pair is a copy
+  main().RunDeviceJob("COM1");
+
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"),
+            "[lpt2]<a>[/lpt2][lpt2]<b>[/lpt2][lpt2]<a>[/lpt2][lpt2]<b>[/lpt2]");
+  EXPECT_EQ(p.fake.files.DeviceOutput("COM1"), "[com1]<a>[com1]<b>[com1]<a>[com1]<b>");
+  EXPECT_TRUE(runningDuringRun);
+  EXPECT_FALSE(main().RunInProgress());
+  EXPECT_EQ(p.fake.cursor.Get(), -2);
+  EXPECT_EQ(main().FileGrid.RowCount(), 4);  // a run leaves the list as it was
+}
+
+TEST_F(MainJobListTest, PrinterRunReadsThePrinterForEveryCopy) {
+  AddFiles({"a", "b"});
+  main().SetsCheckBox.SetChecked(false);
+  main().PrintersComboBox.SetText("P1");
+  p.fake.pump.onProcess = [&](int) {
+    if (p.fake.spooler.Jobs().size() == 1) main().PrintersComboBox.SetText("P2");
+  };
+  main().RunPrinterJob();
+  ASSERT_EQ(p.fake.spooler.Jobs().size(), 2u);
+  EXPECT_EQ(p.fake.spooler.Jobs()[0].printerName, "P1");
+  EXPECT_EQ(p.fake.spooler.Jobs()[0].documentName, "a");
+  EXPECT_EQ(p.fake.spooler.Jobs()[1].printerName, "P2");
+}
+
+TEST_F(MainJobListTest, PerFileCountsSwitchOffSetsAndBackGivesEveryRowTheCount) {
+  AddFiles({"a", "b"});
+  auto& perFile = main().VraagAantalCheckBox;
+  auto& sets = main().SetsCheckBox;
+  EXPECT_TRUE(sets.Checked());
+  EXPECT_FALSE(perFile.Checked());
+  EXPECT_EQ(main().CopyMode(), output::CopyMode::Sets);
+
+  perFile.Click();
+  EXPECT_FALSE(sets.Checked());
+  EXPECT_FALSE(sets.Enabled());
+  EXPECT_EQ(main().CopyMode(), output::CopyMode::PerFile);
+  main().FileGrid.SetCell(1, 1, "5");
+  main().FileGrid.SetCell(1, 2, "7");
+  main().AantalEdit.SetText("4");  // per-file: only the selected row (row 1) takes it
+  EXPECT_EQ(main().FileGrid.Cell(1, 1), "4");
+  EXPECT_EQ(main().FileGrid.Cell(1, 2), "7");
+
+  perFile.Click();
+  EXPECT_TRUE(sets.Enabled());
+  EXPECT_FALSE(sets.Checked());
+  EXPECT_EQ(main().CopyMode(), output::CopyMode::Uniform);
+  EXPECT_EQ(main().FileGrid.Cell(1, 1), "4");
+  EXPECT_EQ(main().FileGrid.Cell(1, 2), "4");
+}
+
+TEST_F(MainJobListTest, ARunThatMeetsAnErrorStillRestoresTheCursorAndItsFlag) {
+  AddFiles({"a"});
+  p.fake.cursor.Set(platform::kCursorDefault);
+  p.fake.pump.onProcess = [](int) { throw std::runtime_error("out of memory"); };
+  EXPECT_THROW(main().RunDeviceJob("LPT2"), std::runtime_error);
+  EXPECT_FALSE(main().RunInProgress());
+  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+}
+
+}  // namespace
+}  // namespace morvane::testing
