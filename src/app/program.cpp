@@ -21,11 +21,15 @@ void Program::Start() {
   windows_.Realize(*printfile1_);
   printfile1_->FormCreate();
 
-  infobox_ = std::make_unique<forms::Tinfobox>();
+  infobox_ = std::make_unique<forms::Tinfobox>(platform_.shell,
+                                               [this] { return windows_.ApplicationWindow(); });
   windows_.Realize(*infobox_);
+  if (application_.arguments.empty()) infobox_->ShowAsSplash();
 
   setupdialog1_ = std::make_unique<forms::TSetupdialog1>();
   windows_.Realize(*setupdialog1_);
+  setupdialog1_->onSettingsChanged = [this] { printfile1_->MarkSettingsChanged(); };
+  printfile1_->AttachDialogs(*setupdialog1_, *infobox_);
 }
 
 void Program::Run() {

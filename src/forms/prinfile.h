@@ -5,6 +5,8 @@
 
 #include "app/application.h"
 #include "app/msg.h"
+#include "forms/info.h"
+#include "forms/setup.h"
 #include "output/control_strings.h"
 #include "output/job_list.h"
 #include "output/output_services.h"
@@ -82,6 +84,12 @@ class TPrintfile1 : public ui::Form {
   void ExtendedButtonClick();
   void PrintersetupbuttonClick();
 
+  // The other two windows, once they exist.
+  void AttachDialogs(TSetupdialog1& setup, Tinfobox& info) {
+    setupdialog1_ = &setup;
+    infobox_ = &info;
+  }
+
   void EnterBusyState();
   void LeaveBusyState();
   void ApplyLayout();
@@ -142,6 +150,8 @@ class TPrintfile1 : public ui::Form {
   bool FRunInProgress = false;
 
   bool batchStarted_ = false;
+  TSetupdialog1* setupdialog1_ = nullptr;
+  Tinfobox* infobox_ = nullptr;
 };
 
 }  // namespace morvane::forms

@@ -2,8 +2,14 @@
 
 namespace morvane::forms {
 namespace {
+
 constexpr int kClientWidth = 435;
 constexpr int kClientHeight = 145;
+constexpr int kTabsPerRow = 5;
+constexpr int kPanelHeight = 22;
+constexpr char kInitLabel[] = "INIT";
+constexpr char kExitLabel[] = "EXIT";
+
 }  // namespace
 
 TSetupdialog1::TSetupdialog1() : Form("Setupdialog1") {
@@ -12,6 +18,63 @@ TSetupdialog1::TSetupdialog1() : Form("Setupdialog1") {
   SetMinimizeBox(false);
   SetClientWidth(kClientWidth);
   SetClientHeight(kClientHeight);
+
+  TabbedNotebook1.SetBounds(0, 0, 351, 121);
+  TabbedNotebook1.SetTabsPerRow(kTabsPerRow);
+  TabbedNotebook1.SetTabOrder(0);
+
+  struct PageControls {
+    ui::Label& initLabel;
+    ui::Label& exitLabel;
+    ui::Edit& init;
+    ui::Edit& exit;
+  };
+  for (const PageControls& page : {PageControls{Label1, Label4, LPT1init, LPT1Exit},
+                                   PageControls{Label2, Label3, LPT2INIT, LPT2EXIT},
+                                   PageControls{Label5, Label6, LPT3INIT, LPT3EXIT},
+                                   PageControls{Label7, Label8, COM1INIT, COM1EXIT},
+                                   PageControls{Label9, Label10, COM2INIT, COM2EXIT},
+                                   PageControls{Label11, Label12, WinInit, WinExit}}) {
+    page.initLabel.SetBounds(10, 19, 30, 13);
+    page.initLabel.SetText(kInitLabel);
+    page.exitLabel.SetBounds(10, 50, 30, 13);
+    page.exitLabel.SetText(kExitLabel);
+    page.init.SetBounds(50, 15, 281, 21);
+    page.init.SetTabOrder(0);
+    page.exit.SetBounds(50, 45, 281, 21);
+    page.exit.SetTabOrder(1);
+  }
+  for (ui::Edit* edit : Edits()) {
+    edit->OnChange = [this] { LPT1initChange(); };
+    edit->OnDblClick = [this, edit] { LPT1initDblClick(*edit); };
+  }
+
+  Panel1.SetAlign(ui::Align::Bottom);
+  Panel1.SetBounds(0, 0, kClientWidth, kPanelHeight);
+  Panel1.SetText(kEscHint);
+  Panel1.SetAlignment(ui::TextAlignment::Left);
+  Panel1.SetBevels(ui::Bevel::Lowered, ui::Bevel::None);
+  Panel1.SetTabOrder(1);
+  OkButton.SetBounds(356, 22, 75, 25);
+  OkButton.SetText(kConfirmCaption);
+  OkButton.SetModalResult(ui::kModalResultOk);
+  OkButton.SetTabOrder(2);
+  CancelButton.SetBounds(356, 52, 75, 25);
+  CancelButton.SetText(kCancelCaption);
+  CancelButton.SetModalResult(ui::kModalResultCancel);
+  CancelButton.SetTabOrder(3);
+  Realign();
+}
+
+void TSetupdialog1::LPT1initDblClick(ui::Edit& sender) { sender.SetText(sender.Text() + kEscape); }
+
+void TSetupdialog1::LPT1initChange() {
+  if (onSettingsChanged) onSettingsChanged();
+}
+
+std::array<ui::Edit*, output::kControlStringCount> TSetupdialog1::Edits() {
+  return {&LPT1init, &LPT1Exit, &LPT2INIT, &LPT2EXIT, &LPT3INIT, &LPT3EXIT,
+          &COM1INIT, &COM1EXIT, &COM2INIT, &COM2EXIT, &WinInit,  &WinExit};
 }
 
 }  // namespace morvane::forms

@@ -54,6 +54,12 @@ void Control::SetHint(const std::string& hint) {
   NotifyPeer(Property::Hint);
 }
 
+void Control::SetFont(const Font& font) {
+  if (font == font_) return;
+  font_ = font;
+  NotifyPeer(Property::Font);
+}
+
 void Control::NotifyPeer(Property property) {
   if (peer_) peer_->Changed(property);
 }

@@ -8,6 +8,28 @@
 
 namespace morvane::ui {
 
+// A colour as red, green and blue; the system colours have their own names.
+struct Color {
+  enum class System { None, WindowText, ButtonFace, ButtonText } system = System::None;
+  unsigned char red = 0, green = 0, blue = 0;
+
+  static Color Rgb(unsigned char r, unsigned char g, unsigned char b) {
+    return Color{System::None, r, g, b};
+  }
+  static Color Of(System system) { return Color{system, 0, 0, 0}; }
+  friend bool operator==(const Color&, const Color&) = default;
+};
+
+// The font a control draws its text in; every control starts with the
+// program's own font.
+struct Font {
+  int height = -11;
+  bool bold = false;
+  bool underline = false;
+  Color color = Color::Of(Color::System::WindowText);
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
 struct Bounds {
   int left = 0;
   int top = 0;
@@ -33,10 +55,15 @@ enum class ControlKind {
   CheckBox,
   SpinEdit,
   StringGrid,
+  Edit,
+  TabbedNotebook,
+  NotebookPage,
+  Shape,
+  Image,
 };
 
 // What changed in a control's state, for its peer to show.
-enum class Property { Bounds, Enabled, Visible, Text, Hint, Checked, Items, Selection, Font };
+enum class Property { Bounds, Enabled, Visible, Text, Hint, Checked, Items, Selection, Font, Page };
 
 class Control;
 
@@ -83,6 +110,9 @@ class Control {
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
 
+  const Font& GetFont() const { return font_; }
+  void SetFont(const Font& font);
+
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order) { tabOrder_ = order; }
 
@@ -108,6 +138,7 @@ class Control {
   bool visible_ = true;
   std::string text_;
   std::string hint_;
+  Font font_;
   int tabOrder_ = -1;
   std::unique_ptr<ControlPeer> peer_;
 };

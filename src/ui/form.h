@@ -2,8 +2,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
+#include "ui/timer.h"
 
 namespace morvane::ui {
 
@@ -75,6 +77,10 @@ class Form : public Control {
   std::function<void()> OnClose;
   std::function<void()> OnDestroy;
 
+  // The timers the form runs while it exists.
+  void AddTimer(Timer& timer) { timers_.push_back(&timer); }
+  const std::vector<Timer*>& Timers() const { return timers_; }
+
   // Headless stand-in for the user of a modal form: returns the modal result.
   std::function<int(Form&)> headlessModal;
 
@@ -89,6 +95,7 @@ class Form : public Control {
   bool minimized_ = false;
   bool destroyed_ = false;
   int modalResult_ = kModalResultNone;
+  std::vector<Timer*> timers_;
 };
 
 }  // namespace morvane::ui

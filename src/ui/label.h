@@ -1,13 +1,32 @@
 #pragma once
 
+#include "platform/screen_cursor.h"
 #include "ui/control.h"
 
 namespace morvane::ui {
 
+// Static text. The peer reports the mouse entering and leaving it and the
+// left button going down on it.
 class Label : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::Label; }
+
+  // The cursor shown while the mouse is over the label.
+  int Cursor() const { return cursor_; }
+  void SetCursor(int cursor) { cursor_ = cursor; }
+
+  // The label's hint shows as a tool tip even where its parent shows none.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show) { showHint_ = show; }
+
+  virtual void MouseEntered() {}
+  virtual void MouseLeft() {}
+  virtual void LeftButtonDown() {}
+
+ private:
+  int cursor_ = platform::kCursorDefault;
+  bool showHint_ = false;
 };
 
 }  // namespace morvane::ui

@@ -17,6 +17,8 @@ class WindowSystem {
   virtual void Realize(Form& form) = 0;
   // Shows the main form and handles messages until it has been closed.
   virtual void RunMessageLoop(Form& mainForm) = 0;
+  // The window that carries the task-bar button; 0 where there is none.
+  virtual platform::WindowHandle ApplicationWindow() const = 0;
 };
 
 }  // namespace morvane::ui

@@ -71,15 +71,28 @@ struct DragAcceptCall {
   bool accept = false;
 };
 
+struct OpenDocumentCall {
+  platform::WindowHandle owner = 0;
+  std::string verb;
+  std::string file;
+  int showCommand = 0;
+};
+
 class FakeShell final : public platform::Shell {
  public:
   void DragAcceptFiles(platform::WindowHandle window, bool accept) override {
     calls_.push_back({window, accept});
   }
+  void OpenDocument(platform::WindowHandle owner, const std::string& verb, const std::string& file,
+                    int showCommand) override {
+    opened_.push_back({owner, verb, file, showCommand});
+  }
   const std::vector<DragAcceptCall>& Calls() const { return calls_; }
+  const std::vector<OpenDocumentCall>& Opened() const { return opened_; }
 
  private:
   std::vector<DragAcceptCall> calls_;
+  std::vector<OpenDocumentCall> opened_;
 };
 
 }  // namespace morvane::fakes

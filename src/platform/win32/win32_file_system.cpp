@@ -48,7 +48,6 @@ DWORD AccessFlags(FileAccess access) {
   return GENERIC_READ | GENERIC_WRITE;
 }
 
-
 DWORD ShareFlags(unsigned share) {
   DWORD flags = 0;
   if (share & ShareRead) flags |= FILE_SHARE_READ;

@@ -7,6 +7,8 @@ namespace morvane::platform::win32 {
 class Win32Shell : public Shell {
  public:
   void DragAcceptFiles(WindowHandle window, bool accept) override;
+  void OpenDocument(WindowHandle owner, const std::string& verb, const std::string& file,
+                    int showCommand) override;
 };
 
 }  // namespace morvane::platform::win32

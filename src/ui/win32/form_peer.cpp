@@ -24,9 +24,30 @@ FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, 
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetPropA(window_, kFormClass, reinterpret_cast<HANDLE>(kFormMarker));
   SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+  UINT_PTR id = 1;
+  for (Timer* timer : form.Timers()) {
+    timers_.push_back(std::make_unique<TimerPeer>(window_, id++, *timer));
+  }
+}
+
+FormWindowPeer::TimerPeer::TimerPeer(HWND window, UINT_PTR id, Timer& timer)
+    : window_(window), id_(id), timer_(timer) {
+  timer_.AttachPeer(this);
+  Changed();
+}
+
+FormWindowPeer::TimerPeer::~TimerPeer() {
+  timer_.AttachPeer(nullptr);
+  KillTimer(window_, id_);
+}
+
+void FormWindowPeer::TimerPeer::Changed() {
+  KillTimer(window_, id_);
+  if (timer_.Enabled()) SetTimer(window_, id_, static_cast<UINT>(timer_.Interval()), nullptr);
 }
 
 FormWindowPeer::~FormWindowPeer() {
+  timers_.clear();
   SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
   RemovePropA(window_, kFormClass);
   DestroyWindow(window_);
@@ -169,6 +190,9 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       break;
     case kActivatedMessage:
       form_.NotifyActivated();
+      return 0;
+    case WM_TIMER:
+      if (wParam >= 1 && wParam <= timers_.size()) timers_[wParam - 1]->Model().Fire();
       return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE && isMainForm_ && applicationWindow_) {

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
 #include "ui/form.h"
 #include "ui/win32/window_peer.h"
 
@@ -38,6 +41,21 @@ class FormWindowPeer : public FormPeer {
 
  private:
   void ResizeToClient();
+
+  // Runs one of the form's timers as a window timer of the form.
+  class TimerPeer : public Timer::Peer {
+   public:
+    TimerPeer(HWND window, UINT_PTR id, Timer& timer);
+    ~TimerPeer() override;
+    void Changed() override;
+    Timer& Model() const { return timer_; }
+
+   private:
+    HWND window_;
+    UINT_PTR id_;
+    Timer& timer_;
+  };
+  std::vector<std::unique_ptr<TimerPeer>> timers_;
 
   Form& form_;
   HWND window_;

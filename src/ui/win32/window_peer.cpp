@@ -104,6 +104,13 @@ WindowKind KindOf(const Control& control) {
       return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0};
     case ControlKind::StringGrid:
       return {kPanelClass, WS_TABSTOP, 0};
+    case ControlKind::Edit:
+      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0};
+    case ControlKind::TabbedNotebook:
+    case ControlKind::NotebookPage:
+    case ControlKind::Shape:
+    case ControlKind::Image:
+      return {kPanelClass, 0, WS_EX_CONTROLPARENT};
     case ControlKind::Form:
       break;
   }
