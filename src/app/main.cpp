@@ -2,6 +2,7 @@
 #include "app/program.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_open_file_dialog.h"
 #include "platform/win32/win32_printer_setup.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_screen_cursor.h"
@@ -22,8 +23,9 @@ int main() {
   platform::win32::Win32PrinterSetup printerSetup;
   platform::win32::Win32SystemInfo system;
   platform::win32::Win32Shell shell;
+  platform::win32::Win32OpenFileDialog openDialog;
   platform::Platform platform{files, spooler,      registry, boxes, cursor,
-                              pump,  printerSetup, system,   shell};
+                              pump,  printerSetup, system,   shell, openDialog};
 
   ui::win32::Win32WindowSystem windows;
   app::Program program(platform, windows);

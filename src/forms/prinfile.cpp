@@ -52,6 +52,8 @@ void TPrintfile1::BuildComponents() {
     tool.button.SetHint(tool.hint);
   }
   Cancel.OnClick = [this] { CancelClick(); };
+  Setup.OnClick = [this] { BitBtn7Click(); };
+  Info.OnClick = [this] { BitBtn8Click(); };
   Printersetupbutton.OnClick = [this] { PrintersetupbuttonClick(); };
 
   Panel3.SetAlign(ui::Align::Top);
@@ -71,6 +73,12 @@ void TPrintfile1::BuildComponents() {
     target.button.SetHint(target.hint);
     left += kTargetButtonSize;
   }
+  BitBtn1.OnClick = [this] { BitBtn1Click(); };
+  BitBtn2.OnClick = [this] { BitBtn2Click(); };
+  BitBtn3.OnClick = [this] { BitBtn3Click(); };
+  BitBtn4.OnClick = [this] { BitBtn4Click(); };
+  BitBtn5.OnClick = [this] { BitBtn5Click(); };
+  BitBtn6.OnClick = [this] { BitBtn6Click(); };
   ExtendedButton.SetBounds(4, 48, 40, 17);
   ExtendedButton.OnClick = [this] { ExtendedButtonClick(); };
   Label2.SetBounds(248, 6, 80, 13);
@@ -120,6 +128,7 @@ void TPrintfile1::BuildComponents() {
   OpenButton.SetBounds(102, 4, 94, 25);
   OpenButton.SetText(kOpenCaption);
   OpenButton.SetHint(kOpenHint);
+  OpenButton.OnClick = [this] { OpenButtonClick(); };
 
   Aanwijzingpanel.SetAlign(ui::Align::Bottom);
   Aanwijzingpanel.SetBounds(0, 0, kExtendedClientWidth, kGuideBarHeight);

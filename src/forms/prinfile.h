@@ -78,6 +78,16 @@ class TPrintfile1 : public ui::Form {
   void FormActivate();
   void FormDestroy();
   void CancelClick();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void BitBtn5Click();
+  void BitBtn6Click();
+  void BitBtn7Click();
+  void BitBtn8Click();
+  void OpenButtonClick();
+  bool AddFilesFromDialog();
   void NewButtonClick();
   void AantalEditChange();
   void VraagAantalCheckBoxClick();
@@ -135,6 +145,7 @@ class TPrintfile1 : public ui::Form {
 
   void BuildComponents();
   void RunJobList(const output::SendCopy& sendCopy);
+  void DeviceTargetCommand(output::OutputTarget target);
   void RunBatch();
   output::OutputServices Services();
 

@@ -45,6 +45,12 @@ inline constexpr char kSimpleGuide[] = "Kies uitvoereenheid daarna bestand";
 inline constexpr char kFileHeader[] = "Bestand";
 inline constexpr char kCountHeader[] = "Aantal";
 
+inline constexpr char kOpenDialogTitle[] = "Selecteer bestand";
+inline constexpr char kAllFilesFilter[] = "alle bestanden    *.*";
+inline constexpr char kAllFilesPattern[] = "*.*";
+inline constexpr char kPrinterFilesFilter[] = "printerbestanden *.PRN";
+inline constexpr char kPrinterFilesPattern[] = "*.PRN";
+
 inline constexpr char kBatchSwitch[] = "/WIN";
 
 }  // namespace morvane::forms::texts

@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
+#include "platform/open_file_dialog.h"
 #include "platform/printer_setup.h"
 #include "platform/registry.h"
 #include "platform/screen_cursor.h"
@@ -24,6 +25,7 @@ struct Platform {
   PrinterSetup& printerSetup;
   SystemInfo& system;
   Shell& shell;
+  OpenFileDialog& openDialog;
 };
 
 }  // namespace morvane::platform

@@ -22,8 +22,9 @@ struct FakePlatform {
   FakePrinterSetup printerSetup;
   FakeSystemInfo system;
   FakeShell shell;
+  FakeOpenFileDialog openDialog;
   platform::Platform platform{files, spooler,      registry, boxes, cursor,
-                              pump,  printerSetup, system,   shell};
+                              pump,  printerSetup, system,   shell, openDialog};
 };
 
 // A window system without windows: the main form is shown and activated, and

@@ -7,6 +7,7 @@
 
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
+#include "platform/open_file_dialog.h"
 #include "platform/screen_cursor.h"
 #include "platform/shell.h"
 
@@ -93,6 +94,32 @@ class FakeShell final : public platform::Shell {
  private:
   std::vector<DragAcceptCall> calls_;
   std::vector<OpenDocumentCall> opened_;
+};
+
+// An open dialog that the test has answered beforehand: each Execute takes
+// the next answer (a list of paths, or a cancel when none is left).
+class FakeOpenFileDialog final : public platform::OpenFileDialog {
+ public:
+  bool Execute(platform::WindowHandle owner, const platform::OpenFileDialogOptions& options,
+               std::vector<std::string>& paths) override {
+    lastOwner_ = owner;
+    lastOptions_ = options;
+    ++calls_;
+    if (answers_.empty()) return false;
+    paths = answers_.front();
+    answers_.erase(answers_.begin());
+    return true;
+  }
+  void Choose(std::vector<std::string> paths) { answers_.push_back(std::move(paths)); }
+  int Calls() const { return calls_; }
+  const platform::OpenFileDialogOptions& LastOptions() const { return lastOptions_; }
+  platform::WindowHandle LastOwner() const { return lastOwner_; }
+
+ private:
+  std::vector<std::vector<std::string>> answers_;
+  platform::OpenFileDialogOptions lastOptions_;
+  platform::WindowHandle lastOwner_ = 0;
+  int calls_ = 0;
 };
 
 }  // namespace morvane::fakes

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/window_handle.h"
+
+namespace morvane::platform {
+
+struct FileFilter {
+  std::string description;
+  std::string pattern;
+};
+
+// The platform's dialog for choosing files to open: several at once, no
+// read-only box, resizable, and a typed name need not exist.
+struct OpenFileDialogOptions {
+  std::string title;
+  std::vector<FileFilter> filters;
+};
+
+class OpenFileDialog {
+ public:
+  virtual ~OpenFileDialog() = default;
+  // Shows the dialog modally. Confirmed: true, with the full paths of the
+  // chosen files in the dialog's order. Cancelled: false.
+  virtual bool Execute(WindowHandle owner, const OpenFileDialogOptions& options,
+                       std::vector<std::string>& paths) = 0;
+};
+
+// The paths in the name buffer the dialog fills for a multiple selection: the
+// folder followed by the names, or one full path, each ended by a zero and the
+// whole ended by a second zero.
+std::vector<std::string> SplitSelectedNames(const std::string& buffer);
+
+}  // namespace morvane::platform
