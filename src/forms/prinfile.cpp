@@ -108,16 +108,19 @@ void TPrintfile1::BuildComponents() {
   FileGrid.SetAlign(ui::Align::Client);
   FileGrid.SetFixedRows(1);
   FileGrid.SetDefaultRowHeight(kGridRowHeight);
+  FileGrid.OnClick = [this] { FileGridClick(); };
   Panel6.SetAlign(ui::Align::Client);
   Panel6.SetBevels(ui::Bevel::None, ui::Bevel::None);
   Panel6.SetBorderWidth(1);
   RegelUpButton.SetBounds(8, 14, 19, 22);
   RegelUpButton.SetHint(kRowUpHint);
+  RegelUpButton.OnClick = [this] { RegelUpButtonClick(); };
   Panel1.SetAlign(ui::Align::Bottom);
   Panel1.SetBounds(0, 0, 0, kDownButtonPanelHeight);
   Panel1.SetBevels(ui::Bevel::None, ui::Bevel::None);
   RegelDownButton.SetBounds(4, 4, 23, 22);
   RegelDownButton.SetHint(kRowDownHint);
+  RegelDownButton.OnClick = [this] { RegelDownButtonClick(); };
 
   Knoppenpanel.SetAlign(ui::Align::Bottom);
   Knoppenpanel.SetBounds(0, 0, kExtendedClientWidth, kButtonBarHeight);

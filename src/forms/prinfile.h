@@ -91,6 +91,9 @@ class TPrintfile1 : public ui::Form {
   void NewButtonClick();
   void AantalEditChange();
   void VraagAantalCheckBoxClick();
+  void FileGridClick();
+  void RegelUpButtonClick();
+  void RegelDownButtonClick();
   void ExtendedButtonClick();
   void PrintersetupbuttonClick();
 

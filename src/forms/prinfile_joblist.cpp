@@ -1,5 +1,6 @@
 #include "forms/prinfile.h"
 #include "output/device_output.h"
+#include "ui/spin_edit.h"
 
 namespace morvane::forms {
 
@@ -81,6 +82,40 @@ void TPrintfile1::VraagAantalCheckBoxClick() {
     SetsCheckBox.SetEnabled(true);
     AantalEditChange();
   }
+}
+
+void TPrintfile1::FileGridClick() {
+  if (!VraagAantalCheckBox.Checked()) return;
+  const auto count = ui::ParseInteger(FileGrid.Cell(kCountColumn, FileGrid.Row()));
+  AantalEdit.SetValue(count.value_or(kMinCount));
+}
+
+namespace {
+
+void SwapRows(ui::StringGrid& grid, int a, int b) {
+  for (int col = 0; col < grid.ColCount(); ++col) {
+    const std::string cell = grid.Cell(col, a);
+    grid.SetCell(col, a, grid.Cell(col, b));
+    grid.SetCell(col, b, cell);
+  }
+}
+
+}  // namespace
+
+void TPrintfile1::RegelUpButtonClick() {
+  const int row = FileGrid.Row();
+  // Only a file below the first moves up; the trailing empty row never moves.
+  if (row <= 1 || row >= FileGrid.RowCount() - 1) return;
+  SwapRows(FileGrid, row - 1, row);
+  FileGrid.SetRow(row - 1);
+}
+
+void TPrintfile1::RegelDownButtonClick() {
+  const int row = FileGrid.Row();
+  // No file is ever swapped with the trailing empty row.
+  if (row <= 0 || row >= FileGrid.RowCount() - 2) return;
+  SwapRows(FileGrid, row, row + 1);
+  FileGrid.SetRow(row + 1);
 }
 
 void TPrintfile1::RunJobList(const output::SendCopy& sendCopy) {

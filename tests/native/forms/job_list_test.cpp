@@ -129,3 +129,92 @@ TEST_F(MainJobListTest, ARunThatMeetsAnErrorStillRestoresTheCursorAndItsFlag) {
 
 }  // namespace
 }  // namespace morvane::testing
+
+namespace morvane::testing {
+namespace {
+
+class ListEditingTest : public ::testing::Test {
+ protected:
+  ListEditingTest() {
+    p.SetCommandLine("x");
+    p.Start();
+    for (const char* name : {"a", "b", "c"}) main().AppendToJobList(name);
+  }
+  forms::TPrintfile1& main() { return p.main(); }
+  std::vector<std::string> Files() {
+    std::vector<std::string> files;
+    for (int row = 1; row < main().FileGrid.RowCount() - 1; ++row) {
+      files.push_back(main().FileGrid.Cell(0, row) + "/" + main().FileGrid.Cell(1, row));
+    }
+    return files;
+  }
+  ProgramFixture p;
+};
+
+TEST_F(ListEditingTest, MovingRowsUpAndDownStopsAtTheEnds) {
+  auto& grid = main().FileGrid;
+  main().FileGrid.SetCell(1, 3, "9");
+  grid.SetRow(3);
+  main().RegelUpButtonClick();
+  EXPECT_EQ(Files(), (std::vector<std::string>{"a/1", "c/9", "b/1"}));
+  EXPECT_EQ(grid.Row(), 2);
+  main().RegelUpButtonClick();
+  main().RegelUpButtonClick();  // at the top: nothing
+  EXPECT_EQ(Files(), (std::vector<std::string>{"c/9", "a/1", "b/1"}));
+  EXPECT_EQ(grid.Row(), 1);
+
+  grid.SetRow(3);  // the last file does not go down
+  main().RegelDownButtonClick();
+  grid.SetRow(4);  // nor does the trailing empty row move either way
+  main().RegelDownButtonClick();
+  main().RegelUpButtonClick();
+  EXPECT_EQ(Files(), (std::vector<std::string>{"c/9", "a/1", "b/1"}));
+  EXPECT_EQ(grid.Cell(0, 4), "");
+
+  grid.SetRow(1);
+  main().RegelDownButtonClick();
+  EXPECT_EQ(Files(), (std::vector<std::string>{"a/1", "c/9", "b/1"}));
+  EXPECT_EQ(grid.Row(), 2);
+}
+
+TEST_F(ListEditingTest, PerFileCountsFollowTheSelectedRow) {
+  auto& grid = main().FileGrid;
+  main().VraagAantalCheckBox.Click();
+  grid.SetCell(1, 1, "5");
+  grid.SetCell(1, 2, "7");
+  grid.RowChosenByUser(1);
+  EXPECT_EQ(main().AantalEdit.Text(), "5");
+  grid.RowChosenByUser(2);
+  EXPECT_EQ(main().AantalEdit.Text(), "7");
+  main().AantalEdit.SetText("3");
+  EXPECT_EQ(grid.Cell(1, 2), "3");
+  EXPECT_EQ(grid.Cell(1, 1), "5");
+
+  // The trailing row has no count: the field shows 1 and writes it back there.
+  grid.RowChosenByUser(4);
+  EXPECT_EQ(main().AantalEdit.Text(), "1");
+  EXPECT_EQ(grid.Cell(1, 4), "1");
+  main().AppendToJobList("d");  // the next file overwrites that row
+  EXPECT_EQ(grid.Cell(0, 4), "d");
+
+  // Shared counts: a click loads nothing.
+  main().VraagAantalCheckBox.Click();
+  main().AantalEdit.SetText("8");
+  grid.RowChosenByUser(1);
+  EXPECT_EQ(main().AantalEdit.Text(), "8");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"a/8", "b/8", "c/8", "d/8"}));
+}
+
+TEST_F(ListEditingTest, ACountTypedOutOfRangeIsCorrectedWhenTheFocusLeaves) {
+  main().AantalEdit.TextChangedByUser("0");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"a/0", "b/0", "c/0"}));
+  main().AantalEdit.FocusLost();
+  EXPECT_EQ(main().AantalEdit.Text(), "1");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"a/1", "b/1", "c/1"}));
+  main().AantalEdit.TextChangedByUser("1234567");
+  main().AantalEdit.FocusLost();
+  EXPECT_EQ(main().AantalEdit.Text(), "999999");
+}
+
+}  // namespace
+}  // namespace morvane::testing
