@@ -141,6 +141,7 @@ void TPrintfile1::BuildComponents() {
   OnActivate = [this] { FormActivate(); };
   OnClose = nullptr;
   OnDestroy = [this] { FormDestroy(); };
+  OnDropFiles = [this](platform::DropHandle drop) { WMDropFiles(drop); };
 }
 
 void TPrintfile1::ApplyLayout() {

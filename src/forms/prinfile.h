@@ -92,6 +92,9 @@ class TPrintfile1 : public ui::Form {
   void AantalEditChange();
   void VraagAantalCheckBoxClick();
   void FileGridClick();
+  void WMDropFiles(platform::DropHandle drop);
+  // The target button (1 to 6) at a point relative to Panel3, 0 for none.
+  int HitTestTargetButton(int x, int y) const;
   void RegelUpButtonClick();
   void RegelDownButtonClick();
   void ExtendedButtonClick();

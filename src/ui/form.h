@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/shell.h"
 #include "ui/control.h"
 #include "ui/timer.h"
 
@@ -76,6 +77,8 @@ class Form : public Control {
   std::function<void()> OnActivate;
   std::function<void()> OnClose;
   std::function<void()> OnDestroy;
+  // Files dropped from the shell; the handler releases the drop.
+  std::function<void(platform::DropHandle)> OnDropFiles;
 
   // The timers the form runs while it exists.
   void AddTimer(Timer& timer) { timers_.push_back(&timer); }

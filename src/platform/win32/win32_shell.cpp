@@ -10,6 +10,31 @@ void Win32Shell::DragAcceptFiles(WindowHandle window, bool accept) {
   if (window) ::DragAcceptFiles(reinterpret_cast<HWND>(window), accept ? TRUE : FALSE);
 }
 
+namespace {
+constexpr UINT kCountQuery = 0xFFFFFFFF;
+HDROP ToHdrop(DropHandle drop) { return reinterpret_cast<HDROP>(drop); }
+}  // namespace
+
+unsigned Win32Shell::DroppedFileCount(DropHandle drop) {
+  return DragQueryFileA(ToHdrop(drop), kCountQuery, nullptr, 0);
+}
+
+std::string Win32Shell::DroppedFileName(DropHandle drop, unsigned index) {
+  const UINT length = DragQueryFileA(ToHdrop(drop), index, nullptr, 0);
+  std::string name(length + 1, '\0');
+  const UINT copied = DragQueryFileA(ToHdrop(drop), index, name.data(), length + 1);
+  name.resize(copied);
+  return name;
+}
+
+DropPoint Win32Shell::DropPointOf(DropHandle drop) {
+  POINT point{};
+  DragQueryPoint(ToHdrop(drop), &point);
+  return DropPoint{point.x, point.y};
+}
+
+void Win32Shell::FinishDrop(DropHandle drop) { DragFinish(ToHdrop(drop)); }
+
 void Win32Shell::OpenDocument(WindowHandle owner, const std::string& verb, const std::string& file,
                               int showCommand) {
   ShellExecuteA(reinterpret_cast<HWND>(owner), verb.c_str(), file.c_str(), nullptr, nullptr,

@@ -1,5 +1,7 @@
 #include "ui/win32/form_peer.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 #include "ui/win32/window_classes.h"
@@ -191,6 +193,15 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case kActivatedMessage:
       form_.NotifyActivated();
       return 0;
+    case WM_DROPFILES: {
+      const auto drop = static_cast<platform::DropHandle>(wParam);
+      if (form_.OnDropFiles) {
+        form_.OnDropFiles(drop);
+      } else {
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+      }
+      return 0;
+    }
     case WM_TIMER:
       if (wParam >= 1 && wParam <= timers_.size()) timers_[wParam - 1]->Model().Fire();
       return 0;

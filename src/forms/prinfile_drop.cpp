@@ -1,0 +1,60 @@
+#include "forms/prinfile.h"
+#include "forms/scope_exit.h"
+
+namespace morvane::forms {
+namespace {
+
+constexpr int kNoTarget = 0;
+
+}  // namespace
+
+int TPrintfile1::HitTestTargetButton(int x, int y) const {
+  int result = kNoTarget;
+  const ui::Button* buttons[] = {&BitBtn1, &BitBtn2, &BitBtn3, &BitBtn4, &BitBtn5, &BitBtn6};
+  for (int i = 0; i < static_cast<int>(std::size(buttons)); ++i) {
+    if (buttons[i]->GetBounds().Contains(x, y)) result = i + 1;
+  }
+  return result;
+}
+
+void TPrintfile1::WMDropFiles(platform::DropHandle drop) {
+  ScopeExit finish([&] { platform_.shell.FinishDrop(drop); });
+  // A second run must not start inside the first, nor the list be cleared
+  // under it: a simple-mode drop waits for no one and is refused.
+  if (!FExtendedMode && FRunInProgress) return;
+
+  const unsigned count = platform_.shell.DroppedFileCount(drop);
+  auto appendDropped = [&] {
+    for (unsigned i = 0; i < count; ++i) {
+      const std::string name = platform_.shell.DroppedFileName(drop, i);
+      if (platform_.files.FileExists(name)) AppendToJobList(name);
+    }
+  };
+  if (FExtendedMode) {
+    appendDropped();
+    return;
+  }
+
+  NewButtonClick();
+  appendDropped();
+  const platform::DropPoint point = platform_.shell.DropPointOf(drop);
+  const ui::Bounds& panel = Panel3.GetBounds();
+  const int target = HitTestTargetButton(point.x - panel.left, point.y - panel.top);
+  if (target == kNoTarget) return;
+
+  {
+    BusyScope busy(*this);
+    ScopeExit clearList([&] { NewButtonClick(); });
+    platform_.pump.ProcessMessages();
+    const auto outputTarget = static_cast<output::OutputTarget>(target - 1);
+    if (outputTarget == output::OutputTarget::Win) {
+      RunPrinterJob();
+    } else {
+      SelectActivePair(outputTarget);
+      RunDeviceJob(output::DeviceName(outputTarget));
+    }
+  }
+  platform_.pump.ProcessMessages();
+}
+
+}  // namespace morvane::forms
