@@ -29,6 +29,5 @@ int main() {
 
   ui::win32::Win32WindowSystem windows;
   app::Program program(platform, windows);
-  program.Run();
-  return 0;
+  return program.Run();
 }

@@ -32,10 +32,12 @@ void Program::Start() {
   printfile1_->AttachDialogs(*setupdialog1_, *infobox_);
 }
 
-void Program::Run() {
+int Program::Run() {
   Start();
   windows_.RunMessageLoop(*printfile1_);
+  const int status = printfile1_->BatchExitStatus();
   Finish();
+  return status;
 }
 
 void Program::Finish() {

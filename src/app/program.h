@@ -19,7 +19,8 @@ class Program {
   Program(platform::Platform& platform, ui::WindowSystem& windows);
   ~Program();
 
-  void Run();
+  // Returns the program's exit status.
+  int Run();
 
   // The windows, once created; for the program's own wiring and for tests.
   forms::TPrintfile1* Printfile1() const { return printfile1_.get(); }

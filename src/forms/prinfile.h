@@ -109,7 +109,7 @@ class TPrintfile1 : public ui::Form {
   void EnterBusyState();
   void LeaveBusyState();
   void ApplyLayout();
-  void SendFileToPrinter(const std::string& path, const std::string& printerName);
+  bool SendFileToPrinter(const std::string& path, const std::string& printerName);
   void SendFileToDevice(const std::string& sourcePath, const std::string& deviceName);
 
   // The job list.
@@ -126,6 +126,9 @@ class TPrintfile1 : public ui::Form {
 
   // State a test or a caller may look at.
   bool ExtendedMode() const { return FExtendedMode; }
+  // After a batch run: the number of named files not delivered whole, at
+  // most 255; 0 when every one was.
+  int BatchExitStatus() const { return batchExitStatus_; }
   bool SettingsChanged() const { return FSettingsChanged; }
   void MarkSettingsChanged() { FSettingsChanged = true; }
   // The twelve control strings in their canonical order.
@@ -167,6 +170,7 @@ class TPrintfile1 : public ui::Form {
   bool FRunInProgress = false;
 
   bool batchStarted_ = false;
+  int batchExitStatus_ = 0;
   TSetupdialog1* setupdialog1_ = nullptr;
   Tinfobox* infobox_ = nullptr;
 };

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/ascii_text.h"
 #include "app/command_line.h"
 #include "forms/prinfile.h"
@@ -10,6 +12,7 @@ namespace morvane::forms {
 namespace {
 constexpr int kFileColumnWidth = 473;
 constexpr int kCountColumnWidth = 40;
+constexpr int kMaxExitStatus = 255;
 }  // namespace
 
 void TPrintfile1::FormCreate() {
@@ -56,11 +59,15 @@ void TPrintfile1::RunBatch() {
     BusyScope busy(*this);
     platform_.pump.ProcessMessages();
     const auto& arguments = application_.arguments;
+    int undelivered = 0;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
       platform_.pump.ProcessMessages();
       const std::string name = app::UnquoteBatchName(arguments[i]);
-      if (platform_.files.FileExists(name)) SendFileToPrinter(name, PrintersComboBox.Text());
+      const bool delivered =
+          platform_.files.FileExists(name) && SendFileToPrinter(name, PrintersComboBox.Text());
+      if (!delivered) ++undelivered;
     }
+    batchExitStatus_ = std::min(undelivered, kMaxExitStatus);
   }
   platform_.pump.ProcessMessages();
   Close();

@@ -12,9 +12,9 @@ void TPrintfile1::PrintersetupbuttonClick() {
   if (index >= 0) PrintersComboBox.SelectItem(index);
 }
 
-void TPrintfile1::SendFileToPrinter(const std::string& path, const std::string& printerName) {
+bool TPrintfile1::SendFileToPrinter(const std::string& path, const std::string& printerName) {
   const std::string caption = Text();
-  output::SendFileToPrinter(Services(), output::PrinterJob{FWinInit, FWinExit, caption}, path,
+  return output::SendFileToPrinter(Services(), output::PrinterJob{FWinInit, FWinExit, caption}, path,
                             printerName);
 }
 

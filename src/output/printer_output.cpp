@@ -34,13 +34,13 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
 
 }  // namespace
 
-void SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
+bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
                        const std::string& path, const std::string& printerName) {
   std::unique_ptr<platform::File> source = services.files.Open(path, kSourceOpenMode);
   if (!source) {
     services.cursor.Set(platform::kCursorDefault);
     services.msg.ShowWarning(kSourceOpenFailed, kOutputCaption);
-    return;
+    return false;
   }
 
   std::uint32_t lastError = 0;
@@ -50,7 +50,7 @@ void SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
     services.msg.ShowWarningStr(kPrinterOpenErrorPrefix + std::to_string(lastError),
                                 job.mainWindowCaption);
     source->Close();
-    return;
+    return false;
   }
 
   const int savedCursor = services.cursor.Get();
@@ -66,8 +66,10 @@ void SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
   // What was written stays in the document: the spooler prints it.
   printer->EndDoc();
   printer->Close();
-  if (!source->Close() && written) reportProcessingError();
+  const bool closed = source->Close();
+  if (!closed && written) reportProcessingError();
   services.cursor.Set(savedCursor);
+  return written && closed;
 }
 
 }  // namespace morvane::output

@@ -52,6 +52,8 @@ TEST_F(BatchTest, SendsEachExistingFileOnceFramedByTheWinStringsThenCloses) {
   EXPECT_TRUE(p.main().BitBtn6.Enabled());
   EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
   EXPECT_TRUE(closed);
+  // Undelivered: the missing name, the folder and the lone apostrophe.
+  EXPECT_EQ(p.main().BatchExitStatus(), 3);
 
   p.Finish();
   EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string(kQueue) + '\0');
@@ -107,6 +109,32 @@ TEST_F(BatchTest, FailuresAreReportedPerFileAndTheRunGoesOn) {
   EXPECT_EQ(p.fake.boxes.Shown()[1].caption, "Uitvoer van bestand naar");
   EXPECT_EQ(p.fake.boxes.Shown()[1].owner, p.main().Handle());
   EXPECT_TRUE(p.main().BitBtn1.Enabled());
+  EXPECT_EQ(p.main().BatchExitStatus(), 2);
+}
+
+TEST_F(BatchTest, ExitStatusCountsEveryFileNotDeliveredWholeUpTo255) {
+  p.fake.files.AddFile("ok.prn", "ok");
+  p.fake.files.AddFile("half.prn", std::string(3000, 'h'));
+  p.fake.spooler.FailWrite(4, fakes::WriteFailure::ThisAndLater);  // a third block
+  std::string line = "/WIN ok.prn half.prn";
+  p.SetCommandLine(line);
+  p.Start();
+  p.ShowAndActivate();
+  EXPECT_EQ(p.main().BatchExitStatus(), 1);  // the second file broke off after a block
+
+  ProgramFixture many;
+  std::string names = "/win";
+  for (int i = 0; i < 300; ++i) names += " gone" + std::to_string(i);
+  many.SetCommandLine(names);
+  many.Start();
+  many.ShowAndActivate();
+  EXPECT_EQ(many.main().BatchExitStatus(), 255);
+
+  ProgramFixture none;
+  none.SetCommandLine("/win");
+  none.Start();
+  none.ShowAndActivate();
+  EXPECT_EQ(none.main().BatchExitStatus(), 0);
 }
 
 }  // namespace
