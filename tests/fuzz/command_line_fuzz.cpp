@@ -1,0 +1,25 @@
+// The command-line splitter and the batch name unquoting take any line: no
+// argument comes out empty or holds a double quote, and nothing is invented.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "app/command_line.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace morvane::app;
+  const std::string line(reinterpret_cast<const char*>(data), size);
+  std::size_t total = 0;
+  for (const std::string& argument : SplitCommandLine(line)) {
+    if (argument.empty() || argument.find('"') != std::string::npos) std::abort();
+    total += argument.size();
+    const std::string name = UnquoteBatchName(argument);
+    if (name.size() > argument.size()) std::abort();
+  }
+  if (total > size) std::abort();
+  const auto arguments = CommandLineArguments(line);
+  for (const std::string& argument : arguments) {
+    if (argument.empty()) std::abort();
+  }
+  return 0;
+}
