@@ -13,7 +13,7 @@ constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 constexpr char kLineEnd[] = "\r\n";
 constexpr std::uint32_t kReadBufferSize = 4096;
-constexpr std::size_t kMaxWriteSize = 64 * 1024;
+constexpr std::size_t kMaxWriteSize = std::size_t{64} * 1024;
 
 constexpr platform::FileOpenMode kReadMode{platform::FileAccess::Read, platform::ShareRead,
                                            platform::FileDisposition::OpenExisting};

@@ -13,7 +13,7 @@ class TabbedNotebook;
 // the page are its children.
 class NotebookPage : public Control {
  public:
-  NotebookPage(TabbedNotebook* notebook, std::string caption);
+  NotebookPage(TabbedNotebook* notebook, const std::string& caption);
   ControlKind Kind() const override { return ControlKind::NotebookPage; }
 };
 

@@ -22,8 +22,9 @@ std::string OpenRecord::Written() const {
 
 class FakeFileSystem::FakeFile final : public platform::File {
  public:
-  FakeFile(FakeFileSystem& owner, std::size_t record, std::shared_ptr<Entry> entry)
-      : owner_(owner), record_(record), entry_(std::move(entry)) {}
+  FakeFile(FakeFileSystem& owner, std::size_t record, std::shared_ptr<Entry> entry,
+           std::uint64_t position)
+      : owner_(owner), record_(record), entry_(std::move(entry)), position_(position) {}
 
   ~FakeFile() override {
     Record().released = true;
@@ -102,7 +103,7 @@ class FakeFileSystem::FakeFile final : public platform::File {
   FakeFileSystem& owner_;
   std::size_t record_;
   std::shared_ptr<Entry> entry_;
-  std::uint64_t position_ = 0;
+  std::uint64_t position_;
   bool closed_ = false;
 };
 
@@ -178,12 +179,10 @@ std::unique_ptr<platform::File> FakeFileSystem::Open(const std::string& path,
   std::shared_ptr<Entry> entry;
   if (auto device = devices_.find(path); device != devices_.end()) {
     entry = device->second;
-  } else if (mode.device) {
-    return nullptr;
-  } else if (auto file = files_.find(path); file != files_.end()) {
+  } else if (auto file = files_.find(path); !mode.device && file != files_.end()) {
     entry = file->second;
     if (mode.disposition == platform::FileDisposition::CreateAlways) entry->contents.clear();
-  } else if (mode.disposition == platform::FileDisposition::CreateAlways) {
+  } else if (!mode.device && mode.disposition == platform::FileDisposition::CreateAlways) {
     entry = std::make_shared<Entry>();
     files_[path] = entry;
   } else {
@@ -191,7 +190,9 @@ std::unique_ptr<platform::File> FakeFileSystem::Open(const std::string& path,
   }
   opens_[record].opened = true;
   ++openHandles_;
-  return std::make_unique<FakeFile>(*this, record, std::move(entry));
+  const std::uint64_t position =
+      mode.disposition == platform::FileDisposition::AppendExisting ? entry->contents.size() : 0;
+  return std::make_unique<FakeFile>(*this, record, std::move(entry), position);
 }
 
 bool FakeFileSystem::Replace(const std::string& source, const std::string& target) {

@@ -153,7 +153,7 @@ long FakeRegistry::AnswerScriptedQuery(std::uint8_t* data, std::uint32_t& size) 
   ScriptedQuery answer = std::move(scriptedQueries_.front());
   scriptedQueries_.pop_front();
   if (data != nullptr) {
-    std::memcpy(data, answer.bytes.data(), std::min<std::size_t>(answer.bytes.size(), size));
+    std::copy_n(answer.bytes.data(), std::min<std::size_t>(answer.bytes.size(), size), data);
   }
   size = answer.reportedSize;
   return answer.result;
@@ -183,7 +183,7 @@ long FakeRegistry::QueryValue(platform::RegistryKey key, const std::string& name
   size = static_cast<std::uint32_t>(bytes.size());
   if (data == nullptr) return Record(std::move(call), kRegistrySuccess);
   if (offered < bytes.size()) return Record(std::move(call), kRegistryMoreData);
-  std::memcpy(data, bytes.data(), bytes.size());
+  std::copy_n(bytes.data(), bytes.size(), data);
   return Record(std::move(call), kRegistrySuccess);
 }
 

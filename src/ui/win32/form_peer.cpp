@@ -35,7 +35,7 @@ FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, 
 FormWindowPeer::TimerPeer::TimerPeer(HWND window, UINT_PTR id, Timer& timer)
     : window_(window), id_(id), timer_(timer) {
   timer_.AttachPeer(this);
-  Changed();
+  Restart();
 }
 
 FormWindowPeer::TimerPeer::~TimerPeer() {
@@ -43,7 +43,9 @@ FormWindowPeer::TimerPeer::~TimerPeer() {
   KillTimer(window_, id_);
 }
 
-void FormWindowPeer::TimerPeer::Changed() {
+void FormWindowPeer::TimerPeer::Changed() { Restart(); }
+
+void FormWindowPeer::TimerPeer::Restart() {
   KillTimer(window_, id_);
   if (timer_.Enabled()) SetTimer(window_, id_, static_cast<UINT>(timer_.Interval()), nullptr);
 }

@@ -51,6 +51,7 @@ class FormWindowPeer : public FormPeer {
     Timer& Model() const { return timer_; }
 
    private:
+    void Restart();
     HWND window_;
     UINT_PTR id_;
     Timer& timer_;

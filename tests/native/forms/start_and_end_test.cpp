@@ -13,9 +13,7 @@ std::string TwelveLines(const std::vector<std::string>& lines) {
 
 TEST(ProgramStart, CreatesTheWindowsInOrderAndLoadsTheStoredState) {
   ProgramFixture p;
-  p.fake.files.AddFile(kIniPath, TwelveLines({"L1i", "L1e", "", "", "", "", "", "", "", "",
-                                              "\x1b"
-                                              "E",
+  p.fake.files.AddFile(kIniPath, TwelveLines({"L1i", "L1e", "", "", "", "", "", "", "", "", "\033E",
                                               "\x1b%-12345X"}));
   p.fake.spooler.AddPrinter("A");
   p.fake.spooler.AddPrinter("B");
@@ -31,9 +29,7 @@ TEST(ProgramStart, CreatesTheWindowsInOrderAndLoadsTheStoredState) {
   EXPECT_EQ(main.Text(), "Uitvoer van bestand naar");
   EXPECT_EQ(*main.ControlStrings()[0], "L1i");
   EXPECT_EQ(*main.ControlStrings()[1], "L1e");
-  EXPECT_EQ(*main.ControlStrings()[10],
-            "\x1b"
-            "E");
+  EXPECT_EQ(*main.ControlStrings()[10], "\033E");
   EXPECT_EQ(*main.ControlStrings()[11], "\x1b%-12345X");
   EXPECT_FALSE(main.SettingsChanged());
   // The selector lists the printers in the reverse of the platform's order and

@@ -34,9 +34,7 @@ class SendFileToPrinterTest : public ::testing::Test {
   fakes::FakePlatform fake;
   app::Msg msg{fake.boxes, [] { return platform::WindowHandle{42}; }};
   OutputServices services{fake.files, fake.spooler, fake.cursor, fake.pump, msg};
-  ControlString init =
-      "\x1b"
-      "E";
+  ControlString init = "\033E";
   ControlString exit = "\x1b&l0H\x0c";
 };
 
@@ -145,13 +143,8 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
       {"start of the document", [](auto& s) { s.FailStartDoc(); }, ""},
       {"INIT", [](auto& s) { s.FailWrite(1, fakes::WriteFailure::OnlyThisOne); }, ""},
       {"second block", [](auto& s) { s.FailWrite(3, fakes::WriteFailure::OnlyThisOne); },
-       "\x1b"
-       "E" +
-           data.substr(0, 1025)},
-      {"EXIT", [](auto& s) { s.FailWrite(5, fakes::WriteFailure::OnlyThisOne); },
-       "\x1b"
-       "E" +
-           data},
+       "\033E" + data.substr(0, 1025)},
+      {"EXIT", [](auto& s) { s.FailWrite(5, fakes::WriteFailure::OnlyThisOne); }, "\033E" + data},
   };
   for (const Case& c : cases) {
     fakes::FakePlatform local;

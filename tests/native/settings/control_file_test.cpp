@@ -115,7 +115,7 @@ TEST(LoadControlStrings, ReadsLongLinesAcrossBuffersAndStopsAfterTwelve) {
     EXPECT_EQ(strings[i], std::string(2000 + i, static_cast<char>('a' + i)));
   }
   ASSERT_EQ(files.Opens().size(), 1u);
-  EXPECT_LT(files.Opens()[0].bytesRead, twelveLines + 64 * 1024);
+  EXPECT_LT(files.Opens()[0].bytesRead, twelveLines + std::size_t{64} * 1024);
 }
 
 TEST(LoadControlStrings, ReadErrorKeepsWhatWasRead) {

@@ -33,7 +33,8 @@ TEST(EnumeratePrinterNames, ChoosesLevelByPlatformAndKeepsItsOrder) {
   EXPECT_EQ(spooler.EnumCalls()[0].level, 4u);
   EXPECT_FALSE(spooler.EnumCalls()[0].bufferGiven);
   EXPECT_EQ(spooler.EnumCalls()[0].size, 0u);
-  EXPECT_EQ(spooler.EnumCalls()[1].size, 3 * 12 + sizeof "A" + sizeof "\\\\server\\B" + sizeof "C");
+  EXPECT_EQ(spooler.EnumCalls()[1].size,
+            std::size_t{3} * 12 + sizeof "A" + sizeof "\\\\server\\B" + sizeof "C");
 
   fakes::FakeSpooler win95Spooler;
   win95Spooler.AddPrinter("A");
