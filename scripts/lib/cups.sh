@@ -1,0 +1,46 @@
+# The local CUPS daemon and the capture queues whose backend keeps each job.
+
+CAPTURE_BACKEND_SOURCE=$MORVANE_ROOT/scripts/lib/morvanecapture
+CAPTURE_BACKEND=/usr/lib/cups/backend/morvanecapture
+
+scheduler_running() {
+  [[ $(lpstat -r 2>/dev/null) == "scheduler is running" ]]
+}
+
+ensure_cupsd() {
+  scheduler_running && return 0
+  log "starting cupsd"
+  cupsd </dev/null >/dev/null 2>&1
+  wait_until 15 scheduler_running || die "cupsd did not start"
+}
+
+# The backend runs as root (mode 0700) so that it may write anywhere.
+install_capture_backend() {
+  cmp -s "$CAPTURE_BACKEND_SOURCE" "$CAPTURE_BACKEND" && return 0
+  install -m 0700 "$CAPTURE_BACKEND_SOURCE" "$CAPTURE_BACKEND"
+}
+
+# ensure_capture_queue QUEUE FOLDER: a raw queue that stores its jobs in FOLDER.
+ensure_capture_queue() {
+  local queue=$1 folder=$2
+  mkdir -p "$folder"
+  lpadmin -p "$queue" -E -v "morvanecapture:$folder"
+}
+
+make_default_printer() {
+  lpadmin -d "$1"
+}
+
+# queues_idle QUEUE...: no job of these queues is still waiting or printing.
+queues_idle() {
+  [[ -z $(lpstat -o "$@" 2>/dev/null) ]]
+}
+
+# purge_jobs QUEUE...: drops every job of these queues, finished ones with
+# their spool files included.
+purge_jobs() {
+  local queue
+  for queue in "$@"; do
+    cancel -a -x "$queue" 2>/dev/null || true
+  done
+}

@@ -1,0 +1,80 @@
+# Wine prefixes for running the program and its test programs.
+
+PREFIX_READY_MARK=.morvane-prefix-ready
+
+# Settings every prefix of ours gets: one virtual desktop shared by all
+# processes (so a test driver finds the program's windows), and no crash
+# dialog that would wait for a click.
+read -r -d '' PREFIX_REGISTRY <<'REG' || true
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+
+# use_prefix PREFIX: exports the environment under which Wine uses PREFIX.
+use_prefix() {
+  export WINEPREFIX=$1
+  export WINEARCH=win32
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# windows_path PATH: the Windows name of an absolute Unix path (drive Z: is /).
+windows_path() {
+  local path=$1
+  printf 'Z:%s' "${path//\//\\}"
+}
+
+# import_registry: merges REGEDIT4 text from standard input into the
+# registry of the prefix in use.
+import_registry() {
+  local file
+  file=$(mktemp "$WINEPREFIX/import.XXXXXX.reg")
+  cat >"$file"
+  # Wine's helper processes inherit the standard streams and may outlive the
+  # command: they must not hold our caller's output open.
+  wine regedit /S "$(windows_path "$file")" </dev/null >/dev/null 2>&1 ||
+    die "importing registry settings into $WINEPREFIX failed"
+  rm -f "$file"
+}
+
+# prepare_prefix PREFIX: creates PREFIX once and uses it; a ready prefix is
+# kept, since creating one takes a while.
+prepare_prefix() {
+  local prefix=$1
+  use_prefix "$prefix"
+  [[ -f $prefix/$PREFIX_READY_MARK && -f $prefix/system.reg ]] && return 0
+  log "creating Wine prefix $prefix"
+  stop_prefix
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+  wineboot -i </dev/null >/dev/null 2>&1
+  wineserver -w
+  import_registry <<<"$PREFIX_REGISTRY"
+  wineserver -w
+  touch "$prefix/$PREFIX_READY_MARK"
+}
+
+# start_persistent_server: keeps the Wine server of the prefix in use, and
+# the prefix's system processes, running until stop_prefix. Each program then
+# starts quickly, and no helper process that a program would otherwise start
+# holds that program's output open after it has ended.
+start_persistent_server() {
+  stop_prefix
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 ||
+    die "Wine does not start in $WINEPREFIX"
+}
+
+# stop_prefix: ends every Wine process of the prefix in use.
+stop_prefix() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+}

@@ -1,0 +1,171 @@
+"""The batch mode of morvane.exe: "/WIN" followed by file names, run under Wine,
+with what reaches the CUPS capture queues as the evidence."""
+
+import os
+import unittest
+
+from harness import MAIN_CAPTION, ProgramTestCase, twelve_lines
+
+ESC = b"\x1b"
+WIN_INIT = ESC + b"%-12345X@PJL ENTER LANGUAGE = PCL  " + ESC + b"E"
+WIN_EXIT = b"\x0c" + ESC + b"E" + ESC + b"%-12345X"
+
+
+def sample_bytes(size, seed):
+    """Bytes of every value, with the ones a careless copy would change
+    (zero, CR, LF, Ctrl+Z) among them."""
+    return bytes((i * 131 + seed + i // 256) & 0xFF for i in range(size))
+
+
+class FramingTest(ProgramTestCase):
+    """Each named file arrives once, framed by the WIN strings of the control file."""
+
+    def test_each_file_is_one_document_framed_by_win_init_and_exit(self):
+        self.write_control_file("Morvane.ini", twelve_lines(WIN_INIT, WIN_EXIT, device=b"dev"))
+        first = sample_bytes(3000, 1)
+        second = sample_bytes(1026, 2)
+        self.data_file("first.prn", first)
+        second_name = self.data_file("second.prn", second)
+        empty_name = self.data_file("empty.prn", b"")
+
+        self.run_program("/WIN", "first.prn", second_name, empty_name)
+
+        self.assertJobs(self.wine.printer, [
+            ("first.prn", WIN_INIT + first + WIN_EXIT),
+            (second_name, WIN_INIT + second + WIN_EXIT),
+            (empty_name, WIN_INIT + WIN_EXIT),
+        ])
+        self.assertJobs(self.wine.printer2, [])
+
+    def test_without_win_strings_the_document_is_the_file(self):
+        # Ten lines: the device strings only, so both WIN strings are empty.
+        self.write_control_file("Morvane.ini", twelve_lines(device=b"dev")[:10])
+        content = sample_bytes(1025, 3)
+        name = self.data_file("block.prn", content)
+
+        self.run_program("/WIN", name)
+
+        self.assertJobs(self.wine.printer, [(name, content)])
+
+    def test_control_strings_come_from_cfg_when_there_is_no_ini(self):
+        cfg = self.write_control_file("Morvane.cfg", twelve_lines(b"cfg-init", b"cfg-exit"))
+        cfg_bytes = cfg.read_bytes()
+        name = self.data_file("a.prn", b"payload")
+
+        self.run_program("/WIN", name)
+
+        self.assertJobs(self.wine.printer, [(name, b"cfg-init" + b"payload" + b"cfg-exit")])
+        self.assertFalse((self.run_dir / "Morvane.ini").exists(), "Morvane.ini was written")
+        self.assertEqual(cfg.read_bytes(), cfg_bytes)
+
+    def test_ini_is_read_in_preference_to_cfg(self):
+        self.write_control_file("Morvane.cfg", twelve_lines(b"cfg-init", b"cfg-exit"))
+        self.write_control_file("Morvane.ini", twelve_lines(b"ini-init", b"ini-exit"))
+        name = self.data_file("a.prn", b"payload")
+
+        self.run_program("/WIN", name)
+
+        self.assertJobs(self.wine.printer, [(name, b"ini-init" + b"payload" + b"ini-exit")])
+
+    def test_batch_run_leaves_the_ini_untouched(self):
+        # LF-only line ends: a rewrite would show as CR LF.
+        ini = self.run_dir / "Morvane.ini"
+        ini.write_bytes(b"\n".join(twelve_lines(b"init", b"exit", device=b"d")) + b"\n")
+        old_time = 946684800  # 2000-01-01, so that a rewrite can't keep the time stamp
+        os.utime(ini, (old_time, old_time))
+        before = ini.read_bytes()
+        name = self.data_file("a.prn", b"x")
+
+        self.run_program("/WIN", name)
+
+        self.assertJobs(self.wine.printer, [(name, b"init" + b"x" + b"exit")])
+        self.assertEqual(ini.read_bytes(), before)
+        self.assertEqual(ini.stat().st_mtime, old_time)
+
+
+class NamesTest(ProgramTestCase):
+    """Names on the command line are unquoted, tested and sent as they are written."""
+
+    def test_quoted_and_missing_names(self):
+        self.data_file("a.prn", b"quoted")
+        self.data_file("ab", b"shortened")
+        self.data_file("abc", b"never sent")
+
+        # 'C:\x\a.prn' is sent as C:\x\a.prn; 'abc loses its first and last
+        # character and names ab; a lone apostrophe becomes empty; a missing
+        # file and a folder are skipped without a message.
+        self.run_program("/WIN", "'C:\\x\\a.prn'", "missing.prn", "'abc", "'",
+                         "C:\\x", "ab")
+
+        self.assertJobs(self.wine.printer, [
+            ("C:\\x\\a.prn", b"quoted"),
+            ("ab", b"shortened"),
+            ("ab", b"shortened"),
+        ])
+
+    def test_switch_is_matched_without_regard_to_case(self):
+        name = self.data_file("a.prn", b"mixed case")
+
+        self.run_program("/wIn", name)
+
+        self.assertJobs(self.wine.printer, [(name, b"mixed case")])
+
+
+class RegistryTest(ProgramTestCase):
+    """The registry state picks the printer, and is written at the end of a batch run."""
+
+    def test_lower_case_switch_alone_ends_and_writes_the_state(self):
+        self.assertIsNone(self.wine.program_values())
+
+        self.run_program("/win")
+
+        self.assertJobs(self.wine.printer, [])
+        self.assertJobs(self.wine.printer2, [])
+        values = self.wine.program_values()
+        self.assertIsNotNone(values, "the registry key was not created")
+        self.assertEqual(values.get("EXTENDEDMODE"), ("REG_SZ", "OFF"))
+        # Without a stored printer the selector starts on the default printer.
+        self.assertEqual(values.get("LASTPRINTER"), ("REG_SZ", self.wine.printer))
+        self.assertFalse((self.run_dir / "Morvane.ini").exists(), "Morvane.ini was written")
+
+    def test_stored_last_printer_picks_the_queue(self):
+        self.wine.set_program_value("LASTPRINTER", self.wine.printer2)
+        self.wine.set_program_value("EXTENDEDMODE", "ON")
+        name = self.data_file("a.prn", b"to the second queue")
+
+        self.run_program("/WIN", name)
+
+        self.assertJobs(self.wine.printer2, [(name, b"to the second queue")])
+        self.assertJobs(self.wine.printer, [])
+        values = self.wine.program_values()
+        self.assertEqual(values.get("LASTPRINTER"), ("REG_SZ", self.wine.printer2))
+        self.assertEqual(values.get("EXTENDEDMODE"), ("REG_SZ", "ON"))
+
+
+class UnknownPrinterTest(ProgramTestCase):
+    """A printer that can't be opened is reported once per file, and the run goes on."""
+
+    def test_each_file_shows_the_error_box_and_the_program_ends(self):
+        unknown = "Morvane Nowhere"
+        self.wine.set_program_value("LASTPRINTER", unknown)
+        first = self.data_file("a.prn", b"a")
+        second = self.data_file("b.prn", b"b")
+
+        run = self.start("/WIN", first, second)
+        boxes = [self.answer_box(MAIN_CAPTION) for _ in (first, second)]
+        run.wait()
+        self.wine.wait_for_delivery()
+
+        for box in boxes:
+            self.assertRegex(box.text, r"^error [1-9][0-9]*$")
+            self.assertEqual(box.owner_caption, MAIN_CAPTION,
+                             "the box is not owned by the main window")
+        self.assertJobs(self.wine.printer, [])
+        self.assertJobs(self.wine.printer2, [])
+        self.assertEqual(self.wine.program_values().get("LASTPRINTER"), ("REG_SZ", unknown))
+        for box in boxes:
+            self.assertTrue(box.owner_minimized, "the main window is not minimized in a batch run")
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,35 @@
+# The environment every Wine test runs in, prepared by the fixture test
+# "wine_environment_setup" (tests/win32/test-environment).
+
+set(MORVANE_TEST_DISPLAY ":71" CACHE STRING "X display of the Wine tests (an Xvfb is started on it when none answers)")
+set(MORVANE_TEST_ENV_DIR "${CMAKE_BINARY_DIR}/test-env" CACHE PATH "Folder of the Wine test environment")
+
+set(MORVANE_TEST_PRINTER "MorvaneTestCapture")
+set(MORVANE_TEST_PRINTER2 "MorvaneTestCapture2")
+set(MORVANE_TEST_PREFIX "${MORVANE_TEST_ENV_DIR}/prefix")
+set(MORVANE_TEST_CAPTURES "${MORVANE_TEST_ENV_DIR}/captures")
+# Test programs with these file names see the Windows 95 family.
+set(MORVANE_95_FAMILY_PROGRAMS "morvane_win32_tests_95.exe")
+
+set(MORVANE_WINE_TEST_ENVIRONMENT
+    "DISPLAY=${MORVANE_TEST_DISPLAY}"
+    "WINEPREFIX=${MORVANE_TEST_PREFIX}"
+    "WINEARCH=win32"
+    "WINEDEBUG=-all"
+    "WINEDLLOVERRIDES=mscoree,mshtml="
+    "MORVANE_TEST_ENV=${MORVANE_TEST_ENV_DIR}"
+    "MORVANE_TEST_PRINTER=${MORVANE_TEST_PRINTER}"
+    "MORVANE_TEST_PRINTER2=${MORVANE_TEST_PRINTER2}"
+    "MORVANE_TEST_CAPTURES=${MORVANE_TEST_CAPTURES}"
+    "MORVANE_95_FAMILY_PROGRAMS=${MORVANE_95_FAMILY_PROGRAMS}")
+
+# morvane_wine_test(NAME TIMEOUT [VARIABLE=VALUE...]): the test NAME runs in
+# the Wine test environment, with these further environment variables, one
+# Wine test at a time.
+function(morvane_wine_test name timeout)
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED wine_environment
+    RESOURCE_LOCK wine_test_prefix
+    ENVIRONMENT "${MORVANE_WINE_TEST_ENVIRONMENT};${ARGN}"
+    TIMEOUT ${timeout})
+endfunction()
