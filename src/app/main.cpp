@@ -1,6 +1,10 @@
 // The program entry on Windows: the real services, then the program body.
 #include "app/program.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_file_version_info.h"
+#include "platform/win32/win32_help_control_library.h"
+#include "platform/win32/win32_local_clock.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_open_file_dialog.h"
 #include "platform/win32/win32_printer_setup.h"
@@ -8,6 +12,7 @@
 #include "platform/win32/win32_screen_cursor.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_spooler.h"
+#include "platform/win32/win32_system_folders.h"
 #include "platform/win32/win32_system_info.h"
 #include "ui/win32/win32_message_pump.h"
 #include "ui/win32/win32_window_system.h"
@@ -27,7 +32,14 @@ int main() {
   platform::Platform platform{files, spooler,      registry, boxes, cursor,
                               pump,  printerSetup, system,   shell, openDialog};
 
+  platform::win32::Win32HelpControlLibrary helpControl;
+  platform::win32::Win32FileVersionInfo versions;
+  platform::win32::Win32SystemFolders folders;
+  platform::win32::Win32LocalClock clock;
+  platform::win32::Win32Desktop desktop;
+  help::HelpPlatform help{helpControl, versions, folders, clock, desktop};
+
   ui::win32::Win32WindowSystem windows;
-  app::Program program(platform, windows);
+  app::Program program(platform, help, windows);
   return program.Run();
 }

@@ -4,10 +4,11 @@
 
 namespace morvane::app {
 
-Program::Program(platform::Platform& platform, ui::WindowSystem& windows)
+Program::Program(platform::Platform& platform, help::HelpPlatform& help, ui::WindowSystem& windows)
     : platform_(platform),
       windows_(windows),
-      msg_(platform.boxes, [this] { return printfile1_ ? printfile1_->Handle() : 0; }) {
+      msg_(platform.boxes, [this] { return printfile1_ ? printfile1_->Handle() : 0; }),
+      help_(platform, help) {
   application_.arguments = CommandLineArguments(platform.system.CommandLine());
   application_.programFolder = FolderOf(platform.system.ProgramPath());
 }
@@ -30,6 +31,7 @@ void Program::Start() {
   windows_.Realize(*setupdialog1_);
   setupdialog1_->onSettingsChanged = [this] { printfile1_->MarkSettingsChanged(); };
   printfile1_->AttachDialogs(*setupdialog1_, *infobox_);
+  printfile1_->AttachHelp(help_);
 }
 
 int Program::Run() {

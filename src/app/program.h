@@ -7,6 +7,8 @@
 #include "forms/info.h"
 #include "forms/prinfile.h"
 #include "forms/setup.h"
+#include "help/help_platform.h"
+#include "help/help_session.h"
 #include "platform/platform.h"
 #include "ui/window_system.h"
 
@@ -16,7 +18,7 @@ namespace morvane::app {
 // message loop until the main window is closed, then ends them.
 class Program {
  public:
-  Program(platform::Platform& platform, ui::WindowSystem& windows);
+  Program(platform::Platform& platform, help::HelpPlatform& help, ui::WindowSystem& windows);
   ~Program();
 
   // Returns the program's exit status.
@@ -27,6 +29,7 @@ class Program {
   forms::Tinfobox* infobox() const { return infobox_.get(); }
   forms::TSetupdialog1* Setupdialog1() const { return setupdialog1_.get(); }
   Msg& Messages() { return msg_; }
+  help::HelpSession& Help() { return help_; }
 
   // The steps of Run before and after the message loop, for headless drivers.
   void Start();
@@ -37,6 +40,8 @@ class Program {
   ui::WindowSystem& windows_;
   Application application_;
   Msg msg_;
+  // Starts after Msg and before the windows, and ends after them.
+  help::HelpSession help_;
   std::unique_ptr<forms::TPrintfile1> printfile1_;
   std::unique_ptr<forms::Tinfobox> infobox_;
   std::unique_ptr<forms::TSetupdialog1> setupdialog1_;

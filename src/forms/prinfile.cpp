@@ -36,41 +36,60 @@ void TPrintfile1::BuildComponents() {
   using namespace texts;
   SetText(kMainCaption);
   SetBorder(ui::BorderStyle::Single);
+  SetKeyPreview(true);
+  OnKeyDown = [this](int key, ui::ShiftState shift) { return FormKeyDown(key, shift); };
 
   Panel2.SetAlign(ui::Align::Top);
   Panel2.SetBounds(0, 0, kSimpleClientWidth, kToolbarHeight);
   Panel2.SetBevels(ui::Bevel::Raised, ui::Bevel::None);
+  Panel2.OnMouseDown = [this](const ui::MouseDownEvent& event) { Panel2MouseDown(event); };
   struct Tool {
     ui::ToolButton& button;
     int left;
     const char* hint;
+    ui::Picture picture;
   };
-  for (const Tool& tool : {Tool{Cancel, 4, kCancelHint}, Tool{Setup, 38, kSetupHint},
-                           Tool{Printersetupbutton, 63, kPrinterSetupHint},
-                           Tool{HelpBook, 88, kHelpHint}, Tool{Info, 113, kInfoHint}}) {
+  for (const Tool& tool : {Tool{Cancel, 4, kCancelHint, ui::Picture::RedCross},
+                           Tool{Setup, 38, kSetupHint, ui::Picture::Tools},
+                           Tool{Printersetupbutton, 63, kPrinterSetupHint, ui::Picture::Printer},
+                           Tool{HelpBook, 88, kHelpHint, ui::Picture::HelpBook},
+                           Tool{Info, 113, kInfoHint, ui::Picture::InfoDisc}}) {
     tool.button.SetBounds(tool.left, 4, kToolButtonSize, kToolButtonSize);
     tool.button.SetHint(tool.hint);
+    tool.button.SetPicture(tool.picture);
   }
+  Bevel1.SetBounds(32, 4, 2, kToolButtonSize);
   Cancel.OnClick = [this] { CancelClick(); };
   Setup.OnClick = [this] { BitBtn7Click(); };
   Info.OnClick = [this] { BitBtn8Click(); };
+  HelpBook.OnClick = [this] { Help1Click(); };
   Printersetupbutton.OnClick = [this] { PrintersetupbuttonClick(); };
 
   Panel3.SetAlign(ui::Align::Top);
   Panel3.SetBounds(0, kToolbarHeight, kSimpleClientWidth, kTargetPanelHeight);
+  Panel3.SetTabOrder(1);
+  Panel3.OnMouseDown = [this](const ui::MouseDownEvent& event) { Panel3MouseDown(event); };
   struct Target {
     ui::Button& button;
     const char* caption;
     const char* hint;
+    ui::Picture picture;
   };
   int left = kFirstTargetButtonLeft;
+  int tabOrder = 0;
   for (const Target& target :
-       {Target{BitBtn1, kLpt1Caption, kLpt1Hint}, Target{BitBtn2, kLpt2Caption, kLpt2Hint},
-        Target{BitBtn3, kLpt3Caption, kLpt3Hint}, Target{BitBtn4, kCom1Caption, kCom1Hint},
-        Target{BitBtn5, kCom2Caption, kCom2Hint}, Target{BitBtn6, kWinCaption, kWinHint}}) {
+       {Target{BitBtn1, kLpt1Caption, kLpt1Hint, ui::Picture::Printer},
+        Target{BitBtn2, kLpt2Caption, kLpt2Hint, ui::Picture::Printer},
+        Target{BitBtn3, kLpt3Caption, kLpt3Hint, ui::Picture::Printer},
+        Target{BitBtn4, kCom1Caption, kCom1Hint, ui::Picture::SheetArrowRight},
+        Target{BitBtn5, kCom2Caption, kCom2Hint, ui::Picture::SheetArrowRight},
+        Target{BitBtn6, kWinCaption, kWinHint, ui::Picture::Printer}}) {
     target.button.SetBounds(left, kTargetButtonTop, kTargetButtonSize, kTargetButtonSize);
     target.button.SetText(target.caption);
     target.button.SetHint(target.hint);
+    target.button.SetPicture(target.picture);
+    target.button.SetPictureLayout(ui::PictureLayout::Top);
+    target.button.SetTabOrder(tabOrder++);
     left += kTargetButtonSize;
   }
   BitBtn1.OnClick = [this] { BitBtn1Click(); };
@@ -80,27 +99,34 @@ void TPrintfile1::BuildComponents() {
   BitBtn5.OnClick = [this] { BitBtn5Click(); };
   BitBtn6.OnClick = [this] { BitBtn6Click(); };
   ExtendedButton.SetBounds(4, 48, 40, 17);
+  ExtendedButton.SetTabOrder(tabOrder++);
   ExtendedButton.OnClick = [this] { ExtendedButtonClick(); };
   Label2.SetBounds(248, 6, 80, 13);
   Label2.SetText(kPrinterLabel);
   PrintersComboBox.SetBounds(248, 24, 217, 21);
+  PrintersComboBox.SetTabOrder(tabOrder++);
 
   ExtendedPanel.SetAlign(ui::Align::Top);
   ExtendedPanel.SetBounds(0, 101, kExtendedClientWidth, kExtendedPanelHeight);
+  ExtendedPanel.SetTabOrder(2);
   AantallenGroupBox.SetBounds(8, 6, 229, 85);
   AantallenGroupBox.SetText(kCountsGroup);
   Label1.SetBounds(8, 18, 76, 13);
   Label1.SetText(kCountLabel);
   AantalEdit.SetBounds(88, 14, 121, 22);
+  AantalEdit.SetTabOrder(0);
   AantalEdit.OnChange = [this] { AantalEditChange(); };
   VraagAantalCheckBox.SetBounds(10, 42, 215, 17);
+  VraagAantalCheckBox.SetTabOrder(1);
   VraagAantalCheckBox.SetText(kPerFileCounts);
   VraagAantalCheckBox.OnClick = [this] { VraagAantalCheckBoxClick(); };
   SetsCheckBox.SetBounds(10, 62, 97, 17);
+  SetsCheckBox.SetTabOrder(2);
   SetsCheckBox.SetText(kMakeSets);
   SetsCheckBox.SetChecked(true);
 
   LijstPanel.SetAlign(ui::Align::Client);
+  LijstPanel.SetTabOrder(3);
   Panel5.SetAlign(ui::Align::Left);
   Panel5.SetBounds(0, 0, kGridFrameWidth, 0);
   Panel5.SetBevels(ui::Bevel::None, ui::Bevel::None);
@@ -114,28 +140,41 @@ void TPrintfile1::BuildComponents() {
   Panel6.SetBorderWidth(1);
   RegelUpButton.SetBounds(8, 14, 19, 22);
   RegelUpButton.SetHint(kRowUpHint);
+  RegelUpButton.SetPicture(ui::Picture::ArrowUp);
   RegelUpButton.OnClick = [this] { RegelUpButtonClick(); };
   Panel1.SetAlign(ui::Align::Bottom);
   Panel1.SetBounds(0, 0, 0, kDownButtonPanelHeight);
   Panel1.SetBevels(ui::Bevel::None, ui::Bevel::None);
   RegelDownButton.SetBounds(4, 4, 23, 22);
   RegelDownButton.SetHint(kRowDownHint);
+  RegelDownButton.SetPicture(ui::Picture::ArrowDown);
   RegelDownButton.OnClick = [this] { RegelDownButtonClick(); };
 
   Knoppenpanel.SetAlign(ui::Align::Bottom);
   Knoppenpanel.SetBounds(0, 0, kExtendedClientWidth, kButtonBarHeight);
+  Knoppenpanel.SetTabOrder(0);
+  Knoppenpanel.OnMouseDown = [this](const ui::MouseDownEvent& event) {
+    KnoppenpanelMouseDown(event);
+  };
   NewButton.SetBounds(4, 4, 94, 25);
   NewButton.SetText(kNewListCaption);
   NewButton.SetHint(kNewListHint);
+  NewButton.SetPicture(ui::Picture::NewSheet);
+  NewButton.SetTabOrder(0);
   NewButton.OnClick = [this] { NewButtonClick(); };
   OpenButton.SetBounds(102, 4, 94, 25);
   OpenButton.SetText(kOpenCaption);
   OpenButton.SetHint(kOpenHint);
+  OpenButton.SetPicture(ui::Picture::OpenFolder);
+  OpenButton.SetTabOrder(1);
   OpenButton.OnClick = [this] { OpenButtonClick(); };
 
   Aanwijzingpanel.SetAlign(ui::Align::Bottom);
   Aanwijzingpanel.SetBounds(0, 0, kExtendedClientWidth, kGuideBarHeight);
   Aanwijzingpanel.SetAlignment(ui::TextAlignment::Left);
+  Aanwijzingpanel.OnMouseDown = [this](const ui::MouseDownEvent& event) {
+    KnoppenpanelMouseDown(event);
+  };
 
   OnShow = [this] { FormShow(); };
   OnActivate = [this] { FormActivate(); };
@@ -171,6 +210,29 @@ void TPrintfile1::ExtendedButtonClick() {
   ApplyLayout();
   CenterOnScreen();
   Show();
+}
+
+void TPrintfile1::KnoppenpanelMouseDown(const ui::MouseDownEvent& event) {
+  if (event.button == ui::MouseDownEvent::Button::Left) BeginMoveByMouse();
+}
+
+void TPrintfile1::Panel2MouseDown(const ui::MouseDownEvent& event) { KnoppenpanelMouseDown(event); }
+
+void TPrintfile1::Panel3MouseDown(const ui::MouseDownEvent& event) { KnoppenpanelMouseDown(event); }
+
+bool TPrintfile1::FormKeyDown(int key, ui::ShiftState shift) {
+  if (!FExtendedMode || !shift.ctrl) return false;
+  if (key == ui::kKeyUp) {
+    FileGrid.SetFocus();
+    RegelUpButtonClick();
+    return true;
+  }
+  if (key == ui::kKeyDown) {
+    FileGrid.SetFocus();
+    RegelDownButtonClick();
+    return true;
+  }
+  return false;
 }
 
 std::array<output::ControlString*, output::kControlStringCount> TPrintfile1::ControlStrings() {

@@ -7,10 +7,12 @@
 #include "app/msg.h"
 #include "forms/info.h"
 #include "forms/setup.h"
+#include "help/help_session.h"
 #include "output/control_strings.h"
 #include "output/job_list.h"
 #include "output/output_services.h"
 #include "platform/platform.h"
+#include "ui/bevel_line.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -40,6 +42,7 @@ class TPrintfile1 : public ui::Form {
   // Components, in the order of the form description.
   ui::Panel Panel2{this, "Panel2"};
   ui::ToolButton Cancel{&Panel2, "Cancel"};
+  ui::BevelLine Bevel1{&Panel2, "Bevel1"};
   ui::ToolButton Setup{&Panel2, "Setup"};
   ui::ToolButton Printersetupbutton{&Panel2, "Printersetupbutton"};
   ui::ToolButton HelpBook{&Panel2, "HelpBook"};
@@ -92,6 +95,10 @@ class TPrintfile1 : public ui::Form {
   void AantalEditChange();
   void VraagAantalCheckBoxClick();
   void FileGridClick();
+  bool FormKeyDown(int key, ui::ShiftState shift);
+  void KnoppenpanelMouseDown(const ui::MouseDownEvent& event);
+  void Panel2MouseDown(const ui::MouseDownEvent& event);
+  void Panel3MouseDown(const ui::MouseDownEvent& event);
   void WMDropFiles(platform::DropHandle drop);
   // The target button (1 to 6) at a point relative to Panel3, 0 for none.
   int HitTestTargetButton(int x, int y) const;
@@ -99,6 +106,10 @@ class TPrintfile1 : public ui::Form {
   void RegelDownButtonClick();
   void ExtendedButtonClick();
   void PrintersetupbuttonClick();
+  void Help1Click();
+
+  // The help layer, once it has started.
+  void AttachHelp(help::HelpSession& help) { help_ = &help; }
 
   // The other two windows, once they exist.
   void AttachDialogs(TSetupdialog1& setup, Tinfobox& info) {
@@ -172,6 +183,7 @@ class TPrintfile1 : public ui::Form {
   bool batchStarted_ = false;
   int batchExitStatus_ = 0;
   TSetupdialog1* setupdialog1_ = nullptr;
+  help::HelpSession* help_ = nullptr;
   Tinfobox* infobox_ = nullptr;
 };
 

@@ -86,6 +86,10 @@ void TPrintfile1::BitBtn7Click() {
   for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = edits[i]->Text();
 }
 
+void TPrintfile1::Help1Click() {
+  if (help_) help_->ShowProgramHelp(msg_, application_.programFolder);
+}
+
 void TPrintfile1::BitBtn8Click() {
   if (infobox_) infobox_->ShowInfo();
 }

@@ -14,8 +14,8 @@ void TPrintfile1::PrintersetupbuttonClick() {
 
 bool TPrintfile1::SendFileToPrinter(const std::string& path, const std::string& printerName) {
   const std::string caption = Text();
-  return output::SendFileToPrinter(Services(), output::PrinterJob{FWinInit, FWinExit, caption}, path,
-                            printerName);
+  return output::SendFileToPrinter(Services(), output::PrinterJob{FWinInit, FWinExit, caption},
+                                   path, printerName);
 }
 
 }  // namespace morvane::forms

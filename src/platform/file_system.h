@@ -11,7 +11,8 @@ enum class FileAccess { Read, Write, ReadWrite };
 // Others may open the file meanwhile for these kinds of access.
 enum FileShare : unsigned { ShareNone = 0, ShareRead = 1, ShareWrite = 2 };
 
-enum class FileDisposition { OpenExisting, CreateAlways };
+// AppendExisting opens an existing file with its writes going to its end.
+enum class FileDisposition { OpenExisting, CreateAlways, AppendExisting };
 
 struct FileOpenMode {
   FileAccess access;

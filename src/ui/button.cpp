@@ -7,9 +7,7 @@ namespace morvane::ui {
 void Button::Click() {
   if (OnClick) OnClick();
   if (modalResult_ == kModalResultNone) return;
-  Control* owner = Parent();
-  while (owner && owner->Kind() != ControlKind::Form) owner = owner->Parent();
-  if (owner) static_cast<Form*>(owner)->SetModalResult(modalResult_);
+  if (Form* form = OwnerForm()) form->SetModalResult(modalResult_);
 }
 
 }  // namespace morvane::ui

@@ -3,14 +3,21 @@
 #include <functional>
 
 #include "ui/control.h"
+#include "ui/picture.h"
 
 namespace morvane::ui {
 
-// A push button; its text is the caption.
+// A push button; its text is the caption, and it may carry a picture above or
+// left of the caption. The picture is chosen before the form is realized.
 class Button : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::Button; }
+
+  Picture GetPicture() const { return picture_; }
+  void SetPicture(Picture picture) { picture_ = picture; }
+  PictureLayout GetPictureLayout() const { return pictureLayout_; }
+  void SetPictureLayout(PictureLayout layout) { pictureLayout_ = layout; }
 
   // The form's modal result this button sets when pressed; 0 sets none.
   int ModalResult() const { return modalResult_; }
@@ -23,6 +30,8 @@ class Button : public Control {
 
  private:
   int modalResult_ = 0;
+  Picture picture_ = Picture::None;
+  PictureLayout pictureLayout_ = PictureLayout::Left;
 };
 
 // A flat toolbar button that shows only a picture and takes no focus.
@@ -31,10 +40,16 @@ class ToolButton : public Control {
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::ToolButton; }
 
+  Picture GetPicture() const { return picture_; }
+  void SetPicture(Picture picture) { picture_ = picture; }
+
   void Click() {
     if (OnClick) OnClick();
   }
   std::function<void()> OnClick;
+
+ private:
+  Picture picture_ = Picture::None;
 };
 
 }  // namespace morvane::ui

@@ -2,7 +2,23 @@
 
 #include <algorithm>
 
+#include "ui/form.h"
+
 namespace morvane::ui {
+
+bool TakesFocus(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::ComboBox:
+    case ControlKind::CheckBox:
+    case ControlKind::SpinEdit:
+    case ControlKind::StringGrid:
+    case ControlKind::Edit:
+      return true;
+    default:
+      return false;
+  }
+}
 
 Control::Control(Control* parent, std::string name) : parent_(parent), name_(std::move(name)) {
   if (parent_) parent_->children_.push_back(this);
@@ -33,6 +49,28 @@ void Control::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
   NotifyPeer(Property::Visible);
+}
+
+bool Control::Showing() const {
+  for (const Control* c = this; c && c->Kind() != ControlKind::Form; c = c->Parent()) {
+    if (!c->Visible()) return false;
+  }
+  return true;
+}
+
+Form* Control::OwnerForm() {
+  Control* c = this;
+  while (c && c->Kind() != ControlKind::Form) c = c->Parent();
+  return static_cast<Form*>(c);
+}
+
+void Control::SetFocus() {
+  if (!TakesFocus(Kind()) || !Showing() || !Enabled()) return;
+  if (peer_) {
+    peer_->SetFocus();
+  } else if (Form* form = OwnerForm()) {
+    form->MoveFocusTo(*this);
+  }
 }
 
 void Control::SetText(const std::string& text) {

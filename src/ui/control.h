@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/window_handle.h"
+#include "ui/keys.h"
 
 namespace morvane::ui {
 
@@ -60,12 +61,18 @@ enum class ControlKind {
   NotebookPage,
   Shape,
   Image,
+  BevelLine,
 };
+
+// Whether controls of this kind take the keyboard focus (and so have a place
+// in the tab order).
+bool TakesFocus(ControlKind kind);
 
 // What changed in a control's state, for its peer to show.
 enum class Property { Bounds, Enabled, Visible, Text, Hint, Checked, Items, Selection, Font, Page };
 
 class Control;
+class Form;
 
 // The on-screen twin of a control. Headless controls have none; the Windows
 // layer attaches one per control when a form is realized.
@@ -74,6 +81,8 @@ class ControlPeer {
   virtual ~ControlPeer() = default;
   virtual void Changed(Property property) = 0;
   virtual platform::WindowHandle Handle() const = 0;
+  // Gives the control's window the keyboard focus.
+  virtual void SetFocus() {}
 };
 
 // A control keeps its whole state in plain members, so that form logic runs
@@ -103,6 +112,9 @@ class Control {
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
+  // Visible itself and inside visible parents (the form's own visibility
+  // aside).
+  bool Showing() const;
 
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
@@ -119,6 +131,18 @@ class Control {
   ControlPeer* Peer() const { return peer_.get(); }
   void AttachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
   platform::WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
+
+  // The form the control sits on, or null.
+  Form* OwnerForm();
+
+  // Moves the keyboard focus here, if the control takes focus and is showing
+  // and enabled.
+  void SetFocus();
+  // The focus left the control (reported by the peer, or by the form's
+  // headless focus).
+  virtual void FocusLost() {}
+  // A key went down while the control had the focus; true when it used it.
+  virtual bool KeyPressed(int /*key*/, ShiftState /*shift*/) { return false; }
 
   // The peer reports what the user changed on screen.
   void TextChangedByUser(const std::string& text);

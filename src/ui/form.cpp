@@ -69,6 +69,30 @@ void Form::Repaint() {
   if (auto* peer = FormPeerOrNull()) peer->Repaint();
 }
 
+void Form::BeginMoveByMouse() {
+  if (auto* peer = FormPeerOrNull()) peer->BeginMoveByMouse();
+}
+
+Control* Form::ActiveControl() const {
+  if (auto* peer = FormPeerOrNull()) return peer->FocusedControl();
+  return activeControl_;
+}
+
+void Form::MoveFocusTo(Control& control) {
+  Control* previous = activeControl_;
+  activeControl_ = &control;
+  if (previous && previous != &control) previous->FocusLost();
+}
+
+bool Form::PreviewKey(int key, ShiftState shift) {
+  return keyPreview_ && OnKeyDown && OnKeyDown(key, shift);
+}
+
+void Form::PressKey(int key, ShiftState shift) {
+  if (PreviewKey(key, shift)) return;
+  if (Control* focused = ActiveControl()) focused->KeyPressed(key, shift);
+}
+
 namespace {
 
 // Children's windows go before their parents', so no peer outlives its window.

@@ -27,6 +27,11 @@ class FormPeer : public ControlPeer {
   virtual void Minimize() = 0;
   virtual void CenterOnScreen() = 0;
   virtual void Repaint() = 0;
+  // Lets the system move the window with the mouse, as a drag of its title
+  // bar does, until the button is released.
+  virtual void BeginMoveByMouse() = 0;
+  // The control whose window has the keyboard focus, or null.
+  virtual Control* FocusedControl() const = 0;
 };
 
 // A top-level window. Its text is the caption. Without a peer it runs headless:
@@ -63,6 +68,26 @@ class Form : public Control {
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
 
+  // Moves the window with the mouse from a press on one of its panels; the
+  // press's button must be down.
+  void BeginMoveByMouse();
+
+  // The control with the keyboard focus, or null.
+  Control* ActiveControl() const;
+  // Headless focus: control now has the focus, and the control that had it
+  // is told it lost it. Control::SetFocus calls this when there is no peer.
+  void MoveFocusTo(Control& control);
+
+  // With key preview on, OnKeyDown sees every key press in the form before
+  // the focused control does; returning true discards the key.
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool on) { keyPreview_ = on; }
+  std::function<bool(int key, ShiftState shift)> OnKeyDown;
+  // The peer's preview of a key press: true when the key is to be discarded.
+  bool PreviewKey(int key, ShiftState shift);
+  // Headless stand-in for a key press: the preview, then the focused control.
+  void PressKey(int key, ShiftState shift);
+
   // Ends the form: raises OnDestroy while its window still exists, then
   // releases the window.
   void Destroy();
@@ -97,7 +122,9 @@ class Form : public Control {
   bool topMost_ = false;
   bool minimized_ = false;
   bool destroyed_ = false;
+  bool keyPreview_ = false;
   int modalResult_ = kModalResultNone;
+  Control* activeControl_ = nullptr;
   std::vector<Timer*> timers_;
 };
 

@@ -16,6 +16,11 @@ class Label : public Control {
   int Cursor() const { return cursor_; }
   void SetCursor(int cursor) { cursor_ = cursor; }
 
+  // An auto-sized label takes the size of its text in its font when it is
+  // shown on screen; its width and height from the program do not count then.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool on) { autoSize_ = on; }
+
   // The label's hint shows as a tool tip even where its parent shows none.
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; }
@@ -27,6 +32,7 @@ class Label : public Control {
  private:
   int cursor_ = platform::kCursorDefault;
   bool showHint_ = false;
+  bool autoSize_ = true;
 };
 
 }  // namespace morvane::ui

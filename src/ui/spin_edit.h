@@ -38,7 +38,7 @@ class SpinEdit : public Control {
   void StepUp() { SetValue(Value() + increment_); }
   void StepDown() { SetValue(Value() - increment_); }
   // The focus left the field: its text is corrected to the range.
-  void FocusLost();
+  void FocusLost() override;
 
   std::function<void()> OnChange;
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/keys.h"
+
 namespace morvane::ui {
 namespace {
 constexpr int kDefaultColWidth = 64;
@@ -21,6 +23,7 @@ void StringGrid::SetRowCount(int rowCount) {
   cells_.resize(static_cast<std::size_t>(rowCount),
                 std::vector<std::string>(static_cast<std::size_t>(colCount_)));
   row_ = ClampRow(row_);
+  topRow_ = ClampTopRow(topRow_);
   NotifyPeer(Property::Items);
 }
 
@@ -56,7 +59,80 @@ void StringGrid::SetRow(int row) {
   row = ClampRow(row);
   if (row == row_) return;
   row_ = row;
+  ScrollIntoView();
   NotifyPeer(Property::Selection);
+}
+
+int StringGrid::VisibleDataRows() const {
+  if (visibleDataRows_ > 0) return visibleDataRows_;
+  return std::max(1, GetBounds().height / RowPitch() - fixedRows_);
+}
+
+void StringGrid::SetVisibleDataRows(int rows) {
+  visibleDataRows_ = std::max(1, rows);
+  topRow_ = ClampTopRow(topRow_);
+}
+
+int StringGrid::ClampTopRow(int row) const {
+  const int lastTop = std::max(fixedRows_, RowCount() - VisibleDataRows());
+  return std::clamp(row, fixedRows_, lastTop);
+}
+
+void StringGrid::SetTopRow(int row) {
+  row = ClampTopRow(row);
+  if (row == topRow_) return;
+  topRow_ = row;
+  NotifyPeer(Property::Selection);
+}
+
+void StringGrid::ScrollIntoView() {
+  int top = topRow_;
+  if (row_ < top) top = row_;
+  if (row_ >= top + VisibleDataRows()) top = row_ - VisibleDataRows() + 1;
+  topRow_ = ClampTopRow(top);
+}
+
+int StringGrid::RowTop(int row) const {
+  if (row < 0 || row >= RowCount()) return -1;
+  if (row < fixedRows_) return row * RowPitch();
+  if (row < topRow_) return -1;
+  return (fixedRows_ + row - topRow_) * RowPitch();
+}
+
+int StringGrid::RowAt(int y) const {
+  if (y < 0) return -1;
+  const int slot = y / RowPitch();
+  const int row = slot < fixedRows_ ? slot : topRow_ + slot - fixedRows_;
+  return row < RowCount() ? row : -1;
+}
+
+bool StringGrid::KeyPressed(int key, ShiftState /*shift*/) {
+  int target = row_;
+  switch (key) {
+    case kKeyUp:
+      target = row_ - 1;
+      break;
+    case kKeyDown:
+      target = row_ + 1;
+      break;
+    case kKeyPageUp:
+      target = row_ - VisibleDataRows();
+      break;
+    case kKeyPageDown:
+      target = row_ + VisibleDataRows();
+      break;
+    case kKeyHome:
+      target = fixedRows_;
+      break;
+    case kKeyEnd:
+      target = RowCount() - 1;
+      break;
+    default:
+      return false;
+  }
+  target = ClampRow(target);
+  if (target != row_) RowChosenByUser(target);
+  return true;
 }
 
 void StringGrid::RowChosenByUser(int row) {

@@ -8,8 +8,12 @@
 
 namespace morvane::ui {
 
+// The line drawn below every row and right of every column.
+inline constexpr int kGridLineWidth = 1;
+
 // A grid of text cells with fixed header rows, whole-row selection and no
-// in-place editing: its cells change only from the program.
+// in-place editing: its cells change only from the program. The rows below
+// the fixed ones scroll vertically; the selection stays in view.
 class StringGrid : public Control {
  public:
   StringGrid(Control* parent, std::string name, int colCount, int rowCount);
@@ -39,15 +43,41 @@ class StringGrid : public Control {
   // The user clicked a row or moved the selection with the keyboard.
   void RowChosenByUser(int row);
 
+  // The first scrolling row in view, just below the fixed rows.
+  int TopRow() const { return topRow_; }
+  // Scrolls; the view never starts beyond the last page.
+  void SetTopRow(int row);
+  // How many scrolling rows fit wholly in the window. The peer reports it
+  // from its client area; until then it is estimated from the bounds.
+  int VisibleDataRows() const;
+  void SetVisibleDataRows(int rows);
+
+  // Rows in the client area: the fixed rows at the top, then the scrolling
+  // rows from TopRow, each DefaultRowHeight high with a grid line below.
+  int RowPitch() const { return defaultRowHeight_ + kGridLineWidth; }
+  // The client y of a row's top; rows scrolled out of view above the fixed
+  // ones have no place (-1).
+  int RowTop(int row) const;
+  // The row at a client y, or -1 below the last row.
+  int RowAt(int y) const;
+
+  // Up, Down, PageUp, PageDown, Home and End move the selection; a move the
+  // user made this way raises the click event, as a click does.
+  bool KeyPressed(int key, ShiftState shift) override;
+
   std::function<void()> OnClick;
 
  private:
   int ClampRow(int row) const;
+  int ClampTopRow(int row) const;
+  void ScrollIntoView();
 
   int colCount_;
   int fixedRows_ = 1;
   int defaultRowHeight_ = 24;
   int row_ = 1;
+  int topRow_ = 1;
+  int visibleDataRows_ = 0;
   std::vector<int> colWidths_;
   std::vector<std::vector<std::string>> cells_;
 };

@@ -2,7 +2,8 @@
 
 namespace morvane::ui {
 
-NotebookPage::NotebookPage(TabbedNotebook* notebook, const std::string& caption) : Control(notebook, "") {
+NotebookPage::NotebookPage(TabbedNotebook* notebook, const std::string& caption)
+    : Control(notebook, "") {
   SetText(caption);
   SetVisible(notebook->PageCount() == 1);
 }

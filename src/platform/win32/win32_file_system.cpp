@@ -56,7 +56,7 @@ DWORD ShareFlags(unsigned share) {
 }
 
 DWORD DispositionFlag(FileDisposition disposition) {
-  return disposition == FileDisposition::OpenExisting ? OPEN_EXISTING : CREATE_ALWAYS;
+  return disposition == FileDisposition::CreateAlways ? CREATE_ALWAYS : OPEN_EXISTING;
 }
 
 }  // namespace
@@ -72,6 +72,11 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
       CreateFileA(path.c_str(), AccessFlags(mode.access), ShareFlags(mode.share), nullptr,
                   DispositionFlag(mode.disposition), FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  if (mode.disposition == FileDisposition::AppendExisting &&
+      SetFilePointer(handle, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {
+    CloseHandle(handle);
+    return nullptr;
+  }
   if (mode.device && mode.disposition == FileDisposition::CreateAlways &&
       GetLastError() != ERROR_ALREADY_EXISTS && GetFileType(handle) == FILE_TYPE_DISK) {
     // The port name is no device here and CREATE_ALWAYS has just made a file of

@@ -11,7 +11,6 @@
 namespace morvane::platform::win32 {
 namespace {
 
-constexpr std::size_t kInitialNameBufferSize = 65520;
 // The dialog reports the size it needs in the first bytes of the name buffer.
 constexpr std::size_t kNeededSizeBytes = 2;
 
@@ -55,7 +54,7 @@ UINT_PTR CALLBACK GrowNameBuffer(HWND hook, UINT message, WPARAM, LPARAM lParam)
 bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOptions& options,
                                   std::vector<std::string>& paths) {
   const std::string filter = FilterString(options.filters);
-  std::string names(kInitialNameBufferSize, '\0');
+  std::string names(initialNameBufferSize_, '\0');
   for (;;) {
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof(dialog);

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "ui/win32/win32_window_system.h"
 #include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
@@ -22,7 +23,11 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
 }  // namespace
 
 FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, bool isMainForm)
-    : form_(form), window_(window), applicationWindow_(applicationWindow), isMainForm_(isMainForm) {
+    : form_(form),
+      window_(window),
+      applicationWindow_(applicationWindow),
+      isMainForm_(isMainForm),
+      tips_(window) {
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetPropA(window_, kFormClass, reinterpret_cast<HANDLE>(kFormMarker));
   SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
@@ -107,6 +112,7 @@ void FormWindowPeer::Changed(Property property) {
 }
 
 void FormWindowPeer::Show() {
+  hiddenByMinimize_ = false;
   if (!shownBefore_) {
     shownBefore_ = true;
     CenterOnScreen();
@@ -138,7 +144,7 @@ int FormWindowPeer::ShowModal() {
       form_.SetModalResult(kModalResultCancel);
       break;
     }
-    if (IsDialogMessageA(window_, &message)) continue;
+    if (PreTranslateMessage(&message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -162,10 +168,23 @@ void FormWindowPeer::Close() {
 
 void FormWindowPeer::Minimize() {
   if (isMainForm_ && applicationWindow_) {
+    // The task-bar button goes down and takes the main window with it; not
+    // every platform hides owned windows with their owner, so hide it here.
     ShowWindow(applicationWindow_, SW_MINIMIZE);
+    if (IsWindowVisible(window_)) {
+      hiddenByMinimize_ = true;
+      ShowWindow(window_, SW_HIDE);
+    }
   } else {
     ShowWindow(window_, SW_MINIMIZE);
   }
+}
+
+void FormWindowPeer::RestoreFromMinimize() {
+  if (!hiddenByMinimize_) return;
+  hiddenByMinimize_ = false;
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
 }
 
 void FormWindowPeer::CenterOnScreen() {
@@ -180,6 +199,28 @@ void FormWindowPeer::CenterOnScreen() {
 
 void FormWindowPeer::Repaint() {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void FormWindowPeer::BeginMoveByMouse() {
+  // The system's own move loop, as if the title bar had been pressed.
+  ReleaseCapture();
+  SendMessageA(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+Control* FormWindowPeer::FocusedControl() const {
+  for (HWND window = GetFocus(); window && window != window_; window = GetParent(window)) {
+    if (WindowPeer* peer = WindowPeer::FromWindow(window)) return &peer->Model();
+  }
+  return nullptr;
+}
+
+bool FormWindowPeer::PreviewKey(WPARAM key) {
+  return form_.PreviewKey(static_cast<int>(key), CurrentShiftState());
+}
+
+ToolTips* FormWindowPeer::ToolTipsOf(HWND window) {
+  FormWindowPeer* form = FromWindow(GetAncestor(window, GA_ROOT));
+  return form ? &form->tips_ : nullptr;
 }
 
 LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

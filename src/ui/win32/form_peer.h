@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/win32/tool_tips.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
@@ -29,8 +30,18 @@ class FormWindowPeer : public FormPeer {
   int ShowModal() override;
   void Close() override;
   void Minimize() override;
+  // The task-bar button was restored: the main window comes back.
+  void RestoreFromMinimize();
   void CenterOnScreen() override;
   void Repaint() override;
+  void BeginMoveByMouse() override;
+  Control* FocusedControl() const override;
+
+  // The form's key preview of a queued key-down message: true when the form
+  // handled the key and it goes no further.
+  bool PreviewKey(WPARAM key);
+  // The tool tips of the form a window sits on; null outside our forms.
+  static ToolTips* ToolTipsOf(HWND window);
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   static FormWindowPeer* FromWindow(HWND window);
@@ -64,6 +75,8 @@ class FormWindowPeer : public FormPeer {
   bool isMainForm_;
   bool shownBefore_ = false;
   bool modal_ = false;
+  bool hiddenByMinimize_ = false;
+  ToolTips tips_;
 };
 
 }  // namespace morvane::ui::win32

@@ -22,6 +22,11 @@ LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CLOSE:
       if (applicationMainForm) applicationMainForm->Close();
       return 0;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) {
+        if (auto* peer = FormWindowPeer::FromWindow(MainFormWindow())) peer->RestoreFromMinimize();
+      }
+      break;
     case WM_SETFOCUS:
       if (HWND main = MainFormWindow(); main && IsWindowVisible(main) && IsWindowEnabled(main)) {
         SetFocus(main);
@@ -90,7 +95,23 @@ bool PreTranslateMessage(void* rawMessage) {
   auto* message = static_cast<MSG*>(rawMessage);
   if (!message->hwnd) return false;
   HWND root = GetAncestor(message->hwnd, GA_ROOT);
-  if (!root || !FormWindowPeer::FromWindow(root)) return false;
+  FormWindowPeer* form = root ? FormWindowPeer::FromWindow(root) : nullptr;
+  if (!form) return false;
+  switch (message->message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (form->PreviewKey(message->wParam)) return true;
+      break;
+    case WM_CHAR:
+    case WM_LBUTTONDBLCLK:
+      if (WindowPeer* peer = WindowPeer::FromWindow(message->hwnd);
+          peer && peer->FilterMessage(*message)) {
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
   return IsDialogMessageA(root, message) != FALSE;
 }
 

@@ -26,8 +26,9 @@ class Win32WindowSystem : public WindowSystem {
   Form* mainForm_ = nullptr;
 };
 
-// Lets our forms handle dialog navigation keys before a message is dispatched;
-// true when the message was handled.
+// What our forms do with a queued message before it is dispatched: the key
+// preview, the controls' own filters, dialog navigation. True when the
+// message was handled and is not to be dispatched.
 bool PreTranslateMessage(void* message);
 
 }  // namespace morvane::ui::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/control.h"
+#include "ui/keys.h"
 
 namespace morvane::ui::win32 {
 
@@ -10,15 +11,22 @@ inline constexpr char kApplicationClass[] = "MorvaneApplication";
 inline constexpr char kFormClass[] = "MorvaneForm";
 inline constexpr char kPanelClass[] = "MorvanePanel";
 inline constexpr char kGroupBoxClass[] = "MorvaneGroupBox";
+inline constexpr char kToolButtonClass[] = "MorvaneToolButton";
+inline constexpr char kStringGridClass[] = "MorvaneStringGrid";
 
-// Registers the program's own window classes once.
+// Registers the program's own window classes once, and the common controls
+// the program uses (tool tips, up-down arrows, image lists).
 void RegisterWindowClasses();
 
 // "MS Sans Serif" at height -11 with the ANSI character set: every control's font.
 HFONT ProgramFont();
 
-// Handles the messages every window of ours shares: commands from child
-// controls, the program-wide cursor. Returns true when it handled the message.
+// The modifier keys held down at the moment.
+ShiftState CurrentShiftState();
+
+// Handles the messages every window of ours shares: commands, notifications
+// and owner drawing of child controls, the program-wide cursor, the controls'
+// background. Returns true when it handled the message.
 bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 }  // namespace morvane::ui::win32

@@ -2,27 +2,25 @@
 
 #include <string>
 
+#include "ui/bevel_line.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
-#include "ui/panel.h"
+#include "ui/label.h"
+#include "ui/tab_order.h"
+#include "ui/win32/button_peers.h"
+#include "ui/win32/edit_peers.h"
+#include "ui/win32/form_peer.h"
+#include "ui/win32/string_grid_peer.h"
 #include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
 namespace {
 
+constexpr char kPeerProperty[] = "MorvanePeer";
+
 // The extra height a drop-down box needs for its list.
 constexpr int kDropDownListHeight = 200;
-
-class ButtonPeer : public WindowPeer {
- public:
-  using WindowPeer::WindowPeer;
-  void Command(WORD code) override {
-    if (code != BN_CLICKED) return;
-    if (Model().Kind() == ControlKind::Button) static_cast<Button&>(Model()).Click();
-    if (Model().Kind() == ControlKind::ToolButton) static_cast<ToolButton&>(Model()).Click();
-  }
-};
 
 class CheckBoxPeer : public WindowPeer {
  public:
@@ -67,14 +65,36 @@ class ComboBoxPeer : public WindowPeer {
   void Command(WORD code) override {
     auto& combo = static_cast<ComboBox&>(Model());
     if (code == CBN_EDITCHANGE) {
-      const int length = GetWindowTextLengthA(Window());
-      std::string text(static_cast<std::size_t>(length) + 1, '\0');
-      GetWindowTextA(Window(), text.data(), length + 1);
-      text.resize(static_cast<std::size_t>(length));
-      combo.TextChangedByUser(text);
+      combo.TextChangedByUser(WindowText(Window()));
     } else if (code == CBN_SELCHANGE) {
       combo.ItemChosenByUser(static_cast<int>(SendMessageA(Window(), CB_GETCURSEL, 0, 0)));
     }
+  }
+};
+
+// Static text that takes the size of its text, as the font on screen has it.
+class LabelPeer : public WindowPeer {
+ public:
+  LabelPeer(Control& control, HWND window) : WindowPeer(control, window) { FitToText(); }
+  void Changed(Property property) override {
+    WindowPeer::Changed(property);
+    if (property == Property::Text) FitToText();
+  }
+
+ private:
+  void FitToText() {
+    auto& label = static_cast<Label&>(Model());
+    if (!label.AutoSize()) return;
+    HDC dc = GetDC(Window());
+    HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+    const std::string& text = label.Text();
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, oldFont);
+    ReleaseDC(Window(), dc);
+    const Bounds& b = label.GetBounds();
+    MoveWindow(Window(), b.left, b.top, size.cx, size.cy, TRUE);
+    label.SetBounds(b.left, b.top, size.cx, size.cy);
   }
 };
 
@@ -90,22 +110,30 @@ WindowKind KindOf(const Control& control) {
       return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case ControlKind::GroupBox:
       return {kGroupBoxClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-    case ControlKind::Button:
-      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::Button: {
+      const bool picture = static_cast<const Button&>(control).GetPicture() != Picture::None;
+      return {"BUTTON", picture ? DWORD{BS_OWNERDRAW} : DWORD{BS_PUSHBUTTON}, 0};
+    }
     case ControlKind::ToolButton:
-      return {"BUTTON", BS_PUSHBUTTON, 0};
+      return {kToolButtonClass, 0, 0};
     case ControlKind::Label:
-      return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+      // SS_NOTIFY: a press on the label is the label's, not its panel's.
+      return {"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
+    case ControlKind::BevelLine: {
+      const bool vertical =
+          static_cast<const BevelLine&>(control).Direction() == LineDirection::Vertical;
+      const DWORD line = vertical ? SS_ETCHEDVERT : SS_ETCHEDHORZ;
+      return {"STATIC", line | SS_NOTIFY, 0};
+    }
     case ControlKind::ComboBox:
-      return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+      return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
     case ControlKind::CheckBox:
-      return {"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
+      return {"BUTTON", BS_CHECKBOX, 0};
     case ControlKind::SpinEdit:
-      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0};
-    case ControlKind::StringGrid:
-      return {kPanelClass, WS_TABSTOP, 0};
     case ControlKind::Edit:
-      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0};
+      return {"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::StringGrid:
+      return {kStringGridClass, WS_VSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::TabbedNotebook:
     case ControlKind::NotebookPage:
     case ControlKind::Shape:
@@ -120,32 +148,60 @@ WindowKind KindOf(const Control& control) {
 std::unique_ptr<WindowPeer> MakePeer(Control& control, HWND window) {
   switch (control.Kind()) {
     case ControlKind::Button:
-    case ControlKind::ToolButton:
       return std::make_unique<ButtonPeer>(control, window);
+    case ControlKind::ToolButton:
+      return std::make_unique<ToolButtonPeer>(control, window);
     case ControlKind::CheckBox:
       return std::make_unique<CheckBoxPeer>(control, window);
+    case ControlKind::Label:
+      return std::make_unique<LabelPeer>(control, window);
     case ControlKind::ComboBox:
       return std::make_unique<ComboBoxPeer>(control, window);
+    case ControlKind::Edit:
+      return std::make_unique<EditPeer>(control, window);
+    case ControlKind::SpinEdit:
+      return std::make_unique<SpinEditPeer>(control, window);
+    case ControlKind::StringGrid:
+      return std::make_unique<StringGridPeer>(control, window);
     default:
       return std::make_unique<WindowPeer>(control, window);
+  }
+}
+
+// Dialog navigation follows the windows' stacking order, so the windows are
+// stacked in tab order: each goes to the bottom in turn.
+void StackInTabOrder(const Control& parent) {
+  for (Control* child : TabOrdered(parent)) {
+    auto* window = reinterpret_cast<HWND>(child->Handle());
+    if (!window) continue;
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
 }  // namespace
 
 WindowPeer::WindowPeer(Control& control, HWND window) : control_(control), window_(window) {
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  Adopt(window_);
   SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+  UpdateToolTip();
 }
 
 WindowPeer::~WindowPeer() {
   if (!window_) return;
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  Disown(window_);
   DestroyWindow(window_);
 }
 
+void WindowPeer::Adopt(HWND part) { SetPropA(part, kPeerProperty, this); }
+
+void WindowPeer::Disown(HWND part) { RemovePropA(part, kPeerProperty); }
+
 WindowPeer* WindowPeer::FromWindow(HWND window) {
-  return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return window ? static_cast<WindowPeer*>(GetPropA(window, kPeerProperty)) : nullptr;
+}
+
+void WindowPeer::UpdateToolTip() {
+  if (ToolTips* tips = FormWindowPeer::ToolTipsOf(window_)) tips->SetTip(window_, control_.Hint());
 }
 
 void WindowPeer::Changed(Property property) {
@@ -167,6 +223,9 @@ void WindowPeer::Changed(Property property) {
         InvalidateRect(window_, nullptr, TRUE);
       }
       break;
+    case Property::Hint:
+      UpdateToolTip();
+      break;
     default:
       break;
   }
@@ -177,6 +236,7 @@ void RealizeChildren(Control& control, HWND parent) {
     const WindowKind kind = KindOf(*child);
     const Bounds& b = child->GetBounds();
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
+    if (TakesFocus(child->Kind())) style |= WS_TABSTOP;
     if (child->Visible()) style |= WS_VISIBLE;
     if (!child->Enabled()) style |= WS_DISABLED;
     const int height =
@@ -188,6 +248,7 @@ void RealizeChildren(Control& control, HWND parent) {
     child->AttachPeer(MakePeer(*child, window));
     RealizeChildren(*child, window);
   }
+  StackInTabOrder(control);
 }
 
 }  // namespace morvane::ui::win32

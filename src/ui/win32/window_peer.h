@@ -6,7 +6,8 @@
 
 namespace morvane::ui::win32 {
 
-// The window of one control. Its GWLP_USERDATA points back to this peer.
+// The window of one control. A window property points back to this peer, so
+// that any window can be asked safely whether it is one of ours.
 class WindowPeer : public ControlPeer {
  public:
   WindowPeer(Control& control, HWND window);
@@ -18,25 +19,36 @@ class WindowPeer : public ControlPeer {
   platform::WindowHandle Handle() const override {
     return reinterpret_cast<platform::WindowHandle>(window_);
   }
+  void SetFocus() override { ::SetFocus(window_); }
 
   HWND Window() const { return window_; }
   Control& Model() const { return control_; }
 
   // A WM_COMMAND notification from this control's window.
   virtual void Command(WORD /*code*/) {}
+  // A WM_NOTIFY from one of this control's windows; true when handled.
+  virtual bool Notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  // WM_DRAWITEM for an owner-drawn control.
+  virtual void DrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // A queued character or double-click for one of this control's windows,
+  // before it is dispatched; true when the control swallowed it.
+  virtual bool FilterMessage(MSG& /*message*/) { return false; }
 
   static WindowPeer* FromWindow(HWND window);
 
  protected:
-  // The window is released elsewhere (a form's peer destroys its own).
-  void Release() { window_ = nullptr; }
+  // Lets another window of the control (a part of it) lead back to this peer.
+  void Adopt(HWND part);
+  void Disown(HWND part);
+  void UpdateToolTip();
 
  private:
   Control& control_;
   HWND window_;
 };
 
-// Creates the windows of control's children (and theirs) inside parent.
+// Creates the windows of control's children (and theirs) inside parent, in
+// tab order.
 void RealizeChildren(Control& control, HWND parent);
 
 }  // namespace morvane::ui::win32

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "fakes/fake_help_platform.h"
 #include "fakes/fake_platform.h"
 
 namespace morvane::testing {
@@ -32,7 +33,7 @@ class ProgramFixture {
   }
 
   void Start() {
-    program = std::make_unique<app::Program>(fake.platform, windows);
+    program = std::make_unique<app::Program>(fake.platform, helpFake.platform, windows);
     program->Start();
   }
   // Shows and activates the main window as the message loop would.
@@ -45,6 +46,7 @@ class ProgramFixture {
   forms::TPrintfile1& main() { return *program->Printfile1(); }
 
   fakes::FakePlatform fake;
+  fakes::FakeHelpPlatform helpFake;
   fakes::FakeWindowSystem windows;
   std::unique_ptr<app::Program> program;
 };

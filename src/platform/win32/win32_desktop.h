@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+namespace morvane::platform::win32 {
+
+class Win32Desktop : public Desktop {
+ public:
+  WindowHandle DesktopWindow() override;
+};
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,35 @@
+#include "platform/win32/win32_file_version_info.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace morvane::platform::win32 {
+namespace {
+
+constexpr char kRootBlock[] = "\\";
+
+}  // namespace
+
+std::uint32_t Win32FileVersionInfo::InfoSize(const std::string& path) {
+  DWORD unused = 0;
+  return GetFileVersionInfoSizeA(path.c_str(), &unused);
+}
+
+bool Win32FileVersionInfo::ReadFixedVersion(const std::string& path, std::uint32_t size,
+                                            FixedFileVersion& version) {
+  std::vector<std::uint8_t> block(size);
+  if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return false;
+  void* root = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(block.data(), kRootBlock, &root, &length) || root == nullptr ||
+      length < sizeof(VS_FIXEDFILEINFO)) {
+    return false;
+  }
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(root);
+  version.mostSignificant = fixed->dwFileVersionMS;
+  version.leastSignificant = fixed->dwFileVersionLS;
+  return true;
+}
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/local_clock.h"
+
+namespace morvane::platform::win32 {
+
+class Win32LocalClock : public LocalClock {
+ public:
+  std::string DateTimeText() override;
+};
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace morvane::ui {
+
+// Virtual-key codes, the same numbers Windows uses, so that the forms and
+// their tests need no Windows header.
+inline constexpr int kKeyReturn = 0x0D;
+inline constexpr int kKeyPageUp = 0x21;
+inline constexpr int kKeyPageDown = 0x22;
+inline constexpr int kKeyEnd = 0x23;
+inline constexpr int kKeyHome = 0x24;
+inline constexpr int kKeyLeft = 0x25;
+inline constexpr int kKeyUp = 0x26;
+inline constexpr int kKeyRight = 0x27;
+inline constexpr int kKeyDown = 0x28;
+
+// The modifier keys held while a key went down.
+struct ShiftState {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+  friend bool operator==(const ShiftState&, const ShiftState&) = default;
+};
+
+}  // namespace morvane::ui

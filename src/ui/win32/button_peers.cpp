@@ -1,0 +1,187 @@
+#include "ui/win32/button_peers.h"
+
+#include <string>
+
+#include "ui/button.h"
+#include "ui/button_face.h"
+#include "ui/win32/pictures.h"
+#include "ui/win32/window_classes.h"
+
+namespace morvane::ui::win32 {
+namespace {
+
+// How far the focus rectangle stands off the caption.
+constexpr int kFocusMargin = 1;
+
+RECT ToRect(const Bounds& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
+
+Bounds ToBounds(const RECT& r) { return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// Disabled text, engraved like the greyed pictures.
+void DrawCaption(HDC dc, const std::string& text, const Bounds& at, bool disabled) {
+  SetBkMode(dc, TRANSPARENT);
+  const int length = static_cast<int>(text.size());
+  if (disabled) {
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    TextOutA(dc, at.left + 1, at.top + 1, text.c_str(), length);
+    SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+  } else {
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  }
+  TextOutA(dc, at.left, at.top, text.c_str(), length);
+}
+
+}  // namespace
+
+void ButtonPeer::Command(WORD code) {
+  if (code != BN_CLICKED) return;
+  if (Model().Kind() == ControlKind::Button) static_cast<Button&>(Model()).Click();
+}
+
+bool ButtonPeer::FilterMessage(MSG& message) {
+  // Owner-drawn buttons report a double click instead of a second press.
+  if (message.message == WM_LBUTTONDBLCLK) message.message = WM_LBUTTONDOWN;
+  return false;
+}
+
+void ButtonPeer::DrawItem(const DRAWITEMSTRUCT& item) {
+  const auto& button = static_cast<const Button&>(Model());
+  HDC dc = item.hDC;
+  RECT rect = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool focused = (item.itemState & ODS_FOCUS) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+
+  // A focused button wears the default button's dark frame.
+  if (focused) {
+    FrameRect(dc, &rect, GetSysColorBrush(COLOR_WINDOWFRAME));
+    InflateRect(&rect, -1, -1);
+  }
+  if (pressed) {
+    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    FrameRect(dc, &rect, GetSysColorBrush(COLOR_BTNSHADOW));
+  } else {
+    DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
+  }
+
+  HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+  const std::string& text = button.Text();
+  SIZE extent{0, 0};
+  if (!text.empty()) {
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  }
+  const bool hasPicture = button.GetPicture() != Picture::None;
+  const Size picture = hasPicture ? Size{kPictureSize, kPictureSize} : Size{};
+  FacePlacement place = PlaceButtonFace(ToBounds(item.rcItem), picture, Size{extent.cx, extent.cy},
+                                        button.GetPictureLayout());
+  if (pressed) {
+    for (Bounds* b : {&place.picture, &place.caption}) {
+      ++b->left;
+      ++b->top;
+    }
+  }
+  if (hasPicture) {
+    DrawPicture(dc, button.GetPicture(), place.picture.left, place.picture.top, disabled);
+  }
+  if (!text.empty()) DrawCaption(dc, text, place.caption, disabled);
+  if (focused && !(item.itemState & ODS_NOFOCUSRECT) && !text.empty()) {
+    RECT focus = ToRect(place.caption);
+    InflateRect(&focus, kFocusMargin, kFocusMargin);
+    DrawFocusRect(dc, &focus);
+  }
+  SelectObject(dc, oldFont);
+}
+
+void ToolButtonPeer::SetHot(bool hot) {
+  if (hot == hot_) return;
+  hot_ = hot;
+  InvalidateRect(Window(), nullptr, TRUE);
+}
+
+void ToolButtonPeer::SetPressed(bool pressed) {
+  if (pressed == pressed_) return;
+  pressed_ = pressed;
+  InvalidateRect(Window(), nullptr, TRUE);
+}
+
+void ToolButtonPeer::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Window(), &paint);
+  RECT rect;
+  GetClientRect(Window(), &rect);
+  const bool enabled = IsWindowEnabled(Window()) != FALSE;
+  if (enabled && pressed_) {
+    DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+  } else if (enabled && (hot_ || tracking_)) {
+    DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+  }
+  const int shift = pressed_ ? 1 : 0;
+  const auto& button = static_cast<const ToolButton&>(Model());
+  DrawPicture(dc, button.GetPicture(), (rect.right - kPictureSize) / 2 + shift,
+              (rect.bottom - kPictureSize) / 2 + shift, !enabled);
+  EndPaint(Window(), &paint);
+}
+
+LRESULT ToolButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = Window();
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_MOUSEMOVE: {
+      if (!hot_) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+        TrackMouseEvent(&track);
+        SetHot(true);
+      }
+      if (tracking_) {
+        RECT rect;
+        GetClientRect(window, &rect);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        SetPressed(PtInRect(&rect, at) != FALSE);
+      }
+      return 0;
+    }
+    case WM_MOUSELEAVE:
+      SetHot(false);
+      return 0;
+    case WM_LBUTTONDOWN:
+      tracking_ = true;
+      SetCapture(window);
+      SetPressed(true);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (!tracking_) return 0;
+      const bool click = pressed_;
+      ReleaseCapture();  // ends the tracking through WM_CAPTURECHANGED
+      RECT rect;
+      GetClientRect(window, &rect);
+      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      if (!PtInRect(&rect, at)) SetHot(false);
+      if (click) static_cast<ToolButton&>(Model()).Click();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      tracking_ = false;
+      SetPressed(false);
+      return 0;
+    case WM_ENABLE:
+      if (!wParam) SetHot(false);
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    default:
+      break;
+  }
+  LRESULT result = 0;
+  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto* peer = static_cast<ToolButtonPeer*>(WindowPeer::FromWindow(window))) {
+    return peer->HandleMessage(message, wParam, lParam);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace morvane::ui::win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/win32/window_peer.h"
+
+namespace morvane::ui::win32 {
+
+// A push button. One with a picture is owner-drawn: its picture and caption
+// sit as Button::GetPictureLayout says, the picture greyed while disabled.
+class ButtonPeer : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+  void Command(WORD code) override;
+  void DrawItem(const DRAWITEMSTRUCT& item) override;
+  // The second press of a quick double click is a press like the first.
+  bool FilterMessage(MSG& message) override;
+};
+
+// A flat tool button of our own window class: only its picture until the
+// mouse is over it, a raised edge then, a sunken one while pressed. It never
+// takes the focus.
+class ToolButtonPeer : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void Paint();
+  void SetHot(bool hot);
+  void SetPressed(bool pressed);
+
+  bool hot_ = false;       // the mouse is over the button
+  bool tracking_ = false;  // the left button went down on it and is still down
+  bool pressed_ = false;   // ...and the mouse is over it
+};
+
+LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace morvane::ui::win32

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/win32/window_peer.h"
+
+namespace morvane::ui::win32 {
+
+// The text of a window, as the ANSI functions give it.
+std::string WindowText(HWND window);
+
+// A single-line EDIT that reports typing and double clicks.
+class EditPeer : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+  void Command(WORD code) override;
+  bool FilterMessage(MSG& message) override;
+};
+
+// An EDIT with an up-down control on its right. Typed characters pass the
+// model's filter or cost a beep; the arrows (buttons and keys) step the value;
+// leaving the field corrects its text to the range.
+class SpinEditPeer : public WindowPeer {
+ public:
+  SpinEditPeer(Control& control, HWND edit);
+  ~SpinEditPeer() override;
+
+  void Changed(Property property) override;
+  void Command(WORD code) override;
+  bool Notify(const NMHDR& header, LRESULT& result) override;
+  bool FilterMessage(MSG& message) override;
+
+ private:
+  void PlaceArrows();
+
+  HWND arrows_;
+};
+
+}  // namespace morvane::ui::win32

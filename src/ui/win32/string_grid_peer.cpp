@@ -1,0 +1,194 @@
+#include "ui/win32/string_grid_peer.h"
+
+#include <algorithm>
+
+#include "ui/win32/window_classes.h"
+
+namespace morvane::ui::win32 {
+namespace {
+
+// Where a cell's text starts inside the cell.
+constexpr int kCellTextOffset = 2;
+constexpr int kWheelRows = 3;
+
+}  // namespace
+
+StringGridPeer::StringGridPeer(Control& control, HWND window) : WindowPeer(control, window) {
+  Resized();
+}
+
+void StringGridPeer::Changed(Property property) {
+  switch (property) {
+    case Property::Items:
+    case Property::Selection:
+      UpdateScrollBar();
+      InvalidateRect(Window(), nullptr, FALSE);
+      break;
+    default:
+      WindowPeer::Changed(property);
+  }
+}
+
+void StringGridPeer::Resized() {
+  RECT client;
+  GetClientRect(Window(), &client);
+  Grid().SetVisibleDataRows(client.bottom / Grid().RowPitch() - Grid().FixedRows());
+  UpdateScrollBar();
+  InvalidateRect(Window(), nullptr, FALSE);
+}
+
+void StringGridPeer::UpdateScrollBar() {
+  const StringGrid& grid = Grid();
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = grid.RowCount() - grid.FixedRows() - 1;
+  info.nPage = static_cast<UINT>(grid.VisibleDataRows());
+  info.nPos = grid.TopRow() - grid.FixedRows();
+  // Without SIF_DISABLENOSCROLL the bar goes away while every row fits.
+  SetScrollInfo(Window(), SB_VERT, &info, TRUE);
+}
+
+void StringGridPeer::Scroll(WORD request) {
+  StringGrid& grid = Grid();
+  const int page = grid.VisibleDataRows();
+  int top = grid.TopRow();
+  switch (request) {
+    case SB_LINEUP:
+      --top;
+      break;
+    case SB_LINEDOWN:
+      ++top;
+      break;
+    case SB_PAGEUP:
+      top -= page;
+      break;
+    case SB_PAGEDOWN:
+      top += page;
+      break;
+    case SB_TOP:
+      top = grid.FixedRows();
+      break;
+    case SB_BOTTOM:
+      top = grid.RowCount();
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info{};
+      info.cbSize = sizeof(info);
+      info.fMask = SIF_TRACKPOS;
+      GetScrollInfo(Window(), SB_VERT, &info);
+      top = grid.FixedRows() + info.nTrackPos;
+      break;
+    }
+    default:
+      return;
+  }
+  grid.SetTopRow(top);
+}
+
+void StringGridPeer::PaintRow(HDC dc, int row, const RECT& client, bool focused) {
+  const StringGrid& grid = Grid();
+  const int top = grid.RowTop(row);
+  const int bottom = top + grid.DefaultRowHeight();
+  const bool fixed = row < grid.FixedRows();
+  const bool selected = row == grid.Row();
+  HBRUSH lines = GetSysColorBrush(COLOR_BTNSHADOW);
+  SetTextColor(dc, GetSysColor(selected && !fixed ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(selected && !fixed ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
+  int left = 0;
+  for (int col = 0; col < grid.ColCount(); ++col) {
+    const int width = grid.ColWidth(col);
+    RECT cell{left, top, left + width, bottom};
+    const std::string& text = grid.Cell(col, row);
+    ExtTextOutA(dc, left + kCellTextOffset, top + kCellTextOffset, ETO_CLIPPED | ETO_OPAQUE, &cell,
+                text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    if (fixed) DrawEdge(dc, &cell, BDR_RAISEDINNER, BF_RECT);
+    RECT line{cell.right, top, cell.right + kGridLineWidth, bottom + kGridLineWidth};
+    FillRect(dc, &line, lines);
+    left = line.right;
+  }
+  RECT underline{0, bottom, left, bottom + kGridLineWidth};
+  FillRect(dc, &underline, lines);
+  RECT rest{left, top, client.right, bottom + kGridLineWidth};
+  FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
+  if (selected && focused && !fixed) {
+    RECT focus{0, top, left - kGridLineWidth, bottom};
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+void StringGridPeer::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Window(), &paint);
+  RECT client;
+  GetClientRect(Window(), &client);
+  HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+  const StringGrid& grid = Grid();
+  const bool focused = GetFocus() == Window();
+  int below = 0;
+  auto paintRow = [&](int row) {
+    PaintRow(dc, row, client, focused);
+    below = grid.RowTop(row) + grid.RowPitch();
+  };
+  for (int row = 0; row < grid.FixedRows() && row < grid.RowCount(); ++row) paintRow(row);
+  for (int row = grid.TopRow(); row < grid.RowCount() && below < client.bottom; ++row) {
+    paintRow(row);
+  }
+  RECT rest{0, below, client.right, client.bottom};
+  FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
+  SelectObject(dc, oldFont);
+  EndPaint(Window(), &paint);
+}
+
+LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = Window();
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the painting covers every pixel
+    case WM_SIZE:
+      Resized();
+      return 0;
+    case WM_VSCROLL:
+      Scroll(LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL: {
+      const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+      Grid().SetTopRow(Grid().TopRow() - notches * kWheelRows);
+      return 0;
+    }
+    case WM_LBUTTONDOWN: {
+      ::SetFocus(window);
+      const int row = Grid().RowAt(static_cast<short>(HIWORD(lParam)));
+      if (row >= Grid().FixedRows()) Grid().RowChosenByUser(row);
+      return 0;
+    }
+    case WM_KEYDOWN:
+      if (Grid().KeyPressed(static_cast<int>(wParam), CurrentShiftState())) return 0;
+      break;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(window, nullptr, FALSE);
+      return 0;
+    default:
+      break;
+  }
+  LRESULT result = 0;
+  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK StringGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto* peer = static_cast<StringGridPeer*>(WindowPeer::FromWindow(window))) {
+    return peer->HandleMessage(message, wParam, lParam);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace morvane::ui::win32

@@ -1,0 +1,263 @@
+// The controls' Windows peers on a real window: what the user does reaches
+// the models, and what the models hold shows on screen.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/bevel_line.h"
+#include "ui/button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/spin_edit.h"
+#include "ui/string_grid.h"
+#include "ui/tab_order.h"
+#include "ui/win32/pictures.h"
+#include "ui/win32/win32_window_system.h"
+
+namespace morvane::ui::win32 {
+namespace {
+
+constexpr int kRowHeight = 18;
+constexpr int kPitch = kRowHeight + kGridLineWidth;
+
+HWND H(const Control& control) { return reinterpret_cast<HWND>(control.Handle()); }
+
+BOOL CALLBACK CollectToolTips(HWND window, LPARAM found) {
+  char name[64];
+  GetClassNameA(window, name, sizeof(name));
+  if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
+class ControlPeersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    panel.SetBounds(0, 0, 400, 300);
+    label.SetBounds(8, 8, 60, 13);
+    label.SetText("Aantal:");
+    line.SetBounds(80, 4, 2, 25);
+    spin.SetBounds(88, 4, 121, 22);
+    plain.SetBounds(220, 4, 40, 17);
+    plain.SetText(">>");
+    picture.SetBounds(270, 4, 40, 40);
+    picture.SetText("LPT1");
+    picture.SetPicture(Picture::Printer);
+    picture.SetPictureLayout(PictureLayout::Top);
+    picture.SetHint("Uitvoer naar printerpoort lpt1 ");
+    tool.SetBounds(320, 4, 25, 25);
+    tool.SetPicture(Picture::RedCross);
+    tool.SetHint("Afsluiten");
+    tool.OnClick = [this] { ++toolClicks; };
+    grid.SetBounds(8, 60, 300, 4 + 5 * kPitch);
+    grid.SetDefaultRowHeight(kRowHeight);
+    grid.OnClick = [this] { ++gridClicks; };
+    form.SetClientWidth(400);
+    form.SetClientHeight(300);
+    windows.Realize(form);
+    form.Show();
+    Pump();
+  }
+
+  void Pump() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (PreTranslateMessage(&message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  void Char(const Control& control, char c) {
+    PostMessageA(H(control), WM_CHAR, static_cast<unsigned char>(c), 0);
+    Pump();
+  }
+  void Key(const Control& control, int key) {
+    PostMessageA(H(control), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
+    Pump();
+  }
+  void HoldCtrl(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+  }
+  void Click(const Control& control, int x, int y) {
+    SendMessageA(H(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(H(control), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Pump();
+  }
+  void FillGrid(int dataRows) {
+    grid.SetRowCount(dataRows + 1);
+    for (int row = 1; row <= dataRows; ++row) grid.SetCell(0, row, "file" + std::to_string(row));
+    Pump();
+  }
+
+  Win32WindowSystem windows;
+  Form form{"TestForm"};
+  Panel panel{&form, "Panel"};
+  Label label{&panel, "Label"};
+  BevelLine line{&panel, "Line"};
+  SpinEdit spin{&panel, "Spin", 1, 999};
+  Button plain{&panel, "Plain"};
+  Button picture{&panel, "Picture"};
+  ToolButton tool{&panel, "Tool"};
+  StringGrid grid{&panel, "Grid", 2, 2};
+  int toolClicks = 0;
+  int gridClicks = 0;
+};
+
+TEST_F(ControlPeersTest, TheSpinEditTakesOnlyNumberCharactersAndCorrectsOnLeaving) {
+  spin.SetFocus();
+  spin.SetText("");
+  for (char c : std::string("4a2 x")) Char(spin, c);
+  EXPECT_EQ(spin.Text(), "42");
+  Key(spin, VK_UP);  // the arrow keys step like the arrow buttons
+  EXPECT_EQ(spin.Text(), "43");
+  SendMessageA(H(spin), EM_SETSEL, 2, 2);
+  Char(spin, '0');
+  Char(spin, '0');
+  EXPECT_EQ(spin.Text(), "4300");  // out of range until the focus leaves
+  grid.SetFocus();
+  Pump();
+  EXPECT_EQ(spin.Text(), "999");
+  EXPECT_EQ(form.ActiveControl(), &grid);
+}
+
+TEST_F(ControlPeersTest, AClickSelectsADataRowAndTakesTheFocusButTheHeaderStaysUnselectable) {
+  FillGrid(4);
+  Click(grid, 10, 3 * kPitch + 5);
+  EXPECT_EQ(grid.Row(), 3);
+  EXPECT_EQ(gridClicks, 1);
+  EXPECT_EQ(GetFocus(), H(grid));
+  Click(grid, 10, 5);
+  EXPECT_EQ(grid.Row(), 3);
+  EXPECT_EQ(gridClicks, 1);
+  Click(grid, 10, 4 * kPitch + 3);
+  Key(grid, VK_DOWN);  // already on the last row
+  Key(grid, VK_HOME);
+  EXPECT_EQ(grid.Row(), 1);
+  EXPECT_EQ(gridClicks, 3);
+}
+
+TEST_F(ControlPeersTest, TheScrollBarShowsOnlyWhileRowsAreOutOfView) {
+  FillGrid(3);
+  EXPECT_FALSE(GetWindowLongA(H(grid), GWL_STYLE) & WS_VSCROLL);
+  FillGrid(40);
+  EXPECT_TRUE(GetWindowLongA(H(grid), GWL_STYLE) & WS_VSCROLL);
+  grid.SetFocus();
+  Key(grid, VK_END);
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
+  GetScrollInfo(H(grid), SB_VERT, &info);
+  EXPECT_EQ(info.nMax, 39);
+  EXPECT_EQ(info.nPos, grid.TopRow() - 1);
+  EXPECT_EQ(grid.TopRow() + grid.VisibleDataRows() - 1, 40);
+  SendMessageA(H(grid), WM_VSCROLL, SB_TOP, 0);
+  EXPECT_EQ(grid.TopRow(), 1);
+  EXPECT_EQ(grid.Row(), 40);  // scrolling leaves the selection alone
+}
+
+TEST_F(ControlPeersTest, KeyPreviewSeesKeysFirstAndDiscardsTheOnesItHandles) {
+  FillGrid(4);
+  std::vector<ShiftState> seen;
+  form.SetKeyPreview(true);
+  form.OnKeyDown = [&](int key, ShiftState shift) {
+    seen.push_back(shift);
+    return key == kKeyDown && shift.ctrl;
+  };
+  grid.SetFocus();
+  HoldCtrl(true);
+  Key(grid, VK_DOWN);
+  HoldCtrl(false);
+  EXPECT_EQ(grid.Row(), 1);
+  Key(grid, VK_DOWN);
+  EXPECT_EQ(grid.Row(), 2);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_TRUE(seen[0].ctrl);
+  EXPECT_FALSE(seen[1].ctrl);
+}
+
+TEST_F(ControlPeersTest, EveryHintIsAToolTipOfTheForm) {
+  std::vector<HWND> tips;
+  EnumThreadWindows(GetCurrentThreadId(), CollectToolTips, reinterpret_cast<LPARAM>(&tips));
+  HWND tip = nullptr;
+  for (HWND candidate : tips) {
+    if (GetWindow(candidate, GW_OWNER) == H(form)) tip = candidate;
+  }
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  spin.SetHint("Aantal kopieën");
+  EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 3);
+  tool.SetHint("");
+  EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+}
+
+TEST_F(ControlPeersTest, APressOnALabelOrSeparatorIsNotThePanels) {
+  for (const Control* control :
+       {static_cast<const Control*>(&label), static_cast<const Control*>(&line)}) {
+    RECT rect;
+    GetWindowRect(H(*control), &rect);
+    EXPECT_EQ(SendMessageA(H(*control), WM_NCHITTEST, 0, MAKELPARAM(rect.left + 1, rect.top + 1)),
+              HTCLIENT)
+        << control->Name();
+  }
+}
+
+TEST_F(ControlPeersTest, TabGoesThroughTheModelsTabCycle) {
+  std::vector<HWND> expected;
+  for (Control* control : TabCycle(form)) expected.push_back(H(*control));
+  ASSERT_EQ(expected.size(), 4u);  // spin edit, both push buttons, grid
+  std::vector<HWND> visited{expected.front()};
+  for (std::size_t i = 1; i < expected.size(); ++i) {
+    visited.push_back(GetNextDlgTabItem(H(form), visited.back(), FALSE));
+  }
+  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(ControlPeersTest, PictureButtonsAreOwnerDrawnAndToolButtonsNeverTakeTheFocus) {
+  EXPECT_EQ(GetWindowLongA(H(picture), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(GetWindowLongA(H(plain), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+  spin.SetFocus();
+  Click(tool, 5, 5);
+  EXPECT_EQ(toolClicks, 1);
+  EXPECT_EQ(GetFocus(), H(spin));
+  SendMessageA(H(tool), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(H(tool), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 5));
+  SendMessageA(H(tool), WM_LBUTTONUP, 0, MAKELPARAM(60, 5));  // let go outside
+  EXPECT_EQ(toolClicks, 1);
+}
+
+TEST_F(ControlPeersTest, PicturesDrawOnlyWhereTheyAreNotTransparentInColourOrGreyed) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, kPictureSize, kPictureSize);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, canvas);
+  const COLORREF face = RGB(10, 20, 30);
+  auto draw = [&](bool greyed) {
+    RECT all{0, 0, kPictureSize, kPictureSize};
+    HBRUSH brush = CreateSolidBrush(face);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    DrawPicture(dc, Picture::RedCross, 0, 0, greyed);
+  };
+  draw(false);
+  EXPECT_EQ(GetPixel(dc, 7, 7), RGB(255, 0, 0));  // the cross's centre
+  EXPECT_EQ(GetPixel(dc, 4, 7), RGB(0, 0, 0));    // its outline
+  EXPECT_EQ(GetPixel(dc, 0, 0), face);            // olive in the map
+  EXPECT_EQ(GetPixel(dc, 0, 15), face);
+  draw(true);
+  EXPECT_EQ(GetPixel(dc, 7, 7), RGB(128, 128, 128));
+  EXPECT_EQ(GetPixel(dc, 0, 0), face);
+  SelectObject(dc, old);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+}
+
+}  // namespace
+}  // namespace morvane::ui::win32
