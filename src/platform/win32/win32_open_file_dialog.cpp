@@ -34,12 +34,12 @@ UINT_PTR CALLBACK GrowNameBuffer(HWND hook, UINT message, WPARAM, LPARAM lParam)
   auto* notify = reinterpret_cast<OFNOTIFYA*>(lParam);
   if (notify->hdr.code != CDN_SELCHANGE) return 0;
   HWND dialog = GetParent(hook);
-  const LRESULT spec = SendMessageA(dialog, CDM_GETSPEC, 0, 0);
+  const LRESULT selected = SendMessageA(dialog, CDM_GETSPEC, 0, 0);
   const LRESULT folder = SendMessageA(dialog, CDM_GETFOLDERPATH, 0, 0);
-  if (spec < 0 || folder < 0) return 0;
-  // The spec lists the names in quotes with blanks between: never shorter
+  if (selected < 0 || folder < 0) return 0;
+  // The names come in quotes with blanks between: never shorter
   // than the zero-separated list the dialog returns.
-  const std::size_t needed = static_cast<std::size_t>(spec + folder) + 2;
+  const std::size_t needed = static_cast<std::size_t>(selected + folder) + 2;
   OPENFILENAMEA& dialogData = *notify->lpOFN;
   if (needed <= dialogData.nMaxFile) return 0;
   auto& names = *reinterpret_cast<std::string*>(dialogData.lCustData);
