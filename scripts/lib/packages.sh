@@ -7,6 +7,7 @@ REQUIRED_PACKAGES=(
   xvfb x11-utils xdotool imagemagick
   cups-daemon cups-client libcups2:i386
   fp-utils
+  clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
 missing_packages() {
