@@ -12,11 +12,16 @@ struct FileFilter {
   std::string pattern;
 };
 
-// The platform's dialog for choosing files to open: several at once, no
-// read-only box, resizable, and a typed name need not exist.
+// How the platform's dialog for choosing files to open looks and behaves. The
+// defaults are this program's dialog: several files at once, no read-only box,
+// resizable, and a typed name need not exist.
 struct OpenFileDialogOptions {
   std::string title;
-  std::vector<FileFilter> filters;
+  std::vector<FileFilter> filters;  // the first is chosen when the dialog opens
+  bool multipleSelection = true;
+  bool hideReadOnly = true;
+  bool resizable = true;
+  bool namesMustExist = false;
 };
 
 class OpenFileDialog {

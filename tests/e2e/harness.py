@@ -86,7 +86,7 @@ class WineSession:
             subprocess.run(["wineserver", command], check=False, timeout=WINE_TOOL_TIMEOUT,
                            **quiet)
 
-    def wine_tool(self, *args):
+    def wine_tool(self, *args, encoding="utf-8"):
         """Runs a Wine command-line tool and returns its exit status and output."""
         with tempfile.TemporaryFile() as out:
             # Output goes to a file: Wine's helper processes may keep a pipe
@@ -99,7 +99,7 @@ class WineSession:
                 self.kill_all()
                 raise
             out.seek(0)
-            return status, out.read().decode("utf-8", "replace")
+            return status, out.read().decode(encoding, "replace")
 
     # Registry of the current user.
 

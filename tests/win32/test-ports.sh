@@ -1,9 +1,9 @@
 # The ports of the Wine test environment, for tests/win32/test-environment:
-#   LPT1  a FIFO, collected into $MORVANE_TEST_PORTS/lpt1.out
+#   LPT1  a FIFO, collected into $MORVANE_TEST_PORTS/lpt1-received.bin
 #   LPT2  /dev/full: every write fails
 #   LPT3  absent: no link and no entry in the registry
-#   COM1  a pseudo-terminal, collected into $MORVANE_TEST_PORTS/com1.out
-#   COM2  a FIFO, collected into $MORVANE_TEST_PORTS/com2.out
+#   COM1  a pseudo-terminal, collected into $MORVANE_TEST_PORTS/com1-received.bin
+#   COM2  a FIFO, collected into $MORVANE_TEST_PORTS/com2-received.bin
 # The links in the prefix's dosdevices and the values under
 # HKLM\Software\Wine\Ports are set together: Wine's mount manager points the
 # serial ports back at /dev/ttyS* at start-up unless the registry names them.
@@ -14,7 +14,7 @@ TEST_PORTS=(lpt1 lpt2 lpt3 com1 com2)
 PORTS_READY_TIMEOUT=15
 
 ports_ready() {
-  [[ -s $1/ready && -s $1/com1.tty ]]
+  [[ -s $1/ready && -s $1/terminal-name ]]
 }
 
 # port_targets DIR: "port target" lines for every test port; no target means
@@ -22,7 +22,7 @@ ports_ready() {
 port_targets() {
   local dir=$1
   printf '%s\n' "lpt1 $dir/lpt1.fifo" "lpt2 /dev/full" "lpt3" \
-    "com1 $(<"$dir/com1.tty")" "com2 $dir/com2.fifo"
+    "com1 $(<"$dir/terminal-name")" "com2 $dir/com2.fifo"
 }
 
 # save_port_links DIR: remembers where the prefix's port links pointed.
@@ -64,7 +64,7 @@ start_test_ports() {
   local dir=$1
   stop_test_collectors "$dir"
   mkdir -p "$dir"
-  rm -f "$dir/ready" "$dir/com1.tty"
+  rm -f "$dir/ready" "$dir/terminal-name"
   start_daemon "$dir/collectors.pid" "$dir/collectors.log" "$PORT_COLLECTORS" "$dir"
   wait_until "$PORTS_READY_TIMEOUT" ports_ready "$dir" ||
     die "the port collectors did not start (see $dir/collectors.log)"

@@ -26,6 +26,16 @@ std::string FilterString(const std::vector<FileFilter>& filters) {
   return filter;
 }
 
+DWORD FlagsOf(const OpenFileDialogOptions& options) {
+  // The hook keeps the name buffer ahead of the selection (below).
+  DWORD flags = OFN_EXPLORER | OFN_ENABLEHOOK;
+  if (options.multipleSelection) flags |= OFN_ALLOWMULTISELECT;
+  if (options.hideReadOnly) flags |= OFN_HIDEREADONLY;
+  if (options.resizable) flags |= OFN_ENABLESIZING;
+  if (options.namesMustExist) flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+  return flags;
+}
+
 // Keeps the name buffer large enough for the current selection while the
 // dialog is open, so that a selection of thousands of files fits when it is
 // confirmed.
@@ -64,8 +74,7 @@ bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOption
     dialog.lpstrFile = names.data();
     dialog.nMaxFile = static_cast<DWORD>(names.size());
     dialog.lpstrTitle = options.title.c_str();
-    dialog.Flags =
-        OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_ENABLEHOOK;
+    dialog.Flags = FlagsOf(options);
     dialog.lpfnHook = GrowNameBuffer;
     dialog.lCustData = reinterpret_cast<LPARAM>(&names);
     if (GetOpenFileNameA(&dialog)) {

@@ -11,6 +11,11 @@ namespace {
 constexpr int kCellTextOffset = 2;
 constexpr int kWheelRows = 3;
 
+// Posted to itself: the rows changed, the window shows them anew once, however
+// many cells changed before the message comes (a list of thousands is filled
+// one cell at a time).
+constexpr UINT kRefreshMessage = WM_APP + 1;
+
 }  // namespace
 
 StringGridPeer::StringGridPeer(Control& control, HWND window) : WindowPeer(control, window) {
@@ -21,12 +26,16 @@ void StringGridPeer::Changed(Property property) {
   switch (property) {
     case Property::Items:
     case Property::Selection:
-      UpdateScrollBar();
-      InvalidateRect(Window(), nullptr, FALSE);
+      ScheduleRefresh();
       break;
     default:
       WindowPeer::Changed(property);
   }
+}
+
+void StringGridPeer::ScheduleRefresh() {
+  if (refreshPending_) return;
+  refreshPending_ = PostMessageA(Window(), kRefreshMessage, 0, 0) != FALSE;
 }
 
 void StringGridPeer::Resized() {
@@ -152,6 +161,11 @@ LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 1;  // the painting covers every pixel
     case WM_SIZE:
       Resized();
+      return 0;
+    case kRefreshMessage:
+      refreshPending_ = false;
+      UpdateScrollBar();
+      InvalidateRect(window, nullptr, FALSE);
       return 0;
     case WM_VSCROLL:
       Scroll(LOWORD(wParam));

@@ -23,6 +23,10 @@ class StringGridPeer : public WindowPeer {
   void Resized();
   void UpdateScrollBar();
   void Scroll(WORD request);
+  void ScheduleRefresh();
+
+  // A refresh is posted and not yet done: changes in between need no other.
+  bool refreshPending_ = false;
 };
 
 LRESULT CALLBACK StringGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

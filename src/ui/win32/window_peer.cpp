@@ -1,5 +1,7 @@
 #include "ui/win32/window_peer.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "ui/bevel_line.h"
@@ -11,6 +13,7 @@
 #include "ui/win32/button_peers.h"
 #include "ui/win32/edit_peers.h"
 #include "ui/win32/form_peer.h"
+#include "ui/win32/notebook_peer.h"
 #include "ui/win32/string_grid_peer.h"
 #include "ui/win32/window_classes.h"
 
@@ -135,6 +138,8 @@ WindowKind KindOf(const Control& control) {
     case ControlKind::StringGrid:
       return {kStringGridClass, WS_VSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::TabbedNotebook:
+      return {"SysTabControl32", TCS_MULTILINE | TCS_FIXEDWIDTH | WS_CLIPCHILDREN | WS_TABSTOP,
+              WS_EX_CONTROLPARENT};
     case ControlKind::NotebookPage:
     case ControlKind::Shape:
     case ControlKind::Image:
@@ -163,6 +168,8 @@ std::unique_ptr<WindowPeer> MakePeer(Control& control, HWND window) {
       return std::make_unique<SpinEditPeer>(control, window);
     case ControlKind::StringGrid:
       return std::make_unique<StringGridPeer>(control, window);
+    case ControlKind::TabbedNotebook:
+      return std::make_unique<NotebookPeer>(control, window);
     default:
       return std::make_unique<WindowPeer>(control, window);
   }

@@ -120,7 +120,9 @@ TEST_F(DevicePortTest, FailingWritesWarnTryExitAndLeaveTheNextCopyToStartAnew) {
   using Kind = DeviceCall::Kind;
   std::vector<std::pair<Kind, std::uint32_t>> calls;
   for (const DeviceCall& call : recording.DeviceCalls()) {
-    if (call.kind == Kind::Write) EXPECT_FALSE(call.ok) << "a write to /dev/full succeeded";
+    if (call.kind == Kind::Write) {
+      EXPECT_FALSE(call.ok) << "a write to /dev/full succeeded";
+    }
     calls.emplace_back(call.kind, call.size);
   }
   const std::vector<std::pair<Kind, std::uint32_t>> oneCopy{

@@ -13,6 +13,11 @@ constexpr auto kPollInterval = std::chrono::milliseconds(20);
 // Bytes that arrive later than this after the expected ones count as none.
 constexpr auto kSurplusWait = std::chrono::milliseconds(300);
 
+HANDLE OpenShared(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 std::string ReadFrom(const std::string& path, std::uint64_t offset) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -32,15 +37,18 @@ std::string ReadFrom(const std::string& path, std::uint64_t offset) {
 }
 
 std::uint64_t SizeOf(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  const HANDLE file = OpenShared(path);
+  if (file == INVALID_HANDLE_VALUE) return 0;
+  LARGE_INTEGER size;
+  const bool known = GetFileSizeEx(file, &size) != FALSE;
+  CloseHandle(file);
+  return known ? static_cast<std::uint64_t>(size.QuadPart) : 0;
 }
 
 }  // namespace
 
 PortCapture::PortCapture(const std::string& port)
-    : outPath_(WindowsPath(EnvironmentValue("MORVANE_TEST_PORTS") + "/" + port + ".out")),
+    : outPath_(WindowsPath(EnvironmentValue("MORVANE_TEST_PORTS") + "/" + port + "-received.bin")),
       start_(SizeOf(outPath_)) {}
 
 std::string PortCapture::Received(std::size_t expected, std::chrono::milliseconds timeout) const {

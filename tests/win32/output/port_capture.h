@@ -7,7 +7,8 @@
 namespace morvane::testing {
 
 // What a collected test port (LPT1, COM1, COM2) receives from the moment this
-// is made; the port's collector appends it to MORVANE_TEST_PORTS/<port>.out.
+// is made; the port's collector appends it to
+// MORVANE_TEST_PORTS/<port>-received.bin.
 class PortCapture {
  public:
   explicit PortCapture(const std::string& port);

@@ -1,0 +1,58 @@
+/* The bare loop that sending a file to a port comes down to, for comparing
+ * the program's device output with: the port opened as the program opens it,
+ * the file read and written in blocks of 1024 bytes, the pending window
+ * messages dispatched after every block.
+ *
+ *   device_loop.exe DEVICE FILE
+ *
+ * Exit status 0 when every block was written. */
+#include <windows.h>
+
+#include <stdio.h>
+
+enum { kBlockSize = 1024 };
+
+static void DispatchPendingMessages(void) {
+  MSG message;
+  while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    fprintf(stderr, "usage: device_loop DEVICE FILE\n");
+    return 2;
+  }
+  HANDLE file = CreateFileA(argv[2], GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+  if (file == INVALID_HANDLE_VALUE) {
+    fprintf(stderr, "device_loop: cannot open %s (error %lu)\n", argv[2], GetLastError());
+    return 1;
+  }
+  HANDLE device =
+      CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+  if (device == INVALID_HANDLE_VALUE) {
+    fprintf(stderr, "device_loop: cannot open %s (error %lu)\n", argv[1], GetLastError());
+    CloseHandle(file);
+    return 1;
+  }
+
+  int ok = 1;
+  char block[kBlockSize];
+  DWORD bytesRead;
+  DWORD written;
+  while (ReadFile(file, block, sizeof block, &bytesRead, NULL) && bytesRead > 0) {
+    if (!WriteFile(device, block, bytesRead, &written, NULL) || written != bytesRead) {
+      fprintf(stderr, "device_loop: WriteFile failed (error %lu)\n", GetLastError());
+      ok = 0;
+      break;
+    }
+    DispatchPendingMessages();
+  }
+  CloseHandle(device);
+  CloseHandle(file);
+  return ok ? 0 : 1;
+}

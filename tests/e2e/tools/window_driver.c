@@ -1,0 +1,262 @@
+/* Looks at and works the program's windows from outside, as a test driver.
+ * All processes of the test prefix share one virtual desktop, so the
+ * program's windows can be found from here.
+ *
+ *   window_driver.exe tree CLASS CAPTION TIMEOUT_MS
+ *       Waits for a visible top-level window of that class and caption and
+ *       prints it and every window inside it, one line each:
+ *         window HWND PARENT CLASS ID ENABLED VISIBLE L T R B CL CT CR CB TEXT
+ *       L T R B is the window rectangle on the screen, CL CT CR CB the
+ *       client rectangle on the screen (for the top-level window: its client
+ *       area, so CR - CL and CB - CT are the client size), TEXT the window
+ *       text with backslash, tab and line ends written as \\ \t \r \n.
+ *   window_driver.exe choose-file CAPTION TIMEOUT_MS PATH
+ *       Waits for the open dialog with that caption, puts PATH into its file
+ *       name box (control 1148) and presses OK; waits for the dialog to go.
+ *   window_driver.exe wait CLASS CAPTION TIMEOUT_MS
+ *       Waits for a visible top-level window; prints its handle.
+ *   window_driver.exe wait-gone CLASS CAPTION TIMEOUT_MS
+ *       Waits until no visible top-level window of that kind is left.
+ *   window_driver.exe close CLASS CAPTION
+ *       Sends WM_CLOSE to such a window.
+ *   window_driver.exe press CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
+ *       Clicks the button with that text inside such a window (BM_CLICK).
+ *   window_driver.exe set-text CLASS CAPTION INDEX TEXT
+ *       Gives the INDEX-th (from 0, in window order) edit control inside such
+ *       a window the text TEXT (WM_SETTEXT, so that it raises its change).
+ *
+ * An empty CLASS or CAPTION matches any. Exit status 0 on success, 1 when
+ * the window did not come (or go) in time, 2 on wrong usage. */
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+enum { kPollMs = 50, kFileNameBox = 1148, kMaxText = 4096 };
+
+struct Match {
+  const char* className;
+  const char* caption;
+  HWND found;
+};
+
+static BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
+  struct Match* match = (struct Match*)parameter;
+  char className[256] = "";
+  char caption[kMaxText] = "";
+  if (!IsWindowVisible(window)) return TRUE;
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, caption, sizeof caption);
+  if (match->className[0] != '\0' && strcmp(className, match->className) != 0) return TRUE;
+  if (match->caption[0] != '\0' && strcmp(caption, match->caption) != 0) return TRUE;
+  match->found = window;
+  return FALSE;
+}
+
+static HWND FindTopLevel(const char* className, const char* caption) {
+  struct Match match = {className, caption, NULL};
+  EnumWindows(MatchTopLevel, (LPARAM)&match);
+  return match.found;
+}
+
+static HWND WaitTopLevel(const char* className, const char* caption, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  HWND window;
+  while ((window = FindTopLevel(className, caption)) == NULL) {
+    if (GetTickCount() - start > timeoutMs) {
+      fprintf(stderr, "window_driver: no window \"%s\" of class \"%s\" within %lu ms\n", caption,
+              className, (unsigned long)timeoutMs);
+      return NULL;
+    }
+    Sleep(kPollMs);
+  }
+  return window;
+}
+
+static void PrintEscaped(const char* text) {
+  for (; *text != '\0'; ++text) {
+    switch (*text) {
+      case '\\':
+        fputs("\\\\", stdout);
+        break;
+      case '\t':
+        fputs("\\t", stdout);
+        break;
+      case '\r':
+        fputs("\\r", stdout);
+        break;
+      case '\n':
+        fputs("\\n", stdout);
+        break;
+      default:
+        putchar(*text);
+    }
+  }
+}
+
+static void PrintWindowLine(HWND window) {
+  char className[256] = "";
+  char text[kMaxText] = "";
+  RECT outer;
+  RECT client;
+  POINT origin = {0, 0};
+  GetClassNameA(window, className, sizeof className);
+  /* WM_GETTEXT, so that the text of controls in other processes is read too. */
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, NULL);
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  ClientToScreen(window, &origin);
+  printf("window\t%lu\t%lu\t%s\t%d\t%d\t%d\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t",
+         (unsigned long)(ULONG_PTR)window, (unsigned long)(ULONG_PTR)GetAncestor(window, GA_PARENT),
+         className, GetDlgCtrlID(window), IsWindowEnabled(window) ? 1 : 0,
+         IsWindowVisible(window) ? 1 : 0, outer.left, outer.top, outer.right, outer.bottom,
+         origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
+  PrintEscaped(text);
+  putchar('\n');
+}
+
+static BOOL CALLBACK PrintChild(HWND child, LPARAM unused) {
+  (void)unused;
+  PrintWindowLine(child);
+  return TRUE;
+}
+
+static int Tree(const char* className, const char* caption, DWORD timeoutMs) {
+  HWND window = WaitTopLevel(className, caption, timeoutMs);
+  if (window == NULL) return 1;
+  PrintWindowLine(window);
+  EnumChildWindows(window, PrintChild, 0);
+  return 0;
+}
+
+static int WaitGone(const char* className, const char* caption, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  while (FindTopLevel(className, caption) != NULL) {
+    if (GetTickCount() - start > timeoutMs) {
+      fprintf(stderr, "window_driver: window \"%s\" still there after %lu ms\n", caption,
+              (unsigned long)timeoutMs);
+      return 1;
+    }
+    Sleep(kPollMs);
+  }
+  return 0;
+}
+
+static int ChooseFile(const char* caption, DWORD timeoutMs, const char* path) {
+  HWND dialog = WaitTopLevel("#32770", caption, timeoutMs);
+  if (dialog == NULL) return 1;
+  HWND box = GetDlgItem(dialog, kFileNameBox);
+  if (box == NULL) {
+    fprintf(stderr, "window_driver: the dialog has no file name box\n");
+    return 1;
+  }
+  SendMessageA(box, WM_SETTEXT, 0, (LPARAM)path);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(dialog, IDOK));
+  DWORD start = GetTickCount();
+  while (IsWindow(dialog) && IsWindowVisible(dialog)) {
+    if (GetTickCount() - start > timeoutMs) {
+      fprintf(stderr, "window_driver: the open dialog did not close\n");
+      return 1;
+    }
+    Sleep(kPollMs);
+  }
+  return 0;
+}
+
+struct ChildSearch {
+  const char* className;
+  const char* text;
+  int index;
+  HWND found;
+};
+
+static BOOL CALLBACK MatchChild(HWND child, LPARAM parameter) {
+  struct ChildSearch* search = (struct ChildSearch*)parameter;
+  char className[256] = "";
+  char text[kMaxText] = "";
+  GetClassNameA(child, className, sizeof className);
+  if (strcmp(className, search->className) != 0) return TRUE;
+  if (search->text != NULL) {
+    SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, NULL);
+    if (strcmp(text, search->text) != 0) return TRUE;
+  } else if (search->index-- > 0) {
+    return TRUE;
+  }
+  search->found = child;
+  return FALSE;
+}
+
+static HWND FindChild(HWND window, const char* className, const char* text, int index) {
+  struct ChildSearch search = {className, text, index, NULL};
+  EnumChildWindows(window, MatchChild, (LPARAM)&search);
+  return search.found;
+}
+
+static int Press(const char* className, const char* caption, const char* buttonText,
+                 DWORD timeoutMs) {
+  HWND window = WaitTopLevel(className, caption, timeoutMs);
+  if (window == NULL) return 1;
+  HWND button = FindChild(window, "Button", buttonText, 0);
+  if (button == NULL) {
+    fprintf(stderr, "window_driver: no button \"%s\"\n", buttonText);
+    return 1;
+  }
+  PostMessageA(button, BM_CLICK, 0, 0);
+  return 0;
+}
+
+static int SetText(const char* className, const char* caption, int index, const char* text) {
+  HWND window = FindTopLevel(className, caption);
+  if (window == NULL) return 1;
+  HWND edit = FindChild(window, "Edit", NULL, index);
+  if (edit == NULL) {
+    fprintf(stderr, "window_driver: no edit control number %d\n", index);
+    return 1;
+  }
+  SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)text);
+  return 0;
+}
+
+static int Usage(void) {
+  fprintf(stderr,
+          "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
+          "       window_driver choose-file CAPTION TIMEOUT_MS PATH\n"
+          "       window_driver close CLASS CAPTION\n"
+          "       window_driver press CLASS CAPTION BUTTON_TEXT TIMEOUT_MS\n"
+          "       window_driver set-text CLASS CAPTION INDEX TEXT\n");
+  return 2;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const char* command = argv[1];
+  if (argc == 5 && strcmp(command, "tree") == 0) {
+    return Tree(argv[2], argv[3], strtoul(argv[4], NULL, 10));
+  }
+  if (argc == 5 && strcmp(command, "wait") == 0) {
+    HWND window = WaitTopLevel(argv[2], argv[3], strtoul(argv[4], NULL, 10));
+    if (window == NULL) return 1;
+    printf("%lu\n", (unsigned long)(ULONG_PTR)window);
+    return 0;
+  }
+  if (argc == 5 && strcmp(command, "wait-gone") == 0) {
+    return WaitGone(argv[2], argv[3], strtoul(argv[4], NULL, 10));
+  }
+  if (argc == 5 && strcmp(command, "choose-file") == 0) {
+    return ChooseFile(argv[2], strtoul(argv[3], NULL, 10), argv[4]);
+  }
+  if (argc == 4 && strcmp(command, "close") == 0) {
+    HWND window = FindTopLevel(argv[2], argv[3]);
+    if (window == NULL) return 1;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (argc == 6 && strcmp(command, "press") == 0) {
+    return Press(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
+  }
+  if (argc == 6 && strcmp(command, "set-text") == 0) {
+    return SetText(argv[2], argv[3], atoi(argv[4]), argv[5]);
+  }
+  return Usage();
+}
