@@ -12,3 +12,5 @@
 #define IDB_SHEET_ARROW_RIGHT 108
 #define IDB_ARROW_UP 109
 #define IDB_ARROW_DOWN 110
+/* The maker's logo in the info box. */
+#define IDB_LOGO 200

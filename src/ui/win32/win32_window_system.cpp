@@ -104,6 +104,9 @@ bool PreTranslateMessage(void* rawMessage) {
       break;
     case WM_CHAR:
     case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
       if (WindowPeer* peer = WindowPeer::FromWindow(message->hwnd);
           peer && peer->FilterMessage(*message)) {
         return true;

@@ -3,15 +3,16 @@
 #include <commctrl.h>
 
 #include "platform/win32/win32_screen_cursor.h"
+#include "ui/label.h"
 #include "ui/win32/button_peers.h"
 #include "ui/win32/panel_windows.h"
+#include "ui/win32/picture_windows.h"
 #include "ui/win32/string_grid_peer.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
 namespace {
 
-constexpr char kFontFace[] = "MS Sans Serif";
 constexpr int kFontHeight = -11;
 
 // No CS_DBLCLKS anywhere: a quick second press is a press like the first.
@@ -44,12 +45,14 @@ void RegisterWindowClasses() {
   RegisterClassOnce(kGroupBoxClass, GroupBoxProc);
   RegisterClassOnce(kToolButtonClass, ToolButtonProc);
   RegisterClassOnce(kStringGridClass, StringGridProc);
+  RegisterClassOnce(kShapeClass, ShapeProc);
+  RegisterClassOnce(kImageClass, ImageProc);
 }
 
 HFONT ProgramFont() {
   static HFONT font = CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                   ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace);
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
   return font;
 }
 
@@ -57,6 +60,19 @@ ShiftState CurrentShiftState() {
   return ShiftState{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
                     GetKeyState(VK_MENU) < 0};
 }
+
+namespace {
+
+// A label's own cursor, such as the hand over a link; null for the default.
+HCURSOR ControlCursor(HWND child) {
+  auto* peer = WindowPeer::FromWindow(child);
+  if (!peer || peer->Model().Kind() != ControlKind::Label) return nullptr;
+  const int cursor = static_cast<const Label&>(peer->Model()).Cursor();
+  if (cursor != platform::kCursorHandPoint) return nullptr;
+  return LoadCursorA(nullptr, IDC_HAND);
+}
+
+}  // namespace
 
 bool HandleCommonMessage(HWND /*window*/, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& result) {
@@ -87,11 +103,19 @@ bool HandleCommonMessage(HWND /*window*/, UINT message, WPARAM wParam, LPARAM lP
         result = TRUE;
         return true;
       }
+      if (HCURSOR own = ControlCursor(reinterpret_cast<HWND>(wParam))) {
+        SetCursor(own);
+        result = TRUE;
+        return true;
+      }
       return false;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      if (auto* peer = WindowPeer::FromWindow(reinterpret_cast<HWND>(lParam))) {
+        SetTextColor(dc, ColorRefOf(peer->Model().GetFont().color));
+      }
       result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       return true;
     }

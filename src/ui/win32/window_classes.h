@@ -18,6 +18,8 @@ inline constexpr char kStringGridClass[] = "MorvaneStringGrid";
 // the program uses (tool tips, up-down arrows, image lists).
 void RegisterWindowClasses();
 
+inline constexpr char kProgramFontFace[] = "MS Sans Serif";
+
 // "MS Sans Serif" at height -11 with the ANSI character set: every control's font.
 HFONT ProgramFont();
 

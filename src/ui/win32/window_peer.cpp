@@ -14,6 +14,7 @@
 #include "ui/win32/edit_peers.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/notebook_peer.h"
+#include "ui/win32/picture_windows.h"
 #include "ui/win32/string_grid_peer.h"
 #include "ui/win32/window_classes.h"
 
@@ -76,20 +77,78 @@ class ComboBoxPeer : public WindowPeer {
 };
 
 // Static text that takes the size of its text, as the font on screen has it.
+// A label in its own font, which reports the mouse entering and leaving it
+// and the left button going down on it.
 class LabelPeer : public WindowPeer {
  public:
-  LabelPeer(Control& control, HWND window) : WindowPeer(control, window) { FitToText(); }
+  LabelPeer(Control& control, HWND window) : WindowPeer(control, window) {
+    ApplyFont();
+    FitToText();
+  }
+  ~LabelPeer() override {
+    if (font_) DeleteObject(font_);
+  }
   void Changed(Property property) override {
     WindowPeer::Changed(property);
     if (property == Property::Text) FitToText();
+    if (property == Property::Font) {
+      ApplyFont();
+      InvalidateRect(Window(), nullptr, TRUE);
+    }
   }
+  bool FilterMessage(MSG& message) override {
+    auto& label = static_cast<Label&>(Model());
+    switch (message.message) {
+      case WM_MOUSEMOVE:
+        if (!hovering_) {
+          hovering_ = true;
+          TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Window(), 0};
+          TrackMouseEvent(&track);
+          label.MouseEntered();
+        }
+        return false;
+      case WM_MOUSELEAVE:
+        hovering_ = false;
+        label.MouseLeft();
+        return true;
+      case WM_LBUTTONDOWN:
+        // Any capture in the forms around the label ends first; then the
+        // press is handled as usual, then the label acts on it.
+        SendMessageA(GetAncestor(Window(), GA_ROOT), WM_CANCELMODE, 0, 0);
+        DispatchMessageA(&message);
+        label.LeftButtonDown();
+        return true;
+      default:
+        return false;
+    }
+  }
+  // The colour the label's text is drawn in.
+  COLORREF TextColor() const { return ColorRefOf(Model().GetFont().color); }
 
  private:
+  void ApplyFont() {
+    const Font& font = Model().GetFont();
+    if (font == Font{}) {
+      SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+      return;
+    }
+    HFONT created = CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                font.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
+    SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(created), FALSE);
+    if (font_) DeleteObject(font_);
+    font_ = created;
+  }
+
+  HFONT font_ = nullptr;
+  bool hovering_ = false;
+
   void FitToText() {
     auto& label = static_cast<Label&>(Model());
     if (!label.AutoSize()) return;
     HDC dc = GetDC(Window());
-    HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+    HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : ProgramFont());
     const std::string& text = label.Text();
     SIZE size{0, 0};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -141,9 +200,11 @@ WindowKind KindOf(const Control& control) {
       return {"SysTabControl32", TCS_MULTILINE | TCS_FIXEDWIDTH | WS_CLIPCHILDREN | WS_TABSTOP,
               WS_EX_CONTROLPARENT};
     case ControlKind::NotebookPage:
-    case ControlKind::Shape:
-    case ControlKind::Image:
       return {kPanelClass, 0, WS_EX_CONTROLPARENT};
+    case ControlKind::Shape:
+      return {kShapeClass, 0, 0};
+    case ControlKind::Image:
+      return {kImageClass, 0, 0};
     case ControlKind::Form:
       break;
   }
@@ -170,18 +231,27 @@ std::unique_ptr<WindowPeer> MakePeer(Control& control, HWND window) {
       return std::make_unique<StringGridPeer>(control, window);
     case ControlKind::TabbedNotebook:
       return std::make_unique<NotebookPeer>(control, window);
+    case ControlKind::Image:
+      return std::make_unique<ImagePeer>(control, window);
     default:
       return std::make_unique<WindowPeer>(control, window);
   }
 }
 
 // Dialog navigation follows the windows' stacking order, so the windows are
-// stacked in tab order: each goes to the bottom in turn.
+// stacked in tab order: each goes to the bottom in turn. Shapes are drawings
+// on their parent and go beneath everything else.
 void StackInTabOrder(const Control& parent) {
+  const auto stackAtBottom = [](const Control& child) {
+    if (auto* window = reinterpret_cast<HWND>(child.Handle())) {
+      SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  };
   for (Control* child : TabOrdered(parent)) {
-    auto* window = reinterpret_cast<HWND>(child->Handle());
-    if (!window) continue;
-    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (child->Kind() != ControlKind::Shape) stackAtBottom(*child);
+  }
+  for (Control* child : TabOrdered(parent)) {
+    if (child->Kind() == ControlKind::Shape) stackAtBottom(*child);
   }
 }
 
