@@ -3,8 +3,8 @@
 REQUIRED_PACKAGES=(
   cmake g++ make googletest python3
   g++-mingw-w64-i686
-  wine wine32:i386
-  xvfb x11-utils xdotool imagemagick
+  wine wine32:i386 fonts-wine
+  xvfb x11-utils xdotool imagemagick libx11-dev
   cups-daemon cups-client libcups2:i386
   fp-utils
   clang libclang-rt-14-dev clang-tidy cppcheck

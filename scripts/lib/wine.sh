@@ -45,6 +45,17 @@ import_registry() {
   rm -f "$file"
 }
 
+# install_wine_fonts PREFIX: puts Wine's own MS Sans Serif, Tahoma and
+# Marlett into the prefix; without them the program's texts are drawn in a
+# wider font than the one they were laid out for.
+WINE_FONT_DIR=/usr/share/wine/fonts
+install_wine_fonts() {
+  local fonts=$1/drive_c/windows/Fonts
+  mkdir -p "$fonts"
+  cp "$WINE_FONT_DIR"/sserife*.fon "$WINE_FONT_DIR"/tahoma*.ttf "$WINE_FONT_DIR"/marlett.ttf \
+    "$fonts"/ 2>/dev/null || log "Wine's fonts are missing; texts will look wider"
+}
+
 # prepare_prefix PREFIX: creates PREFIX once and uses it; a ready prefix is
 # kept, since creating one takes a while.
 prepare_prefix() {
@@ -57,6 +68,7 @@ prepare_prefix() {
   mkdir -p "$prefix"
   wineboot -i </dev/null >/dev/null 2>&1
   wineserver -w
+  install_wine_fonts "$prefix"
   import_registry <<<"$PREFIX_REGISTRY"
   wineserver -w
   touch "$prefix/$PREFIX_READY_MARK"
