@@ -1,6 +1,7 @@
 #include "ui/string_grid.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/keys.h"
 
@@ -106,31 +107,29 @@ int StringGrid::RowAt(int y) const {
   return row < RowCount() ? row : -1;
 }
 
-bool StringGrid::KeyPressed(int key, ShiftState /*shift*/) {
-  int target = row_;
+std::optional<int> StringGrid::RowForKey(int key) const {
   switch (key) {
     case kKeyUp:
-      target = row_ - 1;
-      break;
+      return row_ - 1;
     case kKeyDown:
-      target = row_ + 1;
-      break;
+      return row_ + 1;
     case kKeyPageUp:
-      target = row_ - VisibleDataRows();
-      break;
+      return row_ - VisibleDataRows();
     case kKeyPageDown:
-      target = row_ + VisibleDataRows();
-      break;
+      return row_ + VisibleDataRows();
     case kKeyHome:
-      target = fixedRows_;
-      break;
+      return fixedRows_;
     case kKeyEnd:
-      target = RowCount() - 1;
-      break;
+      return RowCount() - 1;
     default:
-      return false;
+      return std::nullopt;
   }
-  target = ClampRow(target);
+}
+
+bool StringGrid::KeyPressed(int key, ShiftState /*shift*/) {
+  const std::optional<int> wanted = RowForKey(key);
+  if (!wanted) return false;
+  const int target = ClampRow(*wanted);
   if (target != row_) RowChosenByUser(target);
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,9 @@ class StringGrid : public Control {
 
  private:
   int ClampRow(int row) const;
+  // Where a navigation key moves the selection, before clamping; none for
+  // other keys.
+  std::optional<int> RowForKey(int key) const;
   int ClampTopRow(int row) const;
   void ScrollIntoView();
 
