@@ -10,15 +10,9 @@
 
 #include <stdio.h>
 
-enum { kBlockSize = 1024 };
+#include "pending_messages.h"
 
-static void DispatchPendingMessages(void) {
-  MSG message;
-  while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
+enum { kBlockSize = 1024 };
 
 int main(int argc, char** argv) {
   if (argc != 3) {

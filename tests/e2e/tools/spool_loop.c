@@ -11,15 +11,9 @@
 #include <stdio.h>
 #include <winspool.h>
 
-enum { kBlockSize = 1025 };
+#include "pending_messages.h"
 
-static void DispatchPendingMessages(void) {
-  MSG message;
-  while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
+enum { kBlockSize = 1025 };
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_platform.h"
+#include "output/output_rig.h"
 
 namespace morvane::output {
 namespace {
@@ -32,9 +33,9 @@ class SendFileToDeviceTest : public ::testing::Test {
     return sizes;
   }
 
-  fakes::FakePlatform fake;
-  app::Msg msg{fake.boxes, [] { return platform::WindowHandle{7}; }};
-  OutputServices services{fake.files, fake.spooler, fake.cursor, fake.pump, msg};
+  testing::OutputRig rig{7};
+  fakes::FakePlatform& fake = rig.fake;
+  OutputServices& services = rig.services;
   ControlString init = "\x1b@";
   ControlString exit = "\x0c";
 };
@@ -61,13 +62,12 @@ TEST_F(SendFileToDeviceTest, WritesInitTheFileInBlocksOf1024AndExit) {
 
 TEST_F(SendFileToDeviceTest, BlockBoundaries) {
   for (std::size_t size : {0u, 1024u, 1025u}) {
-    fakes::FakePlatform local;
+    testing::OutputRig rig{1};
+    fakes::FakePlatform& local = rig.fake;
     local.files.AddDevice(kPort);
     local.files.AddFile(kPath, Bytes(size));
-    app::Msg localMsg{local.boxes, [] { return platform::WindowHandle{7}; }};
-    OutputServices localServices{local.files, local.spooler, local.cursor, local.pump, localMsg};
     const ControlString none;
-    SendFileToDevice(localServices, DeviceJob{none, none}, kPath, kPort);
+    SendFileToDevice(rig.services, DeviceJob{none, none}, kPath, kPort);
     std::vector<std::size_t> sizes;
     const auto opens = local.files.OpensOf(kPort);
     for (const auto& write : opens[0].writes) {
@@ -121,13 +121,12 @@ TEST_F(SendFileToDeviceTest, WriteFailuresFollowTheirRows) {
       {"second block", 2 + 1024, init + data.substr(0, 1024), 2},
   };
   for (const Case& c : cases) {
-    fakes::FakePlatform local;
+    testing::OutputRig rig{1};
+    fakes::FakePlatform& local = rig.fake;
     local.files.AddDevice(kPort);
     local.files.AddFile(kPath, data);
     local.files.FailWriteAfter(kPort, c.failAfter);
-    app::Msg localMsg{local.boxes, [] { return platform::WindowHandle{7}; }};
-    OutputServices localServices{local.files, local.spooler, local.cursor, local.pump, localMsg};
-    SendFileToDevice(localServices, DeviceJob{init, exit}, kPath, kPort);
+    SendFileToDevice(rig.services, DeviceJob{init, exit}, kPath, kPort);
     EXPECT_EQ(local.files.DeviceOutput(kPort), c.output) << c.what;
     EXPECT_EQ(local.boxes.Texts(), std::vector<std::string>(static_cast<std::size_t>(c.boxes),
                                                             "Fout bij verwerken van uitvoer!"))
@@ -135,7 +134,7 @@ TEST_F(SendFileToDeviceTest, WriteFailuresFollowTheirRows) {
     EXPECT_EQ(local.files.OpenHandles(), 0) << c.what;
     // The run's next copy starts normally.
     local.files.FailWriteAfter(kPort, 1u << 30);
-    SendFileToDevice(localServices, DeviceJob{init, exit}, kPath, kPort);
+    SendFileToDevice(rig.services, DeviceJob{init, exit}, kPath, kPort);
     EXPECT_EQ(local.files.OpensOf(kPort).back().Written(), init + data + exit) << c.what;
   }
 }

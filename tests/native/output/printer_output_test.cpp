@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_platform.h"
+#include "output/output_rig.h"
 
 namespace morvane::output {
 namespace {
@@ -31,9 +32,9 @@ class SendFileToPrinterTest : public ::testing::Test {
     return fake.spooler.Jobs().front();
   }
 
-  fakes::FakePlatform fake;
-  app::Msg msg{fake.boxes, [] { return platform::WindowHandle{42}; }};
-  OutputServices services{fake.files, fake.spooler, fake.cursor, fake.pump, msg};
+  testing::OutputRig rig{42};
+  fakes::FakePlatform& fake = rig.fake;
+  OutputServices& services = rig.services;
   ControlString init = "\033E";
   ControlString exit = "\x1b&l0H\x0c";
 };
@@ -77,13 +78,12 @@ TEST_F(SendFileToPrinterTest, BlockBoundariesAndEmptyParts) {
       {10, "", "X", {10, 1}},
   };
   for (const Case& c : cases) {
-    fakes::FakePlatform local;
+    testing::OutputRig rig{1};
+    fakes::FakePlatform& local = rig.fake;
     local.spooler.AddPrinter(kPrinter);
     local.files.AddFile(kPath, Bytes(c.fileSize));
-    app::Msg localMsg{local.boxes, [] { return platform::WindowHandle{1}; }};
-    OutputServices localServices{local.files, local.spooler, local.cursor, local.pump, localMsg};
     const std::string caption = kCaption;
-    SendFileToPrinter(localServices, PrinterJob{c.init, c.exit, caption}, kPath, kPrinter);
+    SendFileToPrinter(rig.services, PrinterJob{c.init, c.exit, caption}, kPath, kPrinter);
 
     ASSERT_EQ(local.spooler.Jobs().size(), 1u) << c.fileSize;
     const fakes::SpoolJob& job = local.spooler.Jobs()[0];
@@ -147,15 +147,14 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
       {"EXIT", [](auto& s) { s.FailWrite(5, fakes::WriteFailure::OnlyThisOne); }, "\033E" + data},
   };
   for (const Case& c : cases) {
-    fakes::FakePlatform local;
+    testing::OutputRig rig{1};
+    fakes::FakePlatform& local = rig.fake;
     local.spooler.AddPrinter(kPrinter);
     local.files.AddFile(kPath, data);
     c.inject(local.spooler);
     local.cursor.Set(platform::kCursorHourGlass);
-    app::Msg localMsg{local.boxes, [] { return platform::WindowHandle{1}; }};
-    OutputServices localServices{local.files, local.spooler, local.cursor, local.pump, localMsg};
     const std::string caption = kCaption;
-    SendFileToPrinter(localServices, PrinterJob{init, exit, caption}, kPath, kPrinter);
+    SendFileToPrinter(rig.services, PrinterJob{init, exit, caption}, kPath, kPrinter);
 
     ASSERT_EQ(local.spooler.Jobs().size(), 1u) << c.what;
     const fakes::SpoolJob& job = local.spooler.Jobs()[0];

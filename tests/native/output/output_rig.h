@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/msg.h"
+#include "fakes/fake_platform.h"
+#include "output/output_services.h"
+
+namespace morvane::testing {
+
+// The services a copy is sent with, all faked, boxes owned by `owner`.
+struct OutputRig {
+  explicit OutputRig(platform::WindowHandle owner) : msg(fake.boxes, [owner] { return owner; }) {}
+
+  fakes::FakePlatform fake;
+  app::Msg msg;
+  output::OutputServices services{fake.files, fake.spooler, fake.cursor, fake.pump, msg};
+};
+
+}  // namespace morvane::testing
