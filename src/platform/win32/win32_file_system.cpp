@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/long_path.h"
+
 namespace morvane::platform::win32 {
 namespace {
 
@@ -59,18 +61,36 @@ DWORD DispositionFlag(FileDisposition disposition) {
   return disposition == FileDisposition::CreateAlways ? CREATE_ALWAYS : OPEN_EXISTING;
 }
 
+DWORD Attributes(const std::string& path) {
+  if (!NeedsExtendedLength(path)) return GetFileAttributesA(path.c_str());
+  const std::wstring extended = ExtendedLengthPath(path);
+  return extended.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(extended.c_str());
+}
+
+HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode) {
+  const DWORD access = AccessFlags(mode.access);
+  const DWORD share = ShareFlags(mode.share);
+  const DWORD disposition = DispositionFlag(mode.disposition);
+  if (!NeedsExtendedLength(path)) {
+    return CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+  }
+  const std::wstring extended = ExtendedLengthPath(path);
+  if (extended.empty()) return INVALID_HANDLE_VALUE;
+  return CreateFileW(extended.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
+
 }  // namespace
 
 bool Win32FileSystem::FileExists(const std::string& path) {
   if (path.empty()) return false;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileOpenMode& mode) {
-  const HANDLE handle =
-      CreateFileA(path.c_str(), AccessFlags(mode.access), ShareFlags(mode.share), nullptr,
-                  DispositionFlag(mode.disposition), FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle = OpenHandle(path, mode);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   if (mode.disposition == FileDisposition::AppendExisting &&
       SetFilePointer(handle, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {

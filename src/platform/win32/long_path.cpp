@@ -1,0 +1,50 @@
+#include "platform/win32/long_path.h"
+
+#include <windows.h>
+
+namespace morvane::platform::win32 {
+namespace {
+
+constexpr wchar_t kExtendedPrefix[] = L"\\\\?\\";
+constexpr wchar_t kExtendedUncPrefix[] = L"\\\\?\\UNC\\";
+constexpr wchar_t kUncPrefix[] = L"\\\\";
+
+std::wstring WideFromAnsi(const std::string& text) {
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return {};
+  std::wstring full(needed, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return {};
+  full.resize(length);
+  return full;
+}
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
+  return text.rfind(prefix, 0) == 0;
+}
+
+}  // namespace
+
+bool NeedsExtendedLength(const std::string& path) { return path.size() >= MAX_PATH; }
+
+std::wstring ExtendedLengthPath(const std::string& path) {
+  const std::wstring wide = WideFromAnsi(path);
+  if (wide.empty()) return {};
+  if (StartsWith(wide, kExtendedPrefix)) return wide;
+  const std::wstring full = FullPath(wide);
+  if (full.empty()) return {};
+  if (StartsWith(full, kExtendedPrefix)) return full;
+  if (StartsWith(full, kUncPrefix)) return kExtendedUncPrefix + full.substr(2);
+  return kExtendedPrefix + full;
+}
+
+}  // namespace morvane::platform::win32

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace morvane::platform::win32 {
+
+// The ANSI file functions refuse a path of MAX_PATH characters or more, while
+// the file system holds such paths well enough: a file dropped from a deep
+// folder exists and must be sent like any other.
+bool NeedsExtendedLength(const std::string& path);
+
+// The wide "\\?\" form of a path in the ANSI code page, made absolute first
+// (the prefix turns off the system's own name normalisation). Empty when the
+// path can't be converted.
+std::wstring ExtendedLengthPath(const std::string& path);
+
+}  // namespace morvane::platform::win32
