@@ -194,7 +194,8 @@ class ProgramTestCase(unittest.TestCase):
         self.wine = WineSession()
         self.run_dir = self.wine.drive_c / "morvane-e2e" / self.id().rsplit(".", 2)[-1]
         shutil.rmtree(self.run_dir, ignore_errors=True)
-        self.run_dir.mkdir(parents=True)
+        # exist_ok: a mount point that a killed test left stays behind.
+        self.run_dir.mkdir(parents=True, exist_ok=True)
         self.exe = self.run_dir / "morvane.exe"
         shutil.copy2(self.wine.program, self.exe)
         self.data_dir = self.wine.drive_c / "x"

@@ -10,6 +10,8 @@
  *       client rectangle on the screen (for the top-level window: its client
  *       area, so CR - CL and CB - CT are the client size), TEXT the window
  *       text with backslash, tab and line ends written as \\ \t \r \n.
+ *       While the program is busy and doesn't answer, the texts are those the
+ *       system keeps for its windows.
  *   window_driver.exe choose-file CAPTION TIMEOUT_MS PATH
  *       Waits for the open dialog with that caption, puts PATH into its file
  *       name box (control 1148) and presses OK; waits for the dialog to go.
@@ -33,7 +35,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-enum { kPollMs = 50, kFileNameBox = 1148, kMaxText = 4096 };
+enum { kPollMs = 50, kFileNameBox = 1148, kMaxText = 4096, kAnswerMs = 2000 };
 
 struct Match {
   const char* className;
@@ -95,6 +97,21 @@ static void PrintEscaped(const char* text) {
   }
 }
 
+/* Set once a window didn't answer: its thread is busy (a write to a stalled
+ * port, say), so the rest of the tree is read without asking it. */
+static BOOL g_unanswered = FALSE;
+
+static void ReadText(HWND window, char* text, int size) {
+  /* WM_GETTEXT, so that the text of controls in other processes is read too;
+   * a window that doesn't answer gives the text the system keeps for it. */
+  if (!g_unanswered && SendMessageTimeoutA(window, WM_GETTEXT, size, (LPARAM)text, SMTO_ABORTIFHUNG,
+                                           kAnswerMs, NULL)) {
+    return;
+  }
+  g_unanswered = TRUE;
+  GetWindowTextA(window, text, size);
+}
+
 static void PrintWindowLine(HWND window) {
   char className[256] = "";
   char text[kMaxText] = "";
@@ -102,8 +119,7 @@ static void PrintWindowLine(HWND window) {
   RECT client;
   POINT origin = {0, 0};
   GetClassNameA(window, className, sizeof className);
-  /* WM_GETTEXT, so that the text of controls in other processes is read too. */
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, NULL);
+  ReadText(window, text, sizeof text);
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
   ClientToScreen(window, &origin);
