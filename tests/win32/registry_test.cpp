@@ -31,7 +31,7 @@ struct RawValue {
 // Reads a value of the program's key with the registry API itself, under a
 // differently cased path (the registry ignores case in key names).
 std::optional<RawValue> ReadRawValue(const char* name) {
-  HKEY key;
+  HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TQV\\Morvane", 0, KEY_READ, &key) != 0) {
     return std::nullopt;
   }
@@ -51,7 +51,7 @@ std::optional<RawValue> ReadRawValue(const char* name) {
 }
 
 void WriteRawValue(const char* name, const std::string& data) {
-  HKEY key;
+  HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
                             nullptr, &key, nullptr),
             0);
@@ -82,7 +82,7 @@ TEST_F(Win32RegistryTest, ValueSetInACreatedKeyIsStoredExactly) {
   RegistryKey key = 0;
   ASSERT_EQ(registry_.CreateKey(RegistryRoot::CurrentUser, kRegistryKeyPath, kKeyAllAccess, key),
             0);
-  const std::string data("Printer \x1b\xe9", 11);  // with its terminating zero
+  const std::string data = std::string("Printer \x1b\xe9") + '\0';  // with its terminating zero
   EXPECT_EQ(registry_.SetValue(key, "LASTPRINTER", kRegSz,
                                reinterpret_cast<const std::uint8_t*>(data.data()),
                                static_cast<std::uint32_t>(data.size())),

@@ -37,10 +37,10 @@ bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
 bool NeedsExtendedLength(const std::string& path) { return path.size() >= MAX_PATH; }
 
 std::wstring ExtendedLengthPath(const std::string& path) {
-  const std::wstring wide = WideFromAnsi(path);
+  std::wstring wide = WideFromAnsi(path);
   if (wide.empty()) return {};
   if (StartsWith(wide, kExtendedPrefix)) return wide;
-  const std::wstring full = FullPath(wide);
+  std::wstring full = FullPath(wide);
   if (full.empty()) return {};
   if (StartsWith(full, kExtendedPrefix)) return full;
   if (StartsWith(full, kUncPrefix)) return kExtendedUncPrefix + full.substr(2);

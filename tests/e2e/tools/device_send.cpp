@@ -33,8 +33,8 @@ class Stopwatch {
   // The microseconds since the last lap, and starts the next.
   double Lap() {
     const std::int64_t now = Now();
-    const double elapsed =
-        static_cast<double>(now - last_) * kMicrosecondsPerSecond / frequency_.QuadPart;
+    const double elapsed = static_cast<double>(now - last_) * kMicrosecondsPerSecond /
+                           static_cast<double>(frequency_.QuadPart);
     last_ = now;
     return elapsed;
   }

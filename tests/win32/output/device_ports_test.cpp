@@ -161,9 +161,10 @@ std::vector<std::string> EntriesNamed(const std::string& folder, const std::stri
     std::string lower = name;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower == port || lower.rfind(port + ".", 0) == 0) found.push_back(folder + "\\" + name);
+    const std::string path = folder + '\\' + name;
+    if (lower == port || lower.rfind(port + ".", 0) == 0) found.push_back(path);
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      for (const std::string& inner : EntriesNamed(folder + "\\" + name, port)) {
+      for (const std::string& inner : EntriesNamed(path, port)) {
         found.push_back(inner);
       }
     }

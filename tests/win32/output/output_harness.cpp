@@ -69,7 +69,7 @@ ScratchFolder::ScratchFolder(const std::string& stem) {
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 std::string ScratchFolder::Write(const std::string& name, const std::string& content) const {
-  const std::string path = path_ + "\\" + name;
+  std::string path = path_ + '\\' + name;
   std::ofstream out(path, std::ios::binary);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
   EXPECT_TRUE(out.good()) << "cannot write " << path;

@@ -98,11 +98,15 @@ TEST(PrinterJobListTest, EveryCopyIsOneRawDocumentInTheOrderOfItsMode) {
   const std::vector<std::string> expectedTitles{pathA, pathA, pathB, pathB, pathB};
   const std::vector<CapturedJob> jobs = WaitForJobs(printer, folder.Path(), expectedTitles.size());
   std::vector<std::string> titles;
+  titles.reserve(jobs.size());
   for (const CapturedJob& captured : jobs) titles.push_back(captured.title);
   ASSERT_EQ(titles, expectedTitles);
   for (const CapturedJob& captured : jobs) {
     const std::string& content = captured.title == pathA ? a : b;
-    EXPECT_TRUE(captured.data == init + content + exit) << "job " << captured.number;
+    std::string expected = init;
+    expected += content;
+    expected += exit;
+    EXPECT_TRUE(captured.data == expected) << "job " << captured.number;
   }
 }
 

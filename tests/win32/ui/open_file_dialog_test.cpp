@@ -53,8 +53,11 @@ std::vector<std::string> MakeFiles(const std::string& folder, int count, std::si
     name.insert(0, 1, 'f');
     name.append(length - name.size() - 4, 'x');
     name.append(".prn");
-    HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string path = folder;
+    path += '\\';
+    path += name;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     CloseHandle(file);
     names.push_back(name);
   }
@@ -74,7 +77,7 @@ bool WaitFor(Condition condition, std::chrono::milliseconds timeout = 60s) {
 // Acts on every dialog of ours that opens while it lives, one after another.
 class DialogDriver {
  public:
-  explicit DialogDriver(std::function<void(HWND)> act)
+  explicit DialogDriver(const std::function<void(HWND)>& act)
       : thread_([this, act] {
           while (!stop_) {
             HWND dialog = FindWindowA("#32770", kTitle);
@@ -130,7 +133,12 @@ OpenFileDialogOptions Options() {
 std::vector<std::string> FullPaths(const std::string& folder,
                                    const std::vector<std::string>& names) {
   std::vector<std::string> paths;
-  for (const std::string& name : names) paths.push_back(folder + "\\" + name);
+  paths.reserve(names.size());
+  for (const std::string& name : names) {
+    std::string& path = paths.emplace_back(folder);
+    path += '\\';
+    path += name;
+  }
   return paths;
 }
 
