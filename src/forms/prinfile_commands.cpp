@@ -80,10 +80,14 @@ void TPrintfile1::BitBtn7Click() {
   if (!setupdialog1_) return;
   const auto fields = ControlStrings();
   const auto edits = setupdialog1_->Edits();
-  // The edits hold text without zero bytes.
+  // A field can't hold a zero byte, so it shows a string up to its first one.
   for (std::size_t i = 0; i < fields.size(); ++i) edits[i]->SetText(UpToFirstZero(*fields[i]));
   if (setupdialog1_->ShowModal() != ui::kModalResultOk) return;
-  for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = edits[i]->Text();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    // A field left as it was shown keeps its whole string: printer commands
+    // carry zero bytes, and changing one string must not cut the others.
+    if (edits[i]->Text() != UpToFirstZero(*fields[i])) *fields[i] = edits[i]->Text();
+  }
 }
 
 void TPrintfile1::Help1Click() {

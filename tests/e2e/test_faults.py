@@ -77,6 +77,17 @@ class FaultWindowTestCase(DropTestCase):
                                              str(NO_BOX_MS))
         self.assertEqual(status, 1, f"an unexpected box was shown: {output}")
 
+    def confirm_setup_and_quit(self, run, changes=None):
+        """Opens the setup dialog, gives the numbered fields their new texts,
+        presses "Voltooien" and ends the program."""
+        self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_SETUP])
+        self.assertTrue(self.desktop.wait(SETUP_CAPTION), "the setup dialog did not appear")
+        for index, text in (changes or {}).items():
+            self.desktop.set_edit_text(SETUP_CAPTION, index, text)
+        self.desktop.press(SETUP_CAPTION, "Voltooien")
+        self.assertTrue(self.desktop.wait_gone(SETUP_CAPTION), "the setup dialog stays")
+        self.quit(run)
+
     def assertBusy(self, button_text):
         self.assertFalse(self.main_window().button(button_text).enabled,
                          f"{button_text} is enabled during a run")
@@ -267,13 +278,7 @@ class ProgramFolderFaultTest(FaultWindowTestCase):
     PREVIOUS_INI = b"".join(line + b"\n" for line in DEVICE_STRINGS)
 
     def change_a_string_and_quit(self):
-        run = self.start_prepared_window()
-        self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_SETUP])
-        self.assertTrue(self.desktop.wait(SETUP_CAPTION), "the setup dialog did not appear")
-        self.desktop.set_edit_text(SETUP_CAPTION, 0, "changed")
-        self.desktop.press(SETUP_CAPTION, "Voltooien")
-        self.assertTrue(self.desktop.wait_gone(SETUP_CAPTION), "the setup dialog stays")
-        self.quit(run)
+        self.confirm_setup_and_quit(self.start_prepared_window(), {0: "changed"})
 
     def assertPreviousIniKept(self, folder):
         self.assertEqual((folder / "Morvane.ini").read_bytes(), self.PREVIOUS_INI)
@@ -342,15 +347,20 @@ class ControlFileInWindowTest(FaultWindowTestCase):
         big = b"\x1b" + b"E" * (1024 * 1024)
         lines = twelve_lines(big, b"exit", device=b"d")
         self.write_control_file("Morvane.ini", lines)
-        run = self.start_prepared_window()
 
-        self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_SETUP])
-        self.assertTrue(self.desktop.wait(SETUP_CAPTION), "the setup dialog did not appear")
-        self.desktop.press(SETUP_CAPTION, "Voltooien")
-        self.assertTrue(self.desktop.wait_gone(SETUP_CAPTION), "the setup dialog stays")
-        self.quit(run)
+        self.confirm_setup_and_quit(self.start_prepared_window())
 
         self.assertEqual((self.run_dir / "Morvane.ini").read_bytes(), control_file(lines))
+
+    def test_strings_with_nul_bytes_survive_a_change_of_another_string(self):
+        # ESC/P commands carry zero bytes, which no text field can show.
+        lines = [b"\x1b@\x1b3\x00" + b"%d" % i for i in range(12)]
+        self.write_control_file("Morvane.ini", lines)
+
+        self.confirm_setup_and_quit(self.start_prepared_window(), {0: "changed"})
+
+        self.assertEqual((self.run_dir / "Morvane.ini").read_bytes(),
+                         control_file([b"changed"] + lines[1:]))
 
 
 class RegistryValueFaultTest(ProgramTestCase):

@@ -34,7 +34,7 @@ std::string WindowText(HWND window) {
 }
 
 void EditPeer::Command(WORD code) {
-  if (code == EN_CHANGE) Model().TextChangedByUser(WindowText(Window()));
+  if (code == EN_CHANGE && !PuttingText()) Model().TextChangedByUser(WindowText(Window()));
 }
 
 bool EditPeer::FilterMessage(MSG& message) {
@@ -92,7 +92,7 @@ void SpinEditPeer::Changed(Property property) {
 
 void SpinEditPeer::Command(WORD code) {
   auto& spin = static_cast<SpinEdit&>(Model());
-  if (code == EN_CHANGE) spin.TextChangedByUser(WindowText(Window()));
+  if (code == EN_CHANGE && !PuttingText()) spin.TextChangedByUser(WindowText(Window()));
   if (code == EN_KILLFOCUS) spin.FocusLost();
 }
 

@@ -295,7 +295,9 @@ void WindowPeer::Changed(Property property) {
       ShowWindow(window_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Property::Text:
+      puttingText_ = true;
       SetWindowTextA(window_, control_.Text().c_str());
+      puttingText_ = false;
       if (control_.Kind() == ControlKind::Panel || control_.Kind() == ControlKind::GroupBox) {
         InvalidateRect(window_, nullptr, TRUE);
       }

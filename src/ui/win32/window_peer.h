@@ -41,10 +41,15 @@ class WindowPeer : public ControlPeer {
   void Adopt(HWND part);
   void Disown(HWND part);
   void UpdateToolTip();
+  // True while the model's text is being put into the window: the window's
+  // change notification then only echoes it, or worse, cuts it short at a
+  // zero byte that a window text can't hold.
+  bool PuttingText() const { return puttingText_; }
 
  private:
   Control& control_;
   HWND window_;
+  bool puttingText_ = false;
 };
 
 // Creates the windows of control's children (and theirs) inside parent, in

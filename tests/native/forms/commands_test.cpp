@@ -134,19 +134,29 @@ TEST_F(CommandsTest, SetupExchangeAndTheSettingsChangedFlag) {
   EXPECT_EQ(setup.LPT1init.Text(), "one");
   EXPECT_EQ(*main().ControlStrings()[0], "one");
 
-  // Voltooien copies all twelve, pages never looked at included; an edit
-  // holds no zero byte, so a loaded string keeps only what came before it.
+  // Voltooien copies all twelve, pages never looked at included. A field
+  // shows a string up to its first zero byte; left as shown, the string stays
+  // whole, changed, it takes the field's text.
   *main().ControlStrings()[11] = std::string("ab\0cd", 5);
+  *main().ControlStrings()[10] = std::string(
+      "\x1b"
+      "C\0\x0b",
+      4);
   setup.headlessModal = [](ui::Form& form) {
     auto& dialog = static_cast<forms::TSetupdialog1&>(form);
+    EXPECT_EQ(dialog.WinExit.Text(), "ab");
     dialog.COM2INIT.SetText("typed");
     dialog.LPT1initDblClick(dialog.LPT2EXIT);
+    dialog.LPT1initDblClick(dialog.WinInit);
     return ui::kModalResultOk;
   };
   main().Setup.Click();
   EXPECT_EQ(*main().ControlStrings()[8], "typed");
   EXPECT_EQ(*main().ControlStrings()[3], "\x1b");
-  EXPECT_EQ(*main().ControlStrings()[11], "ab");
+  EXPECT_EQ(*main().ControlStrings()[11], std::string("ab\0cd", 5));
+  EXPECT_EQ(*main().ControlStrings()[10],
+            "\x1b"
+            "C\x1b");
   EXPECT_EQ(*main().ControlStrings()[0], "one");
 }
 

@@ -9,6 +9,7 @@
 
 #include "ui/bevel_line.h"
 #include "ui/button.h"
+#include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -42,6 +43,8 @@ class ControlPeersTest : public ::testing::Test {
     label.SetText("Aantal:");
     line.SetBounds(80, 4, 2, 25);
     spin.SetBounds(88, 4, 121, 22);
+    field.SetBounds(8, 30, 200, 21);
+    field.OnChange = [this] { ++fieldChanges; };
     plain.SetBounds(220, 4, 40, 17);
     plain.SetText(">>");
     picture.SetBounds(270, 4, 40, 40);
@@ -102,12 +105,14 @@ class ControlPeersTest : public ::testing::Test {
   Label label{&panel, "Label"};
   BevelLine line{&panel, "Line"};
   SpinEdit spin{&panel, "Spin", 1, 999};
+  Edit field{&panel, "Field"};
   Button plain{&panel, "Plain"};
   Button picture{&panel, "Picture"};
   ToolButton tool{&panel, "Tool"};
   StringGrid grid{&panel, "Grid", 2, 2};
   int toolClicks = 0;
   int gridClicks = 0;
+  int fieldChanges = 0;
 };
 
 TEST_F(ControlPeersTest, TheSpinEditTakesOnlyNumberCharactersAndCorrectsOnLeaving) {
@@ -125,6 +130,24 @@ TEST_F(ControlPeersTest, TheSpinEditTakesOnlyNumberCharactersAndCorrectsOnLeavin
   Pump();
   EXPECT_EQ(spin.Text(), "999");
   EXPECT_EQ(form.ActiveControl(), &grid);
+}
+
+TEST_F(ControlPeersTest, AFieldKeepsTheZeroBytesOfItsTextUntilTheUserChangesIt) {
+  // A window text ends at a zero byte; the field's own text must not.
+  const std::string withZero("\x1b(s0p\0\x1b*c5A", 11);
+  field.SetText(withZero);
+  Pump();
+  EXPECT_EQ(field.Text(), withZero);
+  EXPECT_EQ(fieldChanges, 1);
+  char shown[32] = {};
+  GetWindowTextA(H(field), shown, sizeof(shown));
+  EXPECT_STREQ(shown, "\x1b(s0p");
+
+  field.SetFocus();
+  SendMessageA(H(field), EM_SETSEL, 5, 5);
+  Char(field, 'X');
+  EXPECT_EQ(field.Text(), "\x1b(s0pX");  // what the user sees and edits
+  EXPECT_EQ(fieldChanges, 2);
 }
 
 TEST_F(ControlPeersTest, AClickSelectsADataRowAndTakesTheFocusButTheHeaderStaysUnselectable) {
@@ -211,7 +234,7 @@ TEST_F(ControlPeersTest, APressOnALabelOrSeparatorIsNotThePanels) {
 TEST_F(ControlPeersTest, TabGoesThroughTheModelsTabCycle) {
   std::vector<HWND> expected;
   for (Control* control : TabCycle(form)) expected.push_back(H(*control));
-  ASSERT_EQ(expected.size(), 4u);  // spin edit, both push buttons, grid
+  ASSERT_EQ(expected.size(), 5u);  // spin edit, field, both push buttons, grid
   std::vector<HWND> visited{expected.front()};
   for (std::size_t i = 1; i < expected.size(); ++i) {
     visited.push_back(GetNextDlgTabItem(H(form), visited.back(), FALSE));
