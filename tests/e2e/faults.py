@@ -76,14 +76,18 @@ class StoppablePort:
         fcntl.ioctl(self.fd, termios.FIONREAD, count)
         return int.from_bytes(count, "little")
 
-    def wait_until_blocked(self, timeout=20.0, pipe_full=60000):
-        """Waits until the stopped reader has let the pipe fill, so that the
-        program's next write blocks."""
+    def wait_until_blocked(self, timeout=20.0, pipe_full=60000, still_seconds=0.3):
+        """Waits until the stopped reader has let the pipe fill and the program
+        has stopped writing, its next write blocked."""
         deadline = time.monotonic() + timeout
-        while self.waiting() < pipe_full:
+        level = self.waiting()
+        while True:
+            time.sleep(still_seconds)
+            previous, level = level, self.waiting()
+            if level >= pipe_full and level == previous:
+                return
             if time.monotonic() > deadline:
-                raise AssertionError(f"the program wrote only {self.waiting()} bytes")
-            time.sleep(POLL_SECONDS)
+                raise AssertionError(f"the program wrote {level} bytes and did not block")
 
     def size(self):
         with self.lock:
