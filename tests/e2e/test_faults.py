@@ -52,6 +52,12 @@ class FaultWindowTestCase(DropTestCase):
         self.assertTrue(self.desktop.wait_gone(INFO_CAPTION), "the splash did not go")
         return run
 
+    def grid(self):
+        grids = [w for w in self.main_window().windows
+                 if w.class_name == GRID_CLASS and w.visible]
+        self.assertEqual(len(grids), 1, "no job list grid")
+        return grids[0]
+
     def set_count(self, count):
         """Types the count into the spin edit (the one edit not in a combo box)."""
         tree = self.main_window()
@@ -402,12 +408,6 @@ class RegistryValueFaultTest(ProgramTestCase):
 
 
 class DropFaultTest(FaultWindowTestCase):
-    def grid(self):
-        grids = [w for w in self.main_window().windows
-                 if w.class_name == GRID_CLASS and w.visible]
-        self.assertEqual(len(grids), 1, "no job list grid")
-        return grids[0]
-
     def test_ten_thousand_files_dropped_at_once_are_all_sent_in_order(self):
         count = 10000
         names = [f"f{i:05d}.prn" for i in range(count)]

@@ -48,9 +48,7 @@ class SoakTest(FaultWindowTestCase):
         for name, content in zip(names, contents):
             (self.data_dir / name).write_bytes(content)
         run = self.start_window(extended=True)
-        grid = next(w for w in self.main_window().windows
-                    if w.class_name == "MorvaneStringGrid" and w.visible)
-        self.drop(grid, *names)
+        self.drop(self.grid(), *names)
         pid = run.process.pid
 
         # The first copies: one set, after which the program is idle again.
