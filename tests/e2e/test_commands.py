@@ -33,6 +33,10 @@ class WindowTestCase(ProgramTestCase):
 
     def start_window(self, extended=False):
         self.write_control_file("Morvane.ini", DEVICE_STRINGS)
+        return self.start_prepared_window(extended)
+
+    def start_prepared_window(self, extended=False):
+        """Starts the window on the control file the test has put in place."""
         if extended:
             self.wine.set_program_value("EXTENDEDMODE", "ON")
         run = self.start()

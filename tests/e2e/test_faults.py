@@ -16,7 +16,7 @@ from faults import (HeldFile, StoppablePort, fill_folder, make_immutable, mount_
                     pending_jobs, queue_state)
 from gui import PortOutput
 from harness import MAIN_CAPTION, ProgramTestCase, control_file, twelve_lines
-from test_commands import (DEVICE_STRINGS, INFO_CAPTION, SETUP_CAPTION, TOOLBAR_SETUP, sample)
+from test_commands import DEVICE_STRINGS, SETUP_CAPTION, TOOLBAR_SETUP, sample
 from test_drops import GRID_CLASS, DropTestCase
 
 OUTPUT_CAPTION = "Bestand uitvoer"
@@ -42,15 +42,6 @@ def lpt1(*contents):
 
 class FaultWindowTestCase(DropTestCase):
     """The program with its window, and the boxes it shows."""
-
-    def start_prepared_window(self, extended=False):
-        """Starts the window on the control file the test has put in place."""
-        if extended:
-            self.wine.set_program_value("EXTENDEDMODE", "ON")
-        run = self.start()
-        self.assertTrue(self.desktop.wait(MAIN_CAPTION), "the main window did not appear")
-        self.assertTrue(self.desktop.wait_gone(INFO_CAPTION), "the splash did not go")
-        return run
 
     def grid(self):
         grids = [w for w in self.main_window().windows
@@ -103,8 +94,7 @@ class SourceFaultTest(FaultWindowTestCase):
     def test_a_source_deleted_between_two_copies_is_reported_at_the_second(self):
         a, b = sample(BIG_SOURCE, 21), sample(2000, 22)
         path_a, path_b = self.data_file("a.prn", a), self.data_file("b.prn", b)
-        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
-        run = self.start_prepared_window(extended=True)
+        run = self.start_window(extended=True)
         self.add_file_with_open(path_a)
         self.add_file_with_open(path_b)
         # Each file twice in a row: the file's existence is asked once for both.
@@ -128,8 +118,7 @@ class SourceFaultTest(FaultWindowTestCase):
     def test_a_source_held_without_sharing_is_reported_and_the_others_are_sent(self):
         a, b = sample(3000, 23), sample(1000, 24)
         path_a, path_b = self.data_file("a.prn", a), self.data_file("b.prn", b)
-        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
-        run = self.start_prepared_window(extended=True)
+        run = self.start_window(extended=True)
         self.add_file_with_open(path_a)
         self.add_file_with_open(path_b)
         port = PortOutput("lpt1")
@@ -155,8 +144,7 @@ class SourceFaultTest(FaultWindowTestCase):
         (self.data_dir / "gone" / "a.prn").write_bytes(a)
         path_a = "C:\\x\\gone\\a.prn"
         path_b = self.data_file("b.prn", b)
-        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
-        run = self.start_prepared_window(extended=True)
+        run = self.start_window(extended=True)
         self.add_file_with_open(path_a)
         self.add_file_with_open(path_b)
         port = PortOutput("lpt1")
@@ -175,8 +163,7 @@ class PortFaultTest(FaultWindowTestCase):
         self.contents = sample(2000, 31), sample(1100, 32)
         paths = [self.data_file(name, content)
                  for name, content in zip(("a.prn", "b.prn"), self.contents)]
-        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
-        run = self.start_prepared_window(extended=True)
+        run = self.start_window(extended=True)
         for path in paths:
             self.add_file_with_open(path)
         return run
@@ -215,8 +202,7 @@ class PortFaultTest(FaultWindowTestCase):
     def test_a_stopped_reader_holds_the_run_until_it_resumes_and_nothing_is_lost(self):
         a, b = sample(BIG_SOURCE, 33), sample(5000, 34)
         path_a, path_b = self.data_file("a.prn", a), self.data_file("b.prn", b)
-        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
-        run = self.start_prepared_window(extended=True)
+        run = self.start_window(extended=True)
         self.add_file_with_open(path_a)
         self.add_file_with_open(path_b)
         port = StoppablePort(self, "lpt1")
@@ -414,8 +400,7 @@ class DropFaultTest(FaultWindowTestCase):
         contents = [b"file %05d\n" % i for i in range(count)]
         for name, content in zip(names, contents):
             (self.data_dir / name).write_bytes(content)
-        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
-        run = self.start_prepared_window(extended=True)
+        run = self.start_window(extended=True)
         port = PortOutput("lpt1")
 
         self.drop(self.grid(), *names)
@@ -439,8 +424,7 @@ class DropFaultTest(FaultWindowTestCase):
         chosen_name = "C:\\x\\" + "\\".join([LONG_FOLDER] * 2) + "\\chosen1.prn"
         self.assertGreater(len(dropped_name), 300)
         self.assertEqual(len(chosen_name), 258)
-        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
-        run = self.start_prepared_window(extended=True)
+        run = self.start_window(extended=True)
         port = PortOutput("lpt1")
 
         self.drop(self.grid(), os.path.relpath(dropped_folder / "dropped.prn", self.data_dir))
