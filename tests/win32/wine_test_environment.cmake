@@ -4,8 +4,10 @@
 set(MORVANE_TEST_DISPLAY ":71" CACHE STRING "X display of the Wine tests (an Xvfb is started on it when none answers)")
 set(MORVANE_TEST_ENV_DIR "${CMAKE_BINARY_DIR}/test-env" CACHE PATH "Folder of the Wine test environment")
 
-set(MORVANE_TEST_PRINTER "MorvaneTestCapture")
-set(MORVANE_TEST_PRINTER2 "MorvaneTestCapture2")
+# The capture queues are the machine's: two checkouts that test at the same
+# time need queues and displays of their own.
+set(MORVANE_TEST_PRINTER "MorvaneTestCapture" CACHE STRING "First capture queue of the Wine tests, made the default printer")
+set(MORVANE_TEST_PRINTER2 "MorvaneTestCapture2" CACHE STRING "Second capture queue of the Wine tests")
 set(MORVANE_TEST_PREFIX "${MORVANE_TEST_ENV_DIR}/prefix")
 set(MORVANE_TEST_CAPTURES "${MORVANE_TEST_ENV_DIR}/captures")
 set(MORVANE_TEST_PORTS "${MORVANE_TEST_ENV_DIR}/ports")
