@@ -4,7 +4,13 @@ MORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_ROOT=$MORVANE_ROOT/build
 NATIVE_BUILD_DIR=$BUILD_ROOT/native
 WIN32_BUILD_DIR=$BUILD_ROOT/win32
-PROGRAM_EXE=$WIN32_BUILD_DIR/morvane.exe
+
+# machine_runs_32bit_code: whether the kernel starts 32-bit programs, as
+# Wine's 32-bit loader is one (some virtual machines run 64-bit code only).
+# Asks the 32-bit system loader, which Wine's 32-bit packages bring.
+machine_runs_32bit_code() {
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
 
 log() {
   printf '%s: %s\n' "${0##*/}" "$*" >&2

@@ -10,17 +10,27 @@ REQUIRED_PACKAGES=(
   clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
+# Where the kernel runs no 32-bit code, the Wine levels run a 64-bit build.
+WINE64_PACKAGES=(g++-mingw-w64-x86-64 wine64)
+
+# missing_packages PACKAGE...: those not installed.
 missing_packages() {
   local package status
-  for package in "${REQUIRED_PACKAGES[@]}"; do
+  for package in "$@"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [[ $status == installed ]] || printf '%s\n' "$package"
   done
 }
 
 ensure_packages() {
+  install_missing "${REQUIRED_PACKAGES[@]}"
+  machine_runs_32bit_code || install_missing "${WINE64_PACKAGES[@]}"
+}
+
+# install_missing PACKAGE...: installs those not installed yet.
+install_missing() {
   local missing
-  mapfile -t missing < <(missing_packages)
+  mapfile -t missing < <(missing_packages "$@")
   ((${#missing[@]} == 0)) && return 0
   [[ $(id -u) -eq 0 ]] || die "missing packages, and installing them needs root: ${missing[*]}"
   log "installing ${missing[*]}"

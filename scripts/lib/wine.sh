@@ -1,4 +1,5 @@
-# Wine prefixes for running the program and its test programs.
+# Wine prefixes for running the program and its test programs, and the
+# build that Wine runs on this machine.
 
 PREFIX_READY_MARK=.morvane-prefix-ready
 
@@ -18,10 +19,30 @@ REGEDIT4
 "ShowCrashDialog"=dword:00000000
 REG
 
+# select_wine_build: the build whose programs Wine runs here. The program is
+# the 32-bit build; where the kernel runs no 32-bit code, the Wine levels run
+# the same sources built for 64-bit Windows under Wine's 64-bit loader.
+# Sets WINE_PRESET, WINE_BUILD_DIR, WINE_PROGRAM_EXE and MORVANE_WINE_ARCH.
+select_wine_build() {
+  if machine_runs_32bit_code; then
+    WINE_PRESET=win32
+    export MORVANE_WINE_ARCH=win32
+  else
+    WINE_PRESET=win64
+    export MORVANE_WINE_ARCH=win64
+    case ":$PATH:" in
+      *":$MORVANE_ROOT/scripts/wine64:"*) ;;
+      *) export PATH=$MORVANE_ROOT/scripts/wine64:$PATH ;;
+    esac
+  fi
+  WINE_BUILD_DIR=$BUILD_ROOT/$WINE_PRESET
+  WINE_PROGRAM_EXE=$WINE_BUILD_DIR/morvane.exe
+}
+
 # use_prefix PREFIX: exports the environment under which Wine uses PREFIX.
 use_prefix() {
   export WINEPREFIX=$1
-  export WINEARCH=win32
+  export WINEARCH=${MORVANE_WINE_ARCH:-win32}
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
 }
@@ -66,7 +87,7 @@ prepare_prefix() {
   stop_prefix
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  wineboot -i </dev/null >/dev/null 2>&1
+  wine wineboot -i </dev/null >/dev/null 2>&1
   wineserver -w
   install_wine_fonts "$prefix"
   import_registry <<<"$PREFIX_REGISTRY"

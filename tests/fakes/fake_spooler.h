@@ -14,10 +14,11 @@ namespace morvane::fakes {
 // Error numbers as the platform numbers them.
 inline constexpr std::uint32_t kErrorInvalidPrinterName = 1801;
 
-// Record strides of the listing levels on 32-bit Windows; the fake keeps them
-// on every build, with a native pointer as each record's first field.
-inline constexpr std::size_t kFakePrinterInfo4Stride = 12;
-inline constexpr std::size_t kFakePrinterInfo5Stride = 20;
+// Record strides of the listing levels as Windows lays them out for a build
+// of this pointer size, with the name pointer as each record's first field.
+inline constexpr bool kFake32BitLayout = sizeof(void*) == 4;
+inline constexpr std::size_t kFakePrinterInfo4Stride = kFake32BitLayout ? 12 : 24;
+inline constexpr std::size_t kFakePrinterInfo5Stride = kFake32BitLayout ? 20 : 32;
 
 // One successful open of a printer and the document started on it.
 struct SpoolJob {

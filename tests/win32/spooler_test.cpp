@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <winspool.h>
 // wingdi.h names StartDocA this way; the spooler interface has a StartDoc of its own.
 #undef StartDoc
 
@@ -22,6 +23,10 @@
 #include "test_environment.h"
 
 namespace {
+
+// The listing is walked with the platform's own record layout.
+static_assert(sizeof(PRINTER_INFO_4A) == morvane::settings::kPrinterInfo4RecordSize);
+static_assert(sizeof(PRINTER_INFO_5A) == morvane::settings::kPrinterInfo5RecordSize);
 
 using morvane::platform::kPrinterEnumConnections;
 using morvane::platform::kPrinterEnumLocal;

@@ -14,10 +14,21 @@ set(MORVANE_TEST_PORTS "${MORVANE_TEST_ENV_DIR}/ports")
 # Test programs with these file names see the Windows 95 family.
 set(MORVANE_95_FAMILY_PROGRAMS "morvane_win32_tests_95.exe")
 
+# The 64-bit build runs under Wine's 64-bit loader, found first on PATH.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(MORVANE_WINE_ARCH win64)
+  set(MORVANE_WINE_PATH "${PROJECT_SOURCE_DIR}/scripts/wine64:$ENV{PATH}")
+else()
+  set(MORVANE_WINE_ARCH win32)
+  set(MORVANE_WINE_PATH "$ENV{PATH}")
+endif()
+
 set(MORVANE_WINE_TEST_ENVIRONMENT
     "DISPLAY=${MORVANE_TEST_DISPLAY}"
+    "PATH=${MORVANE_WINE_PATH}"
     "WINEPREFIX=${MORVANE_TEST_PREFIX}"
-    "WINEARCH=win32"
+    "WINEARCH=${MORVANE_WINE_ARCH}"
+    "MORVANE_WINE_ARCH=${MORVANE_WINE_ARCH}"
     "WINEDEBUG=-all"
     "WINEDLLOVERRIDES=mscoree,mshtml="
     "MORVANE_TEST_ENV=${MORVANE_TEST_ENV_DIR}"

@@ -34,7 +34,7 @@ TEST(EnumeratePrinterNames, ChoosesLevelByPlatformAndKeepsItsOrder) {
   EXPECT_FALSE(spooler.EnumCalls()[0].bufferGiven);
   EXPECT_EQ(spooler.EnumCalls()[0].size, 0u);
   EXPECT_EQ(spooler.EnumCalls()[1].size,
-            std::size_t{3} * 12 + sizeof "A" + sizeof "\\\\server\\B" + sizeof "C");
+            3 * kPrinterInfo4RecordSize + sizeof "A" + sizeof "\\\\server\\B" + sizeof "C");
 
   fakes::FakeSpooler win95Spooler;
   win95Spooler.AddPrinter("A");
@@ -83,9 +83,9 @@ TEST(EnumeratePrinterNames, RecordCountBeyondTheBufferIsCut) {
 
 TEST(WalkPrinterRecords, ReadsOnlyInsideTheBuffer) {
   const char outside[] = "outside";
-  for (std::size_t stride : {std::size_t{12}, std::size_t{20}}) {
+  for (std::size_t stride : {kPrinterInfo4RecordSize, kPrinterInfo5RecordSize}) {
     SCOPED_TRACE(stride);
-    const std::uint32_t level = stride == 12 ? 4 : 5;
+    const std::uint32_t level = stride == kPrinterInfo4RecordSize ? 4 : 5;
     std::vector<std::uint8_t> buffer(5 * stride + 6);
     const std::size_t names = 5 * stride;
     std::memcpy(buffer.data() + names, "ok\0end", 6);
