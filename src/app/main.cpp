@@ -6,6 +6,7 @@
 #include "platform/win32/win32_help_control_library.h"
 #include "platform/win32/win32_local_clock.h"
 #include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_monotonic_clock.h"
 #include "platform/win32/win32_open_file_dialog.h"
 #include "platform/win32/win32_printer_setup.h"
 #include "platform/win32/win32_registry.h"
@@ -29,8 +30,9 @@ int main() {
   platform::win32::Win32SystemInfo system;
   platform::win32::Win32Shell shell;
   platform::win32::Win32OpenFileDialog openDialog;
-  platform::Platform platform{files, spooler,      registry, boxes, cursor,
-                              pump,  printerSetup, system,   shell, openDialog};
+  platform::win32::Win32MonotonicClock monotonicClock;
+  platform::Platform platform{files,        spooler, registry, boxes,      cursor,        pump,
+                              printerSetup, system,  shell,    openDialog, monotonicClock};
 
   platform::win32::Win32HelpControlLibrary helpControl;
   platform::win32::Win32FileVersionInfo versions;

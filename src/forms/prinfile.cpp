@@ -178,6 +178,7 @@ void TPrintfile1::BuildComponents() {
 
   OnShow = [this] { FormShow(); };
   OnActivate = [this] { FormActivate(); };
+  OnCloseQuery = [this] { return FormCloseQuery(); };
   OnClose = nullptr;
   OnDestroy = [this] { FormDestroy(); };
   OnDropFiles = [this](platform::DropHandle drop) { WMDropFiles(drop); };
@@ -201,7 +202,7 @@ void TPrintfile1::ApplyLayout() {
   Realign();
   ExtendedButton.SetText(FExtendedMode ? kExtendedCaption : kSimpleCaption);
   ExtendedButton.SetHint(FExtendedMode ? kExtendedHint : kSimpleHint);
-  Aanwijzingpanel.SetText(FExtendedMode ? kExtendedGuide : kSimpleGuide);
+  ShowGuideText();
 }
 
 void TPrintfile1::ExtendedButtonClick() {
@@ -249,8 +250,15 @@ std::array<ui::Control*, 16> TPrintfile1::BusyControls() {
           &AantallenGroupBox};
 }
 
+void TPrintfile1::ShowGuideText() {
+  if (runProgress_) return;
+  Aanwijzingpanel.SetText(FExtendedMode ? texts::kExtendedGuide : texts::kSimpleGuide);
+}
+
 output::OutputServices TPrintfile1::Services() {
-  return {platform_.files, platform_.spooler, platform_.cursor, platform_.pump, msg_};
+  return {platform_.files, platform_.spooler, platform_.cursor,
+          platform_.pump,  platform_.clock,   msg_,
+          runProgress_};
 }
 
 }  // namespace morvane::forms

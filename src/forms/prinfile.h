@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "app/msg.h"
 #include "forms/info.h"
+#include "forms/run_progress.h"
 #include "forms/setup.h"
 #include "help/help_session.h"
 #include "output/control_strings.h"
@@ -80,6 +81,7 @@ class TPrintfile1 : public ui::Form {
   void FormShow();
   void FormActivate();
   void FormDestroy();
+  bool FormCloseQuery();
   void CancelClick();
   void BitBtn1Click();
   void BitBtn2Click();
@@ -120,6 +122,8 @@ class TPrintfile1 : public ui::Form {
   void EnterBusyState();
   void LeaveBusyState();
   void ApplyLayout();
+  // The hint bar's guide text of the mode, unless a run shows its progress.
+  void ShowGuideText();
   bool SendFileToPrinter(const std::string& path, const std::string& printerName);
   void SendFileToDevice(const std::string& sourcePath, const std::string& deviceName);
 
@@ -151,22 +155,34 @@ class TPrintfile1 : public ui::Form {
   class GridJobList;
   class RunScope;
 
-  // The busy state for the length of a scope: left whatever the scope meets.
+  // The busy state of a run for the length of a scope: the run counts as in
+  // progress from its first dispatch to its last, so that nothing handled in
+  // between can start a second one; left whatever the scope meets.
   class BusyScope {
    public:
-    explicit BusyScope(TPrintfile1& form) : form_(form) { form_.EnterBusyState(); }
-    ~BusyScope() { form_.LeaveBusyState(); }
+    explicit BusyScope(TPrintfile1& form) : form_(form), wasRunning_(form.FRunInProgress) {
+      form_.FRunInProgress = true;
+      form_.EnterBusyState();
+    }
+    ~BusyScope() {
+      form_.LeaveBusyState();
+      form_.FRunInProgress = wasRunning_;
+      if (!wasRunning_) form_.RunEnded();
+    }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
    private:
     TPrintfile1& form_;
+    bool wasRunning_;
   };
 
   void BuildComponents();
   void RunJobList(const output::SendCopy& sendCopy);
   void DeviceTargetCommand(output::OutputTarget target);
   void RunBatch();
+  // Carries out a close that was asked for during the run that just ended.
+  void RunEnded();
   output::OutputServices Services();
 
   platform::Platform& platform_;
@@ -179,6 +195,10 @@ class TPrintfile1 : public ui::Form {
   output::ControlString FActiveInit, FActiveExit;
   bool FSettingsChanged = false;
   bool FRunInProgress = false;
+  // The window was asked to close during a run; it closes when the run ends.
+  bool closeAfterRun_ = false;
+  // The hint bar's account of the run in progress, when one is shown.
+  RunProgress* runProgress_ = nullptr;
 
   bool batchStarted_ = false;
   int batchExitStatus_ = 0;

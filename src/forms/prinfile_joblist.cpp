@@ -23,26 +23,44 @@ class TPrintfile1::GridJobList : public output::JobListSource {
   TPrintfile1& form_;
 };
 
-// Marks a run as in progress and shows the hourglass for its length; the
-// cursor comes back whatever the run meets.
+// Marks a run of the job list as in progress, shows the hourglass and the
+// run's progress in the hint bar for its length; the cursor and the guide
+// text come back whatever the run meets.
 class TPrintfile1::RunScope {
  public:
   explicit RunScope(TPrintfile1& form)
-      : form_(form), wasRunning_(form.FRunInProgress), savedCursor_(form.platform_.cursor.Get()) {
+      : form_(form),
+        wasRunning_(form.FRunInProgress),
+        savedCursor_(form.platform_.cursor.Get()),
+        progress_(form.Aanwijzingpanel, form.platform_.clock, PlannedCopies(form)),
+        outerProgress_(form.runProgress_) {
     form_.FRunInProgress = true;
+    form_.runProgress_ = &progress_;
+    if (form_.closeAfterRun_) progress_.NoteClosing();
     form_.platform_.cursor.Set(platform::kCursorHourGlass);
   }
   ~RunScope() {
     form_.platform_.cursor.Set(savedCursor_);
+    form_.runProgress_ = outerProgress_;
+    form_.ShowGuideText();
     form_.FRunInProgress = wasRunning_;
   }
   RunScope(const RunScope&) = delete;
   RunScope& operator=(const RunScope&) = delete;
 
+  void StartCopy(const std::string& path) { progress_.StartCopy(path); }
+
  private:
+  static std::int64_t PlannedCopies(TPrintfile1& form) {
+    GridJobList list(form);
+    return output::PlannedCopies(list);
+  }
+
   TPrintfile1& form_;
   bool wasRunning_;
   int savedCursor_;
+  RunProgress progress_;
+  RunProgress* outerProgress_;
 };
 
 int TPrintfile1::ReadCount() const { return output::CountFromText(AantalEdit.Text()); }
@@ -138,6 +156,7 @@ void TPrintfile1::RunDeviceJob(const std::string& deviceName) {
   RunScope run(*this);
   RunJobList([&](const std::string& path) {
     platform_.pump.ProcessMessages();
+    run.StartCopy(path);
     SendFileToDevice(path, deviceName);
     platform_.pump.ProcessMessages();
   });
@@ -147,6 +166,7 @@ void TPrintfile1::RunPrinterJob() {
   RunScope run(*this);
   RunJobList([&](const std::string& path) {
     platform_.pump.ProcessMessages();
+    run.StartCopy(path);
     SendFileToPrinter(path, PrintersComboBox.Text());
     platform_.pump.ProcessMessages();
   });

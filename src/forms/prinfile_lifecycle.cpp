@@ -84,6 +84,22 @@ void TPrintfile1::FormDestroy() {
   }
 }
 
+bool TPrintfile1::FormCloseQuery() {
+  if (!FRunInProgress) return true;
+  // Closing in the middle of a copy would leave a document or a port half
+  // written; the run goes on to its end and the window closes then.
+  closeAfterRun_ = true;
+  if (runProgress_) runProgress_->NoteClosing();
+  return false;
+}
+
+void TPrintfile1::RunEnded() {
+  // A batch run closes the window itself once it is done.
+  if (!closeAfterRun_ || batchStarted_) return;
+  closeAfterRun_ = false;
+  Close();
+}
+
 void TPrintfile1::CancelClick() { Close(); }
 
 void TPrintfile1::EnterBusyState() {

@@ -42,6 +42,14 @@ inline constexpr char kSimpleCaption[] = ">>";
 inline constexpr char kSimpleHint[] = "Extra opties weergeven";
 inline constexpr char kSimpleGuide[] = "Kies uitvoereenheid daarna bestand";
 
+// The hint bar during a run: "Bezig: kopie 3 van 12, voorbeeld.prn, 45%".
+inline constexpr char kProgressPrefix[] = "Bezig: kopie ";
+inline constexpr char kProgressOf[] = " van ";
+inline constexpr char kProgressSeparator[] = ", ";
+inline constexpr char kProgressPercent[] = "%";
+// Added while the window waits for the run to end before it closes.
+inline constexpr char kClosesAfterRun[] = " (venster sluit na afloop)";
+
 inline constexpr char kFileHeader[] = "Bestand";
 inline constexpr char kCountHeader[] = "Aantal";
 

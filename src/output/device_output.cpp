@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "output/copy_pacer.h"
+
 namespace morvane::output {
 namespace {
 
@@ -24,6 +26,7 @@ bool WriteControlString(platform::File& device, const ControlString& text,
 
 bool CopyFile(const OutputServices& services, platform::File& source, platform::File& device,
               std::array<char, kTransferBufferSize>& buffer) {
+  CopyPacer pacer(services, services.progress ? source.Size() : 0);
   for (;;) {
     std::uint32_t bytesRead = 0;
     if (!source.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), bytesRead)) {
@@ -32,7 +35,7 @@ bool CopyFile(const OutputServices& services, platform::File& source, platform::
     if (bytesRead == 0) return true;
     std::uint32_t written = 0;
     if (!device.Write(buffer.data(), bytesRead, written) || written != bytesRead) return false;
-    services.pump.ProcessMessages();
+    pacer.BlockSent(bytesRead);
   }
 }
 

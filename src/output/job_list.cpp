@@ -53,4 +53,17 @@ void RunJobList(JobListSource& list, const SendCopy& sendCopy) {
   }
 }
 
+std::int64_t PlannedCopies(JobListSource& list) {
+  const bool sets = list.SetsChecked();
+  const bool perFile = !sets && list.PerFileChecked();
+  std::int64_t copies = 0;
+  const int rows = FileCount(list);
+  for (int row = kFirstDataRow; row <= rows; ++row) {
+    if (!list.FileExists(list.Path(row))) continue;
+    const int count = perFile ? CountFromText(list.CountText(row)) : list.ReadCount();
+    if (count > 0) copies += count;
+  }
+  return copies;
+}
+
 }  // namespace morvane::output

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -35,5 +36,9 @@ using SendCopy = std::function<void(const std::string& path)>;
 // Sets, N passes over the list; Uniform, each file N times in a row; PerFile,
 // each file as often as its own count. Files that do not exist are skipped.
 void RunJobList(JobListSource& list, const SendCopy& sendCopy);
+
+// How many copies a run of the list would send as the list stands now, with
+// one existence test per row.
+std::int64_t PlannedCopies(JobListSource& list);
 
 }  // namespace morvane::output

@@ -1,12 +1,22 @@
 #pragma once
 
+#include <cstdint>
+
 #include "app/msg.h"
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
+#include "platform/monotonic_clock.h"
 #include "platform/screen_cursor.h"
 #include "platform/spooler.h"
 
 namespace morvane::output {
+
+// Told, while a copy goes out, how much of its file has been sent.
+class CopyProgress {
+ public:
+  virtual ~CopyProgress() = default;
+  virtual void CopyAdvanced(std::uint64_t bytesSent, std::uint64_t fileSize) = 0;
+};
 
 // What sending a copy needs of the rest of the program.
 struct OutputServices {
@@ -14,7 +24,10 @@ struct OutputServices {
   platform::Spooler& spooler;
   platform::ScreenCursor& cursor;
   platform::MessagePump& pump;
+  platform::MonotonicClock& clock;
   app::Msg& msg;
+  // Null when nobody watches, as in the batch mode.
+  CopyProgress* progress = nullptr;
 };
 
 // The texts and the caption of every output warning.

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "output/copy_pacer.h"
+
 namespace morvane::output {
 namespace {
 
@@ -19,6 +21,7 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
   if (!job.init.empty() && !WriteWhole(printer, job.init)) return false;
 
   std::array<char, kPrinterBlockSize> block;
+  CopyPacer pacer(services, services.progress ? source.Size() : 0);
   for (;;) {
     std::uint32_t bytesRead = 0;
     if (!source.Read(block.data(), static_cast<std::uint32_t>(block.size()), bytesRead)) {
@@ -26,7 +29,7 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
     }
     if (bytesRead == 0) break;
     if (!printer.Write(block.data(), bytesRead)) return false;
-    services.pump.ProcessMessages();
+    pacer.BlockSent(bytesRead);
   }
 
   return job.exit.empty() || WriteWhole(printer, job.exit);

@@ -31,6 +31,8 @@ class File {
   // Reads up to size bytes; bytesRead is 0 at the end of the file.
   virtual bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) = 0;
   virtual bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) = 0;
+  // The file's size in bytes; 0 for a device or when the size can't be told.
+  virtual std::uint64_t Size() = 0;
   virtual bool Close() = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
+#include "platform/monotonic_clock.h"
 #include "platform/open_file_dialog.h"
 #include "platform/printer_setup.h"
 #include "platform/registry.h"
@@ -26,6 +27,7 @@ struct Platform {
   SystemInfo& system;
   Shell& shell;
   OpenFileDialog& openDialog;
+  MonotonicClock& clock;
 };
 
 }  // namespace morvane::platform

@@ -40,6 +40,7 @@ void Form::Hide() {
 }
 
 void Form::Close() {
+  if (OnCloseQuery && !OnCloseQuery()) return;
   if (auto* peer = FormPeerOrNull()) {
     peer->Close();
     return;

@@ -100,6 +100,8 @@ class Form : public Control {
 
   std::function<void()> OnShow;
   std::function<void()> OnActivate;
+  // Asked before the form closes; false keeps it open.
+  std::function<bool()> OnCloseQuery;
   std::function<void()> OnClose;
   std::function<void()> OnDestroy;
   // Files dropped from the shell; the handler releases the drop.

@@ -18,6 +18,7 @@ LPT1_INIT, LPT1_EXIT = DEVICE_STRINGS[0], DEVICE_STRINGS[1]
 COM1_INIT, COM1_EXIT = DEVICE_STRINGS[6], DEVICE_STRINGS[7]
 WIN_INIT, WIN_EXIT = DEVICE_STRINGS[10], DEVICE_STRINGS[11]
 ENABLE_TIMEOUT = 20  # seconds for a run to end and the buttons to come back
+SCREEN_SIZE = (1024, 768)  # the test prefix's virtual desktop
 
 
 def sample(size, seed):
@@ -177,14 +178,16 @@ class InfoBoxTest(WindowTestCase):
         self.assertLess(time.monotonic() - seen, SPLASH_SECONDS + SPLASH_MARGIN)
         self.quit(run)
 
-    def test_info_button_shows_the_box_with_ok(self):
-        run = self.start_window()
+    def test_info_button_shows_the_box_with_ok_centred(self):
+        run = self.start_window()  # after the splash, which is smaller
 
         self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_INFO])
         self.assertTrue(self.desktop.wait(INFO_CAPTION), "the info box did not appear")
         box = self.desktop.tree(INFO_CAPTION)
         self.desktop.screenshot("info-box")
         self.assertEqual((box.top.rect.width, box.top.rect.height), (348, 198))
+        self.assertEqual((box.top.rect.left, box.top.rect.top),
+                         ((SCREEN_SIZE[0] - 348) // 2, (SCREEN_SIZE[1] - 198) // 2))
         self.desktop.press(INFO_CAPTION, "Ok")
         self.assertTrue(self.desktop.wait_gone(INFO_CAPTION), "the info box stays")
         self.quit(run)

@@ -50,6 +50,8 @@ class FakeFileSystem::FakeFile final : public platform::File {
     return true;
   }
 
+  std::uint64_t Size() override { return entry_->isDevice ? 0 : entry_->contents.size(); }
+
   bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) override {
     bytesWritten = 0;
     OpenRecord& record = Record();

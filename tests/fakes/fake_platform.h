@@ -23,8 +23,9 @@ struct FakePlatform {
   FakeSystemInfo system;
   FakeShell shell;
   FakeOpenFileDialog openDialog;
-  platform::Platform platform{files, spooler,      registry, boxes, cursor,
-                              pump,  printerSetup, system,   shell, openDialog};
+  FakeMonotonicClock clock;
+  platform::Platform platform{files,        spooler, registry, boxes,      cursor, pump,
+                              printerSetup, system,  shell,    openDialog, clock};
 };
 
 // A window system without windows: the main form is shown and activated, and

@@ -7,6 +7,7 @@
 
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
+#include "platform/monotonic_clock.h"
 #include "platform/open_file_dialog.h"
 #include "platform/screen_cursor.h"
 #include "platform/shell.h"
@@ -65,6 +66,22 @@ class FakeMessagePump final : public platform::MessagePump {
 
  private:
   int calls_ = 0;
+};
+
+// A clock that stands still unless the test moves it, or moves by a fixed
+// step at every reading.
+class FakeMonotonicClock final : public platform::MonotonicClock {
+ public:
+  std::int64_t Microseconds() override {
+    const std::int64_t now = now_;
+    now_ += stepPerReading;
+    return now;
+  }
+  void Advance(std::int64_t microseconds) { now_ += microseconds; }
+  std::int64_t stepPerReading = 0;
+
+ private:
+  std::int64_t now_ = 0;
 };
 
 struct DragAcceptCall {

@@ -28,6 +28,12 @@ class Win32File : public File {
     return ok != FALSE && written == size;
   }
 
+  std::uint64_t Size() override {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_, &size) || size.QuadPart < 0) return 0;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
+
   bool Close() override {
     const HANDLE handle = handle_;
     handle_ = INVALID_HANDLE_VALUE;

@@ -113,10 +113,11 @@ void FormWindowPeer::Changed(Property property) {
 
 void FormWindowPeer::Show() {
   hiddenByMinimize_ = false;
-  if (!shownBefore_) {
-    shownBefore_ = true;
-    CenterOnScreen();
-  }
+  // The dialogs come up centred for their size at every showing (the info box
+  // is smaller as the splash than as itself); the main window only at its
+  // first, since the user may have moved it since, and at a mode switch.
+  if (!shownBefore_ || !isMainForm_) CenterOnScreen();
+  shownBefore_ = true;
   if (isMainForm_ && applicationWindow_ && IsIconic(applicationWindow_)) {
     ShowWindow(applicationWindow_, SW_RESTORE);
   }

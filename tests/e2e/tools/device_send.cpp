@@ -16,6 +16,7 @@
 #include "app/msg.h"
 #include "output/device_output.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_monotonic_clock.h"
 #include "platform/win32/win32_screen_cursor.h"
 #include "platform/win32/win32_spooler.h"
 #include "ui/win32/win32_message_pump.h"
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
   PrintedBoxes boxes;
   morvane::app::Msg msg(boxes, [] { return morvane::platform::WindowHandle{0}; });
   TimedPump pump;
-  const morvane::output::OutputServices services{files, spooler, cursor, pump, msg};
+  morvane::platform::win32::Win32MonotonicClock clock;
+  const morvane::output::OutputServices services{files, spooler, cursor, pump, clock, msg};
   const std::string empty;
 
   pump.NoteGap();

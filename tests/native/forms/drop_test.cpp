@@ -127,5 +127,40 @@ TEST_F(DropTest, DuringARunASimpleModeDropIsRefusedAndAnExtendedOneAppends) {
   EXPECT_EQ(Files(), (std::vector<std::string>{"a", "c"}));
 }
 
+TEST_F(DropTest, NoDispatchOfASimpleModeRunLetsADropStartAnother) {
+  // The user drops b onto LPT2 at every dispatch of a run, from its first
+  // (before any copy) to its last: none may clear the list or start a run
+  // inside the first. The dispatch after the run's busy state is the first
+  // moment another run may start; the runs that drops start deliver no drops.
+  Start(false);
+  int delivered = 0;
+  int refused = 0;
+  bool delivering = false;
+  p.fake.pump.onProcess = [&](int) {
+    if (std::exchange(delivering, true)) return;
+    const platform::DropHandle drop = p.fake.shell.AddDrop({"b"}, {50, kPanel3Top + 10});
+    const bool running = main().RunInProgress();
+    main().WMDropFiles(drop);
+    EXPECT_TRUE(p.fake.shell.Finished(drop));
+    ++delivered;
+    if (running) ++refused;
+    delivering = false;
+  };
+
+  p.fake.openDialog.Choose({"a", "c"});
+  main().BitBtn1Click();  // the command: open dialog, then the run
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), "<a><c>");
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<b>");  // from the dispatch after the run
+  EXPECT_GE(refused, 5);  // before the copies, around each, and before the busy state ends
+  EXPECT_EQ(delivered, refused + 1);
+
+  main().WMDropFiles(p.fake.shell.AddDrop({"a", "c"}, {10, kPanel3Top + 10}));
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), "<a><c><a><c>");
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<b><b>");
+  EXPECT_EQ(delivered, refused + 2);
+  EXPECT_TRUE(main().BitBtn1.Enabled());
+  EXPECT_EQ(Files(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace morvane::testing

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "forms/program_fixture.h"
 
 namespace morvane::testing {
 namespace {
+
+constexpr char kSimpleGuide[] = "Kies uitvoereenheid daarna bestand";
 
 class MainJobListTest : public ::testing::Test {
  protected:
@@ -125,6 +130,60 @@ TEST_F(MainJobListTest, ARunThatMeetsAnErrorStillRestoresTheCursorAndItsFlag) {
   EXPECT_THROW(main().RunDeviceJob("LPT2"), std::runtime_error);
   EXPECT_FALSE(main().RunInProgress());
   EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
+}
+
+TEST_F(MainJobListTest, TheHintBarTellsWhichCopyOfWhichFileAndHowFarThenTheGuideAgain) {
+  p.fake.files.AddFile("C:\\jobs\\a.prn", std::string(4096, 'a'));  // four blocks
+  p.fake.files.AddFile("C:\\jobs\\b.prn", "b");
+  main().AppendToJobList("C:\\jobs\\a.prn");
+  main().AppendToJobList("C:\\jobs\\b.prn");
+  main().AantalEdit.SetText("3");       // three sets: six copies
+  p.fake.clock.stepPerReading = 50000;  // every block takes 50 ms
+  std::vector<std::string> shown;
+  p.fake.pump.onProcess = [&](int) {
+    const std::string text = main().Aanwijzingpanel.Text();
+    if (shown.empty() || shown.back() != text) shown.push_back(text);
+  };
+
+  main().SelectActivePair(output::OutputTarget::Lpt2);
+  main().RunDeviceJob("LPT2");
+
+  ASSERT_GE(shown.size(), 3u);
+  EXPECT_EQ(shown[0], kSimpleGuide);  // the dispatch before the first copy
+  EXPECT_EQ(shown[1], "Bezig: kopie 1 van 6, a.prn, 25%");
+  EXPECT_NE(std::find(shown.begin(), shown.end(), "Bezig: kopie 3 van 6, a.prn, 75%"), shown.end());
+  EXPECT_EQ(shown.back(), "Bezig: kopie 6 van 6, b.prn, 100%");
+  EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
+
+  // A run whose every copy fails gives the guide back all the same.
+  main().RunDeviceJob("LPT3");
+  EXPECT_EQ(p.fake.boxes.Texts().size(), 6u);
+  EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
+}
+
+TEST_F(MainJobListTest, AskedToCloseDuringARunTheWindowClosesWhenTheRunHasEnded) {
+  AddFiles({"a", "b"});
+  main().Show();
+  bool asked = false;
+  bool stayedOpen = true;
+  std::string hint;
+  p.fake.pump.onProcess = [&](int) {
+    if (!main().RunInProgress()) return;
+    if (!std::exchange(asked, true)) {
+      main().Close();  // the close box, or Alt+F4
+      return;
+    }
+    stayedOpen &= main().Visible();
+    hint = main().Aanwijzingpanel.Text();
+  };
+  p.fake.openDialog.Choose({"a", "b"});
+  main().BitBtn2Click();
+
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<a><b>");  // the run went on to its end
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(hint, "Bezig: kopie 2 van 2, b, 0% (venster sluit na afloop)");
+  EXPECT_FALSE(main().Visible());  // and then the window closed
 }
 
 }  // namespace

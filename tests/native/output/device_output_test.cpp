@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_platform.h"
+#include "output/copy_pacer.h"
 #include "output/output_rig.h"
 
 namespace morvane::output {
@@ -55,9 +56,39 @@ TEST_F(SendFileToDeviceTest, WritesInitTheFileInBlocksOf1024AndExit) {
   EXPECT_EQ(opens[0].mode.disposition, platform::FileDisposition::CreateAlways);
   EXPECT_TRUE(opens[0].mode.device);
   EXPECT_EQ(fake.files.OpensOf(kPath)[0].mode.access, platform::FileAccess::Read);
-  EXPECT_EQ(fake.pump.Calls(), 6);  // a dispatch after every block
+  EXPECT_EQ(fake.pump.Calls(), 0);  // the clock stood still: no look at the queue
   EXPECT_TRUE(fake.boxes.Shown().empty());
   EXPECT_EQ(fake.files.OpenHandles(), 0);
+}
+
+// Records what a copy tells its run at each dispatch.
+class RecordedProgress final : public CopyProgress {
+ public:
+  void CopyAdvanced(std::uint64_t bytesSent, std::uint64_t fileSize) override {
+    steps.emplace_back(bytesSent, fileSize);
+  }
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> steps;
+};
+
+TEST_F(SendFileToDeviceTest, LooksAtTheQueueOnceTheIntervalHasPassedSinceItsLastLook) {
+  const std::string data = Bytes(10 * 1024);
+  fake.files.AddFile(kPath, data);
+  RecordedProgress progress;
+  services.progress = &progress;
+
+  // A fast port: each block ends a quarter of the interval after the last.
+  fake.clock.stepPerReading = kDispatchIntervalMicroseconds / 4;
+  Send();
+  EXPECT_EQ(fake.pump.Calls(), 2);  // after the 4th and the 8th block
+  using Step = std::pair<std::uint64_t, std::uint64_t>;
+  EXPECT_EQ(progress.steps, (std::vector<Step>{{4096, 10240}, {8192, 10240}}));
+
+  // A slow port: every block takes the whole interval, so every block is
+  // followed by a dispatch, the first included.
+  fake.clock.stepPerReading = kDispatchIntervalMicroseconds;
+  Send();
+  EXPECT_EQ(fake.pump.Calls(), 2 + 10);
+  EXPECT_EQ(fake.files.DeviceOutput(kPort), init + data + exit + init + data + exit);
 }
 
 TEST_F(SendFileToDeviceTest, BlockBoundaries) {

@@ -12,7 +12,8 @@ struct OutputRig {
 
   fakes::FakePlatform fake;
   app::Msg msg;
-  output::OutputServices services{fake.files, fake.spooler, fake.cursor, fake.pump, msg};
+  output::OutputServices services{fake.files, fake.spooler, fake.cursor,
+                                  fake.pump,  fake.clock,   msg};
 };
 
 }  // namespace morvane::testing

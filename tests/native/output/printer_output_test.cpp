@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_platform.h"
+#include "output/copy_pacer.h"
 #include "output/output_rig.h"
 
 namespace morvane::output {
@@ -43,6 +44,7 @@ TEST_F(SendFileToPrinterTest, SendsOneRawDocumentFramedByInitAndExitInBlocksOf10
   const std::string data = Bytes(1026);
   fake.files.AddFile(kPath, data);
   fake.cursor.Set(platform::kCursorHourGlass);
+  fake.clock.stepPerReading = kDispatchIntervalMicroseconds;  // each block takes that long
 
   Send();
 
@@ -54,7 +56,7 @@ TEST_F(SendFileToPrinterTest, SendsOneRawDocumentFramedByInitAndExitInBlocksOf10
             (std::vector<std::string>{init, data.substr(0, 1025), data.substr(1025), exit}));
   EXPECT_TRUE(job.endDocCalled);
   EXPECT_TRUE(job.closeCalled);
-  EXPECT_EQ(fake.pump.Calls(), 2);  // one dispatch after each block
+  EXPECT_EQ(fake.pump.Calls(), 2);  // so a dispatch follows each block
   EXPECT_TRUE(fake.boxes.Shown().empty());
   EXPECT_EQ(fake.cursor.Get(), platform::kCursorHourGlass);
   EXPECT_EQ(fake.files.OpenHandles(), 0);

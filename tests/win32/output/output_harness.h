@@ -9,6 +9,7 @@
 #include "output/job_list.h"
 #include "output/output_services.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_monotonic_clock.h"
 #include "platform/win32/win32_spooler.h"
 
 namespace morvane::testing {
@@ -20,9 +21,10 @@ struct RealOutputServices {
   platform::win32::Win32Spooler spooler;
   fakes::FakeScreenCursor cursor;
   fakes::FakeMessagePump pump;
+  platform::win32::Win32MonotonicClock clock;
   fakes::FakeMessageBoxes boxes{&cursor};
   app::Msg msg{boxes, [] { return platform::WindowHandle{0}; }};
-  output::OutputServices services{files, spooler, cursor, pump, msg};
+  output::OutputServices services{files, spooler, cursor, pump, clock, msg};
 };
 
 struct ListedFile {

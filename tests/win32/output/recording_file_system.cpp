@@ -16,6 +16,7 @@ class RecordingDevice final : public platform::File {
     calls_.push_back({DeviceCall::Kind::Write, size, ok});
     return ok;
   }
+  std::uint64_t Size() override { return real_->Size(); }
   bool Close() override {
     const bool ok = real_->Close();
     calls_.push_back({DeviceCall::Kind::Close, 0, ok});
