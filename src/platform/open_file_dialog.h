@@ -13,6 +13,8 @@ struct FileFilter {
   std::string pattern;
 };
 
+// The caption of the dialog's warnings, that of every warning of the program.
+inline constexpr char kDialogWarningCaption[] = "Bestand uitvoer";
 inline constexpr char kTypedNameTooLong[] =
     "De naam is te lang: map en bestandsnaam samen moeten korter zijn dan 260 tekens.";
 
@@ -26,13 +28,13 @@ struct OpenFileDialogOptions {
   bool hideReadOnly = true;
   bool resizable = true;
   bool namesMustExist = false;
-  // Shown over the dialog, under its title, when Open is pressed for a typed
-  // name that joined to the folder is too long for the dialog to take; the
-  // dialog stays open.
+  // Shown over the dialog when Open is pressed for a typed name that joined
+  // to the folder is too long for the dialog to take; the dialog stays open.
   std::string nameTooLongWarning = kTypedNameTooLong;
   // Shown when a name holds characters that can't be carried to the file
   // (platform/name_text.h); such a name is not chosen.
   std::string nameNotCarriedWarning = kNameNotCarried;
+  std::string warningCaption = kDialogWarningCaption;
 };
 
 class OpenFileDialog {

@@ -91,8 +91,9 @@ bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOption
   const std::wstring filter = WideFromName(FilterString(options.filters));
   const std::wstring title = WideFromName(options.title);
   std::wstring names(initialNameBufferSize_, L'\0');
+  const std::wstring warningCaption = WideFromName(options.warningCaption);
   TypedNameGuard guard(names, WideFromName(options.nameTooLongWarning),
-                       WideFromName(options.nameNotCarriedWarning), title);
+                       WideFromName(options.nameNotCarriedWarning), warningCaption);
   for (;;) {
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
