@@ -49,13 +49,13 @@ DWORD FlagsOf(const OpenFileDialogOptions& options) {
 UINT_PTR CALLBACK DialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
   if (message != WM_NOTIFY) return 0;
   auto* notify = reinterpret_cast<OFNOTIFYW*>(lParam);
+  if (notify->hdr.code != CDN_INITDONE && notify->hdr.code != CDN_SELCHANGE) return 0;
   auto& guard = *reinterpret_cast<TypedNameGuard*>(notify->lpOFN->lCustData);
   HWND dialog = GetParent(hook);
   if (notify->hdr.code == CDN_INITDONE) {
     guard.Attach(dialog);
     return 0;
   }
-  if (notify->hdr.code != CDN_SELCHANGE) return 0;
   const LRESULT selected = SendMessageW(dialog, CDM_GETSPEC, 0, 0);
   const LRESULT folder = SendMessageW(dialog, CDM_GETFOLDERPATH, 0, 0);
   if (selected < 0 || folder < 0) return 0;
