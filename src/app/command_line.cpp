@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "platform/name_text.h"
+
 namespace morvane::app {
 namespace {
 
@@ -53,8 +55,10 @@ std::string UnquoteBatchName(const std::string& argument) {
   if (argument.empty() || (argument.front() != kApostrophe && argument.front() != kDoubleQuote)) {
     return argument;
   }
-  if (argument.size() < 2) return {};
-  return argument.substr(1, argument.size() - 2);
+  // The last character may be an escaped one of several bytes.
+  const std::size_t last = platform::LastCharacterStart(argument);
+  if (last == 0) return {};
+  return argument.substr(1, last - 1);
 }
 
 }  // namespace morvane::app

@@ -1,5 +1,6 @@
 #include "forms/prinfile.h"
 #include "forms/scope_exit.h"
+#include "platform/name_text.h"
 
 namespace morvane::forms {
 namespace {
@@ -25,10 +26,16 @@ void TPrintfile1::WMDropFiles(platform::DropHandle drop) {
 
   const unsigned count = platform_.shell.DroppedFileCount(drop);
   auto appendDropped = [&] {
+    bool refused = false;
     for (unsigned i = 0; i < count; ++i) {
       const std::string name = platform_.shell.DroppedFileName(drop, i);
-      if (platform_.files.FileExists(name)) AppendToJobList(name);
+      if (platform::HoldsUncarriedCharacter(name)) {
+        refused = true;
+      } else if (platform_.files.FileExists(name)) {
+        AppendToJobList(name);
+      }
     }
+    if (refused) msg_.ShowWarning(platform::kNameNotCarried, output::kOutputCaption);
   };
   if (FExtendedMode) {
     appendDropped();

@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
+#include "platform/name_text.h"
 #include "settings/control_file.h"
 #include "settings/printer_list.h"
 #include "settings/registry_state.h"
@@ -63,8 +64,10 @@ void TPrintfile1::RunBatch() {
     for (std::size_t i = 1; i < arguments.size(); ++i) {
       platform_.pump.ProcessMessages();
       const std::string name = app::UnquoteBatchName(arguments[i]);
-      const bool delivered =
-          platform_.files.FileExists(name) && SendFileToPrinter(name, PrintersComboBox.Text());
+      const bool carried = !platform::HoldsUncarriedCharacter(name);
+      if (!carried) msg_.ShowWarning(platform::kNameNotCarried, output::kOutputCaption);
+      const bool delivered = carried && platform_.files.FileExists(name) &&
+                             SendFileToPrinter(name, PrintersComboBox.Text());
       if (!delivered) ++undelivered;
     }
     batchExitStatus_ = std::min(undelivered, kMaxExitStatus);

@@ -38,9 +38,12 @@ inline constexpr char kProcessingFailed[] = "Fout bij verwerken van uitvoer!";
 inline constexpr char kPrinterOpenErrorPrefix[] = "error ";
 
 // Source files are only ever read; others may read and write them meanwhile,
-// so that read-only and shared files can be sent.
-inline constexpr platform::FileOpenMode kSourceOpenMode{platform::FileAccess::Read,
-                                                        platform::ShareRead | platform::ShareWrite,
-                                                        platform::FileDisposition::OpenExisting};
+// so that read-only and shared files can be sent. A source is a file on disk:
+// a device named as a source would send nothing or wait forever.
+inline constexpr platform::FileOpenMode kSourceOpenMode{
+    .access = platform::FileAccess::Read,
+    .share = platform::ShareRead | platform::ShareWrite,
+    .disposition = platform::FileDisposition::OpenExisting,
+    .diskFileOnly = true};
 
 }  // namespace morvane::output

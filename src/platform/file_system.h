@@ -21,6 +21,9 @@ struct FileOpenMode {
   // The name must be one of the system's devices (a port such as "LPT1");
   // where it is not, the open fails and no file of that name is created.
   bool device = false;
+  // The name must be a file on disk: a device name, a pipe or a console is
+  // refused before anything waits on it.
+  bool diskFileOnly = false;
 };
 
 // An open file or device. The destructor closes it when Close was not called;
@@ -39,7 +42,8 @@ class File {
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  // An existing entry that is not a directory. An empty path never exists.
+  // An existing entry that is not a directory. An empty path never exists,
+  // nor does a device (NUL, CON, LPT1, ...) under any folder or extension.
   virtual bool FileExists(const std::string& path) = 0;
   // Null when the platform refuses the open.
   virtual std::unique_ptr<File> Open(const std::string& path, const FileOpenMode& mode) = 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/name_text.h"
 #include "platform/window_handle.h"
 
 namespace morvane::platform {
@@ -11,6 +12,11 @@ struct FileFilter {
   std::string description;
   std::string pattern;
 };
+
+// The caption of the dialog's warnings, that of every warning of the program.
+inline constexpr char kDialogWarningCaption[] = "Bestand uitvoer";
+inline constexpr char kTypedNameTooLong[] =
+    "De naam is te lang: map en bestandsnaam samen moeten korter zijn dan 260 tekens.";
 
 // How the platform's dialog for choosing files to open looks and behaves. The
 // defaults are this program's dialog: several files at once, no read-only box,
@@ -22,6 +28,13 @@ struct OpenFileDialogOptions {
   bool hideReadOnly = true;
   bool resizable = true;
   bool namesMustExist = false;
+  // Shown over the dialog when Open is pressed for a typed name that joined
+  // to the folder is too long for the dialog to take; the dialog stays open.
+  std::string nameTooLongWarning = kTypedNameTooLong;
+  // Shown when a name holds characters that can't be carried to the file
+  // (platform/name_text.h); such a name is not chosen.
+  std::string nameNotCarriedWarning = kNameNotCarried;
+  std::string warningCaption = kDialogWarningCaption;
 };
 
 class OpenFileDialog {

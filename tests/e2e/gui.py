@@ -165,6 +165,13 @@ class Desktop:
         if status != 0:
             raise AssertionError(f"choosing {path} in the open dialog failed: {output}")
 
+    def type_name(self, path, timeout_ms=WINDOW_TIMEOUT_MS):
+        """Types path into the open dialog's file name box and presses OK,
+        without waiting for the dialog to go."""
+        status, output = self.drive("type-name", OPEN_DIALOG_CAPTION, timeout_ms, path)
+        if status != 0:
+            raise AssertionError(f"typing {path} into the open dialog failed: {output}")
+
     def press(self, caption, button_text, class_name=FORM_CLASS):
         status, output = self.drive("press", class_name, caption, button_text, WINDOW_TIMEOUT_MS)
         if status != 0:

@@ -19,6 +19,11 @@ from pathlib import Path
 MAIN_CAPTION = "Uitvoer van bestand naar"
 REGISTRY_KEY = r"HKCU\Software\tqv\morvane"
 
+# A name the ANSI code page (1252) can't hold, and the file a best-fit
+# conversion of it would name instead.
+UNICODE_NAME = "\u0141\u00f3d\u017a-\u00fc.prn"  # Łódź-ü.prn
+LOOK_ALIKE_NAME = "L\u00f3dz-\u00fc.prn"  # Lódz-ü.prn
+
 PROGRAM_TIMEOUT = 30  # seconds for one run of the program
 DELIVERY_TIMEOUT = 20  # seconds for CUPS to hand the jobs to the backend
 WINE_TOOL_TIMEOUT = 30  # seconds for reg.exe and the like
@@ -38,6 +43,11 @@ class Job:
     number: int
     title: str
     data: bytes
+
+    @property
+    def unicode_title(self):
+        """The title as CUPS passed it on from Wine, in UTF-8."""
+        return self.title.encode("latin-1").decode("utf-8", "replace")
 
 
 def control_file(lines):

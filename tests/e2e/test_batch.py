@@ -2,13 +2,16 @@
 with what reaches the CUPS capture queues as the evidence."""
 
 import os
+import shutil
 import unittest
 
-from harness import MAIN_CAPTION, ProgramTestCase, twelve_lines
+from harness import (LOOK_ALIKE_NAME, MAIN_CAPTION, UNICODE_NAME, ProgramRun, ProgramTestCase,
+                     control_file, twelve_lines)
 
 ESC = b"\x1b"
 WIN_INIT = ESC + b"%-12345X@PJL ENTER LANGUAGE = PCL  " + ESC + b"E"
 WIN_EXIT = b"\x0c" + ESC + b"E" + ESC + b"%-12345X"
+DEVICE_RUN_TIMEOUT = 15  # seconds; a run that waits on a device never ends
 
 
 def sample_bytes(size, seed):
@@ -67,6 +70,21 @@ class FramingTest(ProgramTestCase):
 
         self.assertJobs(self.wine.printer, [(name, b"ini-init" + b"payload" + b"ini-exit")])
 
+    def test_ini_is_found_beside_a_program_in_a_folder_the_code_page_cannot_hold(self):
+        folder = self.run_dir / "\u65e5\u672c"  # 日本
+        folder.mkdir()
+        exe = folder / "morvane.exe"
+        shutil.copy2(self.wine.program, exe)
+        (folder / "Morvane.ini").write_bytes(control_file(twelve_lines(b"ini-init", b"ini-exit")))
+        name = self.data_file("a.prn", b"payload")
+
+        run = ProgramRun(self.wine, exe, ["/WIN", name], cwd=self.data_dir)
+        self.runs.append(run)
+        self.assertEqual(run.wait(), 0)
+        self.wine.wait_for_delivery()
+
+        self.assertJobs(self.wine.printer, [(name, b"ini-init" + b"payload" + b"ini-exit")])
+
     def test_batch_run_leaves_the_ini_untouched(self):
         # LF-only line ends: a rewrite would show as CR LF.
         ini = self.run_dir / "Morvane.ini"
@@ -102,6 +120,28 @@ class NamesTest(ProgramTestCase):
             ("ab", b"shortened"),
             ("ab", b"shortened"),
         ])
+
+    def test_a_name_the_code_page_cannot_hold_sends_that_file_never_its_look_alike(self):
+        content = sample_bytes(1500, 4)
+        self.data_file(UNICODE_NAME, content)
+        self.data_file(LOOK_ALIKE_NAME, b"the look-alike")
+
+        self.assertEqual(self.start("/WIN", UNICODE_NAME).wait(), 0)
+        self.wine.wait_for_delivery()
+
+        jobs = self.wine.jobs(self.wine.printer)
+        self.assertEqual([job.data for job in jobs], [content])
+        self.assertEqual(jobs[0].unicode_title, UNICODE_NAME)
+
+    def test_device_names_are_not_delivered_and_the_run_ends_by_itself(self):
+        self.data_file("a.prn", b"after the devices")
+
+        # LPT1 is a test port: reading from it would wait for ever.
+        status = self.start("/WIN", "NUL", "CON", "LPT1", "a.prn").wait(DEVICE_RUN_TIMEOUT)
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 3)
+        self.assertJobs(self.wine.printer, [("a.prn", b"after the devices")])
 
     def test_switch_is_matched_without_regard_to_case(self):
         name = self.data_file("a.prn", b"mixed case")

@@ -6,7 +6,8 @@ import time
 import unittest
 
 from gui import Desktop, PortOutput
-from harness import MAIN_CAPTION, ProgramTestCase, control_file, twelve_lines
+from harness import (LOOK_ALIKE_NAME, MAIN_CAPTION, UNICODE_NAME, ProgramTestCase, control_file,
+                     twelve_lines)
 
 INFO_CAPTION = "Info"
 SETUP_CAPTION = "Setup instellingen"
@@ -120,6 +121,23 @@ class ExtendedModeTest(WindowTestCase):
 
         self.assertJobs(self.wine.printer, [(path_a, WIN_INIT + a + WIN_EXIT),
                                             (path_b, WIN_INIT + b + WIN_EXIT)])
+
+
+    def test_a_chosen_name_the_code_page_cannot_hold_is_the_document_printed(self):
+        content = sample(900, 6)
+        path = self.data_file(UNICODE_NAME, content)
+        self.data_file(LOOK_ALIKE_NAME, b"the look-alike")
+        run = self.start_window(extended=True)
+        self.add_file_with_open(path)
+
+        self.click_button("Win")
+        self.wait_enabled("Win")
+        self.quit(run)
+        self.wine.wait_for_delivery()
+
+        jobs = self.wine.jobs(self.wine.printer)
+        self.assertEqual([job.data for job in jobs], [WIN_INIT + content + WIN_EXIT])
+        self.assertEqual(jobs[0].unicode_title, path)
 
 
 class SetupDialogTest(WindowTestCase):

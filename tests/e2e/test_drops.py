@@ -7,7 +7,7 @@ import subprocess
 import unittest
 
 from gui import PortOutput
-from harness import setting
+from harness import LOOK_ALIKE_NAME, UNICODE_NAME, setting
 from test_commands import DEVICE_STRINGS, WindowTestCase, sample
 
 DESKTOP_WINDOW_NAME = "Wine desktop"
@@ -58,6 +58,23 @@ class ExtendedModeDropTest(DropTestCase):
 
         self.click_button("LPT1")
         expected = b"".join(LPT1_INIT + data + LPT1_EXIT for data in (a, b, c))
+        self.assertEqual(lpt1.received(len(expected)), expected)
+        self.wait_enabled("LPT1")
+        self.quit(run)
+
+
+    def test_a_dropped_name_the_code_page_cannot_hold_sends_that_file(self):
+        content = sample(1300, 17)
+        self.data_file(UNICODE_NAME, content)
+        self.data_file(LOOK_ALIKE_NAME, b"the look-alike")
+        run = self.start_window(extended=True)
+        lpt1 = PortOutput("lpt1")
+        grids = [w for w in self.main_window().windows if w.class_name == GRID_CLASS and w.visible]
+
+        self.drop(grids[0], UNICODE_NAME)
+        self.click_button("LPT1")
+
+        expected = LPT1_INIT + content + LPT1_EXIT
         self.assertEqual(lpt1.received(len(expected)), expected)
         self.wait_enabled("LPT1")
         self.quit(run)

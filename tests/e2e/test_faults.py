@@ -14,7 +14,7 @@ import unittest
 
 from faults import (HeldFile, StoppablePort, fill_folder, make_immutable, mount_small_folder,
                     pending_jobs, queue_state)
-from gui import PortOutput
+from gui import OPEN_DIALOG_CAPTION, PortOutput
 from harness import MAIN_CAPTION, ProgramTestCase, control_file, twelve_lines
 from test_commands import DEVICE_STRINGS, SETUP_CAPTION, TOOLBAR_SETUP, sample
 from test_drops import GRID_CLASS, DropTestCase
@@ -23,6 +23,8 @@ OUTPUT_CAPTION = "Bestand uitvoer"
 SOURCE_OPEN_FAILED = "Fout bij openen bronbestand!"
 OUTPUT_OPEN_FAILED = "Fout bij openen uitvoer!"
 PROCESSING_FAILED = "Fout bij verwerken van uitvoer!"
+TYPED_NAME_TOO_LONG = ("De naam is te lang: map en bestandsnaam samen moeten korter zijn dan "
+                       "260 tekens.")
 SETS_CHECK_BOX = "Sets maken"
 NO_BOX_MS = 2000  # how long to look for a box that must not come
 LPT1_INIT, LPT1_EXIT = DEVICE_STRINGS[0], DEVICE_STRINGS[1]
@@ -413,8 +415,7 @@ class DropFaultTest(FaultWindowTestCase):
 
     def test_paths_longer_than_255_characters_are_sent_when_dropped_or_chosen(self):
         # Dropped: a path far beyond MAX_PATH. Chosen: one that still fits the
-        # dialog's MAX_PATH, since Wine's open dialog overruns its own buffer
-        # on a longer typed name.
+        # dialog's MAX_PATH; a longer typed one is refused (below).
         dropped_folder = self.data_dir / LONG_FOLDER / LONG_FOLDER / LONG_FOLDER
         dropped_folder.mkdir(parents=True)
         dropped, chosen = sample(1700, 61), sample(800, 62)
@@ -435,6 +436,27 @@ class DropFaultTest(FaultWindowTestCase):
         self.assertEqual(port.received(len(expected)), expected)
         self.wait_enabled("LPT1")
         self.assertNoBox()
+        self.quit(run)
+
+    def test_a_typed_name_too_long_for_the_dialog_is_refused_and_the_dialog_stays(self):
+        content = sample(700, 63)
+        path = self.data_file("normal.prn", content)
+        run = self.start_window(extended=True)
+        port = PortOutput("lpt1")
+
+        self.click_button("Openen")
+        self.desktop.type_name("n" * 296 + ".prn")
+        box = self.answer_box(OUTPUT_CAPTION)
+        self.assertEqual(box.text, TYPED_NAME_TOO_LONG)
+        self.assertEqual(box.owner_caption, OPEN_DIALOG_CAPTION)
+        self.assertTrue(self.desktop.is_shown(OPEN_DIALOG_CAPTION, class_name="#32770"),
+                        "the open dialog went")
+        self.desktop.choose_file(path)
+        self.click_button("LPT1")
+
+        expected = lpt1(content)
+        self.assertEqual(port.received(len(expected)), expected)
+        self.wait_enabled("LPT1")
         self.quit(run)
 
 

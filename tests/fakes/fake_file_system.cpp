@@ -180,6 +180,7 @@ std::unique_ptr<platform::File> FakeFileSystem::Open(const std::string& path,
 
   std::shared_ptr<Entry> entry;
   if (auto device = devices_.find(path); device != devices_.end()) {
+    if (mode.diskFileOnly) return nullptr;
     entry = device->second;
   } else if (auto file = files_.find(path); !mode.device && file != files_.end()) {
     entry = file->second;

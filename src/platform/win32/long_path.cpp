@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/ansi_names.h"
+
 namespace morvane::platform::win32 {
 namespace {
 
@@ -9,14 +11,11 @@ constexpr wchar_t kExtendedPrefix[] = L"\\\\?\\";
 constexpr wchar_t kExtendedUncPrefix[] = L"\\\\?\\UNC\\";
 constexpr wchar_t kUncPrefix[] = L"\\\\";
 
-std::wstring WideFromAnsi(const std::string& text) {
-  const int length =
-      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
+  return text.rfind(prefix, 0) == 0;
 }
+
+}  // namespace
 
 std::wstring FullPath(const std::wstring& path) {
   const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -28,16 +27,10 @@ std::wstring FullPath(const std::wstring& path) {
   return full;
 }
 
-bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
-  return text.rfind(prefix, 0) == 0;
-}
-
-}  // namespace
-
 bool NeedsExtendedLength(const std::string& path) { return path.size() >= MAX_PATH; }
 
 std::wstring ExtendedLengthPath(const std::string& path) {
-  std::wstring wide = WideFromAnsi(path);
+  std::wstring wide = WideFromName(path);
   if (wide.empty()) return {};
   if (StartsWith(wide, kExtendedPrefix)) return wide;
   std::wstring full = FullPath(wide);
@@ -45,6 +38,11 @@ std::wstring ExtendedLengthPath(const std::string& path) {
   if (StartsWith(full, kExtendedPrefix)) return full;
   if (StartsWith(full, kUncPrefix)) return kExtendedUncPrefix + full.substr(2);
   return kExtendedPrefix + full;
+}
+
+std::wstring WidePath(const std::string& path) {
+  std::wstring wide = WideFromName(path);
+  return wide.size() >= MAX_PATH ? ExtendedLengthPath(path) : wide;
 }
 
 }  // namespace morvane::platform::win32

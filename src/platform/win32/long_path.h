@@ -9,9 +9,16 @@ namespace morvane::platform::win32 {
 // folder exists and must be sent like any other.
 bool NeedsExtendedLength(const std::string& path);
 
-// The wide "\\?\" form of a path in the ANSI code page, made absolute first
-// (the prefix turns off the system's own name normalisation). Empty when the
-// path can't be converted.
+// The wide "\\?\" form of a path in the program's name text, made absolute
+// first (the prefix turns off the system's own name normalisation). Empty when
+// the path can't be converted.
 std::wstring ExtendedLengthPath(const std::string& path);
+
+// The path as the wide file functions take it: the "\\?\" form when it is
+// too long for them otherwise.
+std::wstring WidePath(const std::string& path);
+
+// The absolute form of a path, as the system resolves it; empty on failure.
+std::wstring FullPath(const std::wstring& path);
 
 }  // namespace morvane::platform::win32

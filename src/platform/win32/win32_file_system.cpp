@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/ansi_names.h"
+#include "platform/win32/device_names.h"
 #include "platform/win32/long_path.h"
 
 namespace morvane::platform::win32 {
@@ -67,37 +69,57 @@ DWORD DispositionFlag(FileDisposition disposition) {
   return disposition == FileDisposition::CreateAlways ? CREATE_ALWAYS : OPEN_EXISTING;
 }
 
+// Names the ANSI calls take exactly go to them, as they always have; a name
+// with an escape or too long for them goes to the wide calls.
+bool TakesAnsiCalls(const std::string& path) {
+  return !NeedsWideCalls(path) && !NeedsExtendedLength(path);
+}
+
 DWORD Attributes(const std::string& path) {
-  if (!NeedsExtendedLength(path)) return GetFileAttributesA(path.c_str());
-  const std::wstring extended = ExtendedLengthPath(path);
-  return extended.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(extended.c_str());
+  if (TakesAnsiCalls(path)) return GetFileAttributesA(path.c_str());
+  const std::wstring wide = WidePath(path);
+  return wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
 }
 
 HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode) {
   const DWORD access = AccessFlags(mode.access);
   const DWORD share = ShareFlags(mode.share);
   const DWORD disposition = DispositionFlag(mode.disposition);
-  if (!NeedsExtendedLength(path)) {
+  if (TakesAnsiCalls(path)) {
     return CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                        nullptr);
   }
-  const std::wstring extended = ExtendedLengthPath(path);
-  if (extended.empty()) return INVALID_HANDLE_VALUE;
-  return CreateFileW(extended.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+  const std::wstring wide = WidePath(path);
+  if (wide.empty()) return INVALID_HANDLE_VALUE;
+  return CreateFileW(wide.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                      nullptr);
+}
+
+bool DeletePath(const std::string& path) {
+  if (TakesAnsiCalls(path)) return DeleteFileA(path.c_str()) != FALSE;
+  const std::wstring wide = WidePath(path);
+  return !wide.empty() && DeleteFileW(wide.c_str()) != FALSE;
 }
 
 }  // namespace
 
 bool Win32FileSystem::FileExists(const std::string& path) {
-  if (path.empty()) return false;
+  // The system reports attributes for a device name as for a file.
+  if (path.empty() || NamesDevice(path)) return false;
   const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileOpenMode& mode) {
+  // Opening a port or the console may already wait, so the name is looked at
+  // first; the handle's type then catches what the name did not show.
+  if (mode.diskFileOnly && NamesDevice(path)) return nullptr;
   const HANDLE handle = OpenHandle(path, mode);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  if (mode.diskFileOnly && GetFileType(handle) != FILE_TYPE_DISK) {
+    CloseHandle(handle);
+    return nullptr;
+  }
   if (mode.disposition == FileDisposition::AppendExisting &&
       SetFilePointer(handle, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {
     CloseHandle(handle);
@@ -108,17 +130,23 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
     // The port name is no device here and CREATE_ALWAYS has just made a file of
     // that name: take it away again and report the port as absent.
     CloseHandle(handle);
-    DeleteFileA(path.c_str());
+    DeletePath(path);
     return nullptr;
   }
   return std::make_unique<Win32File>(handle);
 }
 
 bool Win32FileSystem::Replace(const std::string& source, const std::string& target) {
-  return MoveFileExA(source.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+  if (TakesAnsiCalls(source) && TakesAnsiCalls(target)) {
+    return MoveFileExA(source.c_str(), target.c_str(), kFlags) != FALSE;
+  }
+  const std::wstring wideSource = WidePath(source);
+  const std::wstring wideTarget = WidePath(target);
+  return !wideSource.empty() && !wideTarget.empty() &&
+         MoveFileExW(wideSource.c_str(), wideTarget.c_str(), kFlags) != FALSE;
 }
 
-bool Win32FileSystem::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+bool Win32FileSystem::Delete(const std::string& path) { return DeletePath(path); }
 
 }  // namespace morvane::platform::win32

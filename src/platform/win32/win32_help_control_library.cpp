@@ -2,10 +2,28 @@
 
 #include <windows.h>
 
+#include "platform/win32/ansi_names.h"
+
 namespace morvane::platform::win32 {
 namespace {
 
 using HtmlHelpAFunction = HWND(WINAPI*)(HWND caller, LPCSTR file, UINT command, DWORD_PTR data);
+using HtmlHelpWFunction = HWND(WINAPI*)(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data);
+
+constexpr char kHtmlHelpWName[] = "HtmlHelpW";
+
+// The wide entry of the library that exports entry.
+HtmlHelpWFunction WideEntryBeside(EntryPoint entry) {
+  HMODULE module = nullptr;
+  if (!GetModuleHandleExA(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCSTR>(entry), &module)) {
+    return nullptr;
+  }
+  // Through an integer, as Resolve hands entries over.
+  return reinterpret_cast<HtmlHelpWFunction>(
+      reinterpret_cast<EntryPoint>(GetProcAddress(module, kHtmlHelpWName)));
+}
 
 HMODULE ToModule(LibraryHandle library) { return reinterpret_cast<HMODULE>(library); }
 
@@ -26,6 +44,14 @@ bool Win32HelpControlLibrary::Free(LibraryHandle library) {
 WindowHandle Win32HelpControlLibrary::CallHtmlHelpA(EntryPoint entry, WindowHandle caller,
                                                     const char* file, std::uint32_t command,
                                                     std::uintptr_t data) {
+  // A help file in a folder whose name the code page can't hold is named to
+  // the control through its wide entry.
+  if (file && NeedsWideCalls(file)) {
+    const HtmlHelpWFunction htmlHelpW = WideEntryBeside(entry);
+    if (!htmlHelpW) return 0;
+    return reinterpret_cast<WindowHandle>(
+        htmlHelpW(reinterpret_cast<HWND>(caller), WideFromName(file).c_str(), command, data));
+  }
   const auto htmlHelpA = reinterpret_cast<HtmlHelpAFunction>(entry);
   return reinterpret_cast<WindowHandle>(
       htmlHelpA(reinterpret_cast<HWND>(caller), file, command, data));

@@ -2,11 +2,25 @@
 
 #include <windows.h>
 
+#include "platform/win32/ansi_names.h"
+
 namespace morvane::platform::win32 {
+namespace {
+
+std::string_view TextOf(const char* text) {
+  return text ? std::string_view(text) : std::string_view();
+}
+
+}  // namespace
 
 int Win32MessageBoxes::Show(WindowHandle owner, const char* text, const char* caption,
                             std::uint32_t style) {
-  return MessageBoxA(reinterpret_cast<HWND>(owner), text, caption, style);
+  // A text that names a file may hold a name the code page can't hold.
+  if (!NeedsWideCalls(TextOf(text)) && !NeedsWideCalls(TextOf(caption))) {
+    return MessageBoxA(reinterpret_cast<HWND>(owner), text, caption, style);
+  }
+  return MessageBoxW(reinterpret_cast<HWND>(owner), WideFromName(TextOf(text)).c_str(),
+                     caption ? WideFromName(caption).c_str() : nullptr, style);
 }
 
 }  // namespace morvane::platform::win32

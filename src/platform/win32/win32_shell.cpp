@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/ansi_names.h"
+
 namespace morvane::platform::win32 {
 
 void Win32Shell::DragAcceptFiles(WindowHandle window, bool accept) {
@@ -16,15 +18,17 @@ HDROP ToHdrop(DropHandle drop) { return reinterpret_cast<HDROP>(drop); }
 }  // namespace
 
 unsigned Win32Shell::DroppedFileCount(DropHandle drop) {
-  return DragQueryFileA(ToHdrop(drop), kCountQuery, nullptr, 0);
+  return DragQueryFileW(ToHdrop(drop), kCountQuery, nullptr, 0);
 }
 
+// The wide name: the ANSI one would stand a best-fit substitute in for a
+// character the code page can't hold, and so name another file.
 std::string Win32Shell::DroppedFileName(DropHandle drop, unsigned index) {
-  const UINT length = DragQueryFileA(ToHdrop(drop), index, nullptr, 0);
-  std::string name(length + 1, '\0');
-  const UINT copied = DragQueryFileA(ToHdrop(drop), index, name.data(), length + 1);
+  const UINT length = DragQueryFileW(ToHdrop(drop), index, nullptr, 0);
+  std::wstring name(length + 1, L'\0');
+  const UINT copied = DragQueryFileW(ToHdrop(drop), index, name.data(), length + 1);
   name.resize(copied);
-  return name;
+  return NameFromWide(name);
 }
 
 DropPoint Win32Shell::DropPointOf(DropHandle drop) {

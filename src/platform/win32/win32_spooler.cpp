@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "platform/win32/ansi_names.h"
+
 // winspool.h and wingdi.h map these names to their -A functions; here they are
 // our interface's methods, and the -A functions are called by their own names.
 #undef StartDoc
@@ -22,6 +24,9 @@ class Win32Printer : public Printer {
   }
 
   bool StartDoc(const std::string& documentName, const std::string& datatype) override {
+    // The document is named by the file's path, which may hold characters
+    // the code page can't: the wide call names it as the user sees it.
+    if (NeedsWideCalls(documentName)) return StartDocWide(documentName, datatype);
     std::vector<char> name(documentName.begin(), documentName.end());
     name.push_back('\0');
     std::vector<char> type(datatype.begin(), datatype.end());
@@ -47,6 +52,16 @@ class Win32Printer : public Printer {
   }
 
  private:
+  bool StartDocWide(const std::string& documentName, const std::string& datatype) {
+    std::wstring name = WideFromName(documentName);
+    std::wstring type = WideFromName(datatype);
+    DOC_INFO_1W info{};
+    info.pDocName = name.data();
+    info.pOutputFile = nullptr;
+    info.pDatatype = type.data();
+    return StartDocPrinterW(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0;
+  }
+
   HANDLE handle_;
 };
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/win32/ansi_names.h"
+
 namespace morvane::platform::win32 {
 
 bool Win32SystemInfo::IsNtFamily() {
@@ -13,18 +15,20 @@ bool Win32SystemInfo::IsNtFamily() {
   return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
+// Both come from the wide calls, so that a name the ANSI code page can't hold
+// comes over whole (the ANSI calls would hand over a best-fit substitute).
 std::string Win32SystemInfo::CommandLine() {
-  const char* line = GetCommandLineA();
-  return line ? std::string(line) : std::string();
+  const wchar_t* line = GetCommandLineW();
+  return line ? NameFromWide(line) : std::string();
 }
 
 std::string Win32SystemInfo::ProgramPath() {
-  std::vector<char> buffer(MAX_PATH);
+  std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD length =
-        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return NameFromWide(std::wstring_view(buffer.data(), length));
     buffer.resize(buffer.size() * 2);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/ansi_names.h"
 #include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
@@ -15,6 +16,20 @@ constexpr int kWheelRows = 3;
 // many cells changed before the message comes (a list of thousands is filled
 // one cell at a time).
 constexpr UINT kRefreshMessage = WM_APP + 1;
+
+// A file cell may hold a name with characters the code page can't hold
+// (platform/name_text.h); those are drawn from the name's wide form.
+void DrawCellText(HDC dc, const RECT& cell, const std::string& text) {
+  const int x = cell.left + kCellTextOffset;
+  const int y = cell.top + kCellTextOffset;
+  constexpr UINT kOptions = ETO_CLIPPED | ETO_OPAQUE;
+  if (!platform::win32::NeedsWideCalls(text)) {
+    ExtTextOutA(dc, x, y, kOptions, &cell, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    return;
+  }
+  const std::wstring wide = platform::win32::WideFromName(text);
+  ExtTextOutW(dc, x, y, kOptions, &cell, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+}
 
 }  // namespace
 
@@ -110,9 +125,7 @@ void StringGridPeer::PaintRow(HDC dc, int row, const RECT& client, bool focused)
   for (int col = 0; col < grid.ColCount(); ++col) {
     const int width = grid.ColWidth(col);
     RECT cell{left, top, left + width, bottom};
-    const std::string& text = grid.Cell(col, row);
-    ExtTextOutA(dc, left + kCellTextOffset, top + kCellTextOffset, ETO_CLIPPED | ETO_OPAQUE, &cell,
-                text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    DrawCellText(dc, cell, grid.Cell(col, row));
     if (fixed) DrawEdge(dc, &cell, BDR_RAISEDINNER, BF_RECT);
     RECT line{cell.right, top, cell.right + kGridLineWidth, bottom + kGridLineWidth};
     FillRect(dc, &line, lines);

@@ -15,6 +15,10 @@
  *   window_driver.exe choose-file CAPTION TIMEOUT_MS PATH
  *       Waits for the open dialog with that caption, puts PATH into its file
  *       name box (control 1148) and presses OK; waits for the dialog to go.
+ *       PATH is taken whole from the wide command line, so that it may hold
+ *       characters the ANSI code page can't.
+ *   window_driver.exe type-name CAPTION TIMEOUT_MS PATH
+ *       As choose-file, but does not wait for the dialog to go.
  *   window_driver.exe wait CLASS CAPTION TIMEOUT_MS
  *       Waits for a visible top-level window; prints its handle.
  *   window_driver.exe wait-gone CLASS CAPTION TIMEOUT_MS
@@ -159,16 +163,29 @@ static int WaitGone(const char* className, const char* caption, DWORD timeoutMs)
   return 0;
 }
 
-static int ChooseFile(const char* caption, DWORD timeoutMs, const char* path) {
+/* The argument at index as the wide command line holds it; NULL if none. */
+static LPWSTR WideArgument(int index) {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  return arguments != NULL && index < count ? arguments[index] : NULL;
+}
+
+static HWND TypeName(const char* caption, DWORD timeoutMs, LPCWSTR path) {
   HWND dialog = WaitTopLevel("#32770", caption, timeoutMs);
-  if (dialog == NULL) return 1;
+  if (dialog == NULL) return NULL;
   HWND box = GetDlgItem(dialog, kFileNameBox);
-  if (box == NULL) {
+  if (box == NULL || path == NULL) {
     fprintf(stderr, "window_driver: the dialog has no file name box\n");
-    return 1;
+    return NULL;
   }
-  SendMessageA(box, WM_SETTEXT, 0, (LPARAM)path);
+  SendMessageW(box, WM_SETTEXT, 0, (LPARAM)path);
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(dialog, IDOK));
+  return dialog;
+}
+
+static int ChooseFile(const char* caption, DWORD timeoutMs, LPCWSTR path) {
+  HWND dialog = TypeName(caption, timeoutMs, path);
+  if (dialog == NULL) return 1;
   DWORD start = GetTickCount();
   while (IsWindow(dialog) && IsWindowVisible(dialog)) {
     if (GetTickCount() - start > timeoutMs) {
@@ -237,7 +254,7 @@ static int SetText(const char* className, const char* caption, int index, const 
 static int Usage(void) {
   fprintf(stderr,
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
-          "       window_driver choose-file CAPTION TIMEOUT_MS PATH\n"
+          "       window_driver choose-file|type-name CAPTION TIMEOUT_MS PATH\n"
           "       window_driver close CLASS CAPTION\n"
           "       window_driver press CLASS CAPTION BUTTON_TEXT TIMEOUT_MS\n"
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n");
@@ -260,7 +277,10 @@ int main(int argc, char** argv) {
     return WaitGone(argv[2], argv[3], strtoul(argv[4], NULL, 10));
   }
   if (argc == 5 && strcmp(command, "choose-file") == 0) {
-    return ChooseFile(argv[2], strtoul(argv[3], NULL, 10), argv[4]);
+    return ChooseFile(argv[2], strtoul(argv[3], NULL, 10), WideArgument(4));
+  }
+  if (argc == 5 && strcmp(command, "type-name") == 0) {
+    return TypeName(argv[2], strtoul(argv[3], NULL, 10), WideArgument(4)) != NULL ? 0 : 1;
   }
   if (argc == 4 && strcmp(command, "close") == 0) {
     HWND window = FindTopLevel(argv[2], argv[3]);

@@ -19,6 +19,9 @@ TEST(SplitCommandLine, BlanksSeparateAndQuotesJoin) {
   EXPECT_EQ(SplitCommandLine("prog \"open end"), (Args{"prog", "open end"}));
   // Bytes above 127 are ordinary characters, not blanks.
   EXPECT_EQ(SplitCommandLine("prog caf\xe9 \xa0x"), (Args{"prog", "caf\xe9", "\xa0x"}));
+  // So are escaped characters (Ł, ź), whatever their bytes.
+  EXPECT_EQ(SplitCommandLine("prog \"?\xC5\x81 ?\xC5\xBA\""),
+            (Args{"prog", "?\xC5\x81 ?\xC5\xBA"}));
 }
 
 TEST(SplitCommandLine, LeadingQuotePairsAreSkippedAndAnEmptyArgumentEndsTheList) {
@@ -50,6 +53,11 @@ TEST(UnquoteBatchName, DropsFirstAndLastCharacterAfterAnOpeningQuote) {
   EXPECT_EQ(UnquoteBatchName("''"), "");
   EXPECT_EQ(UnquoteBatchName("a.prn'"), "a.prn'");
   EXPECT_EQ(UnquoteBatchName("plain"), "plain");
+  // An escaped last character (ź) goes whole, not one of its bytes.
+  EXPECT_EQ(UnquoteBatchName("'?\xC5\x81\xF3"
+                             "d?\xC5\xBA"),
+            "?\xC5\x81\xF3"
+            "d");
 }
 
 }  // namespace

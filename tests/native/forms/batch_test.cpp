@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/program_fixture.h"
+#include "platform/name_text.h"
 
 namespace morvane::testing {
 namespace {
@@ -98,18 +99,22 @@ TEST_F(BatchTest, FailuresAreReportedPerFileAndTheRunGoesOn) {
   p.fake.files.AddFile("locked.prn", "L");
   p.fake.files.RefuseOpen("locked.prn");
   p.fake.files.AddFile("ok.prn", "OK");
-  p.SetCommandLine("/WIN locked.prn ok.prn");
+  // The second name holds a character the platform could not carry.
+  p.fake.files.AddFile("x?\xFF.prn", "never");
+  p.SetCommandLine("/WIN locked.prn x?\xFF.prn ok.prn");
   p.StoreRegistry("LASTPRINTER", "Nobody");
   p.Start();
   p.ShowAndActivate();
 
   // An unknown printer: the error number under the main window's caption.
   EXPECT_EQ(p.fake.boxes.Texts(),
-            (std::vector<std::string>{"Fout bij openen bronbestand!", "error 1801"}));
-  EXPECT_EQ(p.fake.boxes.Shown()[1].caption, "Uitvoer van bestand naar");
-  EXPECT_EQ(p.fake.boxes.Shown()[1].owner, p.main().Handle());
+            (std::vector<std::string>{"Fout bij openen bronbestand!", platform::kNameNotCarried,
+                                      "error 1801"}));
+  EXPECT_EQ(p.fake.boxes.Shown()[1].caption, "Bestand uitvoer");
+  EXPECT_EQ(p.fake.boxes.Shown()[2].caption, "Uitvoer van bestand naar");
+  EXPECT_EQ(p.fake.boxes.Shown()[2].owner, p.main().Handle());
   EXPECT_TRUE(p.main().BitBtn1.Enabled());
-  EXPECT_EQ(p.main().BatchExitStatus(), 2);
+  EXPECT_EQ(p.main().BatchExitStatus(), 3);
 }
 
 TEST_F(BatchTest, ExitStatusCountsEveryFileNotDeliveredWholeUpTo255) {

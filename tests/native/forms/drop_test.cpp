@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/program_fixture.h"
+#include "platform/name_text.h"
 
 namespace morvane::testing {
 namespace {
@@ -61,6 +62,14 @@ TEST_F(DropTest, ExtendedModeAppendsTheExistingFilesInOrderAndSendsNothing) {
   EXPECT_EQ(Files(), (std::vector<std::string>{"c", "b", "a"}));
   EXPECT_EQ(main().FileGrid.Cell(1, 2), "2");
   EXPECT_TRUE(p.fake.files.OpensOf("LPT1").empty());
+}
+
+TEST_F(DropTest, ANameThatCouldNotBeCarriedIsRefusedWithOneWarning) {
+  Start(true);
+  p.fake.files.AddFile("x?\xFF", "never");
+  Drop({"a", "x?\xFF", "y?\xFF", "b"}, 10, 200);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(p.fake.boxes.Texts(), (std::vector<std::string>{platform::kNameNotCarried}));
 }
 
 TEST_F(DropTest, SimpleModeOnATargetButtonSendsTheDroppedFilesAndEmptiesTheList) {

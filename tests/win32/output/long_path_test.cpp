@@ -1,5 +1,6 @@
 // Paths of MAX_PATH characters or more, which the ANSI file functions refuse:
-// a file in a deep folder is found, read and sent like any other.
+// a file in a deep folder is found, read and sent like any other. Names the
+// ANSI code page can't hold, and names the system takes for devices.
 #include "platform/win32/long_path.h"
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 
 #include "output/device_output.h"
 #include "output_harness.h"
+#include "platform/name_text.h"
+#include "platform/win32/ansi_names.h"
 #include "port_capture.h"
 
 namespace morvane::testing {
@@ -105,6 +108,76 @@ TEST_F(LongPathTest, RelativeDeepPathIsMadeAbsolute) {
   EXPECT_TRUE(real_.files.FileExists(padded));
   EXPECT_NE(real_.files.Open(padded, output::kSourceOpenMode), nullptr) << GetLastError();
   SetCurrentDirectoryA("C:\\");
+}
+
+class FileNameTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    for (const std::wstring& path : written_) DeleteFileW(path.c_str());
+  }
+
+  // Writes the file under its wide name in the scratch folder; returns its
+  // full name as the program holds it.
+  std::string WriteWide(const std::wstring& name, const std::string& content) {
+    const std::wstring path = platform::win32::WideFromName(folder_.Path()) + L"\\" + name;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << GetLastError();
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+    written_.push_back(path);
+    return platform::win32::NameFromWide(path);
+  }
+
+  std::string ReadWhole(const std::string& name) {
+    auto source = real_.files.Open(name, output::kSourceOpenMode);
+    if (!source) return "<not opened>";
+    std::string read(kReadLimit, '\0');
+    std::uint32_t bytesRead = 0;
+    source->Read(read.data(), kReadLimit, bytesRead);
+    read.resize(bytesRead);
+    return read;
+  }
+
+  static constexpr std::uint32_t kReadLimit = 100;
+  RealOutputServices real_;
+  ScratchFolder folder_{"names"};
+  std::vector<std::wstring> written_;
+};
+
+TEST_F(FileNameTest, ANameOutsideTheCodePageOpensThatFileNeverItsBestFitLookAlike) {
+  WriteWide(L"L\u00f3dz-\u00fc.prn", "look-alike");
+  const std::string name = WriteWide(L"\u0141\u00f3d\u017a-\u00fc.prn", "the real one");
+  EXPECT_TRUE(platform::win32::NeedsWideCalls(name));
+  EXPECT_TRUE(real_.files.FileExists(name));
+  EXPECT_EQ(ReadWhole(name), "the real one");
+  // A name the code page holds comes over as the ANSI calls know it.
+  const std::string cafe = WriteWide(L"caf\u00e9.prn", "cafe");
+  EXPECT_EQ(cafe, folder_.Path() + "\\caf\xE9.prn");
+  EXPECT_EQ(ReadWhole(cafe), "cafe");
+}
+
+TEST_F(FileNameTest, WhatCannotBeCarriedIsMarkedAndNamesNoFile) {
+  // Half a surrogate pair; a literal '?' before characters whose ANSI bytes
+  // (\xE6\x97\xA5) would read as an escape of another character.
+  for (const std::wstring& wide :
+       {std::wstring(L"a\xD800.prn"), std::wstring(L"?\u00e6\u2014\u00a5.prn")}) {
+    const std::string name = platform::win32::NameFromWide(wide);
+    EXPECT_TRUE(platform::HoldsUncarriedCharacter(name));
+    EXPECT_FALSE(real_.files.FileExists(name));
+  }
+  EXPECT_EQ(platform::win32::NameFromWide(L"a?.prn"), "a?.prn");
+}
+
+TEST_F(FileNameTest, DeviceNamesAreNoFilesAndAreNeverOpenedAsSources) {
+  const std::string folderDevice = folder_.Path() + "\\com1.txt";
+  for (const std::string& name :
+       {std::string("NUL"), std::string("nul.prn"), std::string("CON"), std::string("LPT1"),
+        std::string("COM1"), folderDevice, std::string("\\\\.\\NUL")}) {
+    EXPECT_FALSE(real_.files.FileExists(name)) << name;
+    EXPECT_EQ(real_.files.Open(name, output::kSourceOpenMode), nullptr) << name;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/win32/ansi_names.h"
 #include "ui/bevel_line.h"
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -18,6 +19,7 @@
 #include "ui/tab_order.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/win32_window_system.h"
+#include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -26,6 +28,46 @@ constexpr int kRowHeight = 18;
 constexpr int kPitch = kRowHeight + kGridLineWidth;
 
 HWND H(const Control& control) { return reinterpret_cast<HWND>(control.Handle()); }
+
+// Which pixels of the rectangle differ from the colour of its top-left corner:
+// the ink of the text drawn there.
+std::vector<bool> Ink(HDC source, const RECT& rect) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC copy = CreateCompatibleDC(source);
+  HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+  HGDIOBJ old = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
+  const COLORREF background = GetPixel(copy, 0, 0);
+  std::vector<bool> ink;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) ink.push_back(GetPixel(copy, x, y) != background);
+  }
+  SelectObject(copy, old);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  return ink;
+}
+
+// The ink of text drawn as a cell draws it: in the program's font, from two
+// pixels in, clipped to the cell.
+template <typename DrawText>
+std::vector<bool> CellInk(HDC like, const RECT& cell, DrawText draw) {
+  const RECT at{0, 0, cell.right - cell.left, cell.bottom - cell.top};
+  HDC canvas = CreateCompatibleDC(like);
+  HBITMAP bitmap = CreateCompatibleBitmap(like, at.right, at.bottom);
+  HGDIOBJ oldBitmap = SelectObject(canvas, bitmap);
+  HGDIOBJ oldFont = SelectObject(canvas, ProgramFont());
+  SetTextColor(canvas, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(canvas, GetSysColor(COLOR_BTNFACE));
+  draw(canvas, at);
+  std::vector<bool> ink = Ink(canvas, at);
+  SelectObject(canvas, oldFont);
+  SelectObject(canvas, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(canvas);
+  return ink;
+}
 
 BOOL CALLBACK CollectToolTips(HWND window, LPARAM found) {
   char name[64];
@@ -164,6 +206,38 @@ TEST_F(ControlPeersTest, AClickSelectsADataRowAndTakesTheFocusButTheHeaderStaysU
   Key(grid, VK_HOME);
   EXPECT_EQ(grid.Row(), 1);
   EXPECT_EQ(gridClicks, 3);
+}
+
+TEST_F(ControlPeersTest, AFileNameOutsideTheCodePageShowsInTheGridAsItIs) {
+  const std::wstring wide = L"C:\\x\\\u0141\u00f3d\u017a-\u00fc.prn";  // Łódź-ü.prn
+  const std::string name = platform::win32::NameFromWide(wide);
+  constexpr int kRow = 2;  // not the selected row
+  constexpr int kTextOffset = 2;
+  grid.SetColWidth(0, 250);
+  FillGrid(2);
+  grid.SetCell(0, kRow, name);
+  Pump();
+  UpdateWindow(H(grid));
+  const RECT cell{0, grid.RowTop(kRow), grid.ColWidth(0), grid.RowTop(kRow) + kRowHeight};
+
+  HDC window = GetDC(H(grid));
+  const std::vector<bool> shown = Ink(window, cell);
+  const auto drawnAs = [&](auto textOut) {
+    return CellInk(window, cell, [&](HDC dc, const RECT& at) {
+      textOut(dc, at.left + kTextOffset, at.top + kTextOffset, ETO_CLIPPED | ETO_OPAQUE, &at);
+    });
+  };
+  const std::vector<bool> expected =
+      drawnAs([&](HDC dc, int x, int y, UINT options, const RECT* at) {
+        ExtTextOutW(dc, x, y, options, at, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+      });
+  const std::vector<bool> raw = drawnAs([&](HDC dc, int x, int y, UINT options, const RECT* at) {
+    ExtTextOutA(dc, x, y, options, at, name.c_str(), static_cast<UINT>(name.size()), nullptr);
+  });
+  ReleaseDC(H(grid), window);
+
+  EXPECT_NE(expected, raw) << "the name's bytes look like the name: the test proves nothing";
+  EXPECT_EQ(shown, expected);
 }
 
 TEST_F(ControlPeersTest, TheScrollBarShowsOnlyWhileRowsAreOutOfView) {
