@@ -1,9 +1,15 @@
 # The device-output part of scripts/bench: a file sent to LPT1 of the bench
 # prefix, with the port linked to a plain file (one copy per run, so that the
-# truncation at every open doesn't matter). Source it after common.sh and
-# wine.sh, with the bench prefix in use; the caller provides `now` and `die`.
+# truncation at every open doesn't matter), timed from the first byte that
+# reaches the port to the last. Source it after common.sh and wine.sh, with
+# the bench prefix in use; the caller provides `now`, `die` and COMMAND_LOG.
 
 DEVICE_PORT=lpt1
+MAIN_CAPTION="Uitvoer van bestand naar"
+OPEN_DIALOG_CAPTION="Selecteer bestand"
+FORM_CLASS=MorvaneForm
+WINDOW_TIMEOUT_MS=20000
+RUN_TIMEOUT_MS=600000
 
 # link_device_port TARGET: points the bench prefix's LPT1 at the file TARGET.
 link_device_port() {
@@ -16,40 +22,74 @@ unlink_device_port() {
   rm -f "$WINEPREFIX/dosdevices/$DEVICE_PORT"
 }
 
-# timed_device_copy TARGET BYTES COMMAND...: runs COMMAND, checks that TARGET
-# then holds BYTES bytes, and prints the seconds the command took. The
-# command's output goes to $COMMAND_LOG.
-timed_device_copy() {
-  local target=$1 expected=$2 start ended size
+# first_to_last TARGET BYTES PID: watches TARGET grow while the process PID
+# sends to it and prints the seconds from its first byte to its BYTES-th.
+first_to_last() {
+  local target=$1 expected=$2 pid=$3 size first="" last=""
+  while :; do
+    size=$(stat -c %s "$target")
+    if [[ -z $first ]] && ((size > 0)); then first=$(now); fi
+    if ((size >= expected)); then
+      last=$(now)
+      break
+    fi
+    kill -0 "$pid" 2>/dev/null || [[ $(stat -c %s "$target") -ge $expected ]] ||
+      die "the sender ended after $size of $expected bytes"
+    sleep 0.002
+  done
+  [[ -n $first ]] || first=$last
+  awk -v f="$first" -v l="$last" 'BEGIN { printf "%.3f\n", l - f }'
+}
+
+# timed_device_command TARGET BYTES COMMAND...: runs COMMAND in the
+# background and prints the seconds from the port's first byte to its last.
+timed_device_command() {
+  local target=$1 expected=$2 pid time
   shift 2
   : >"$target"
   sync
-  start=$(now)
-  "$@" </dev/null >"$COMMAND_LOG" 2>&1 || { cat "$COMMAND_LOG" >&2; die "failed: $*"; }
-  ended=$(now)
-  size=$(stat -c %s "$target")
-  [[ $size == "$expected" ]] || die "the port received $size bytes, $expected sent: $*"
-  awk -v s="$start" -v e="$ended" 'BEGIN { printf "%.3f\n", e - s }'
-}
-
-# longest_gap: the longest gap between two dispatches in µs that the last run
-# of device_send reported.
-longest_gap() {
-  awk '/^longest-gap-us / { print $2 }' "$COMMAND_LOG"
-}
-
-# device_peak_memory EXE DEVICE FILE TARGET: runs the program's device
-# output on FILE and prints its peak resident size in KiB (VmHWM from /proc).
-device_peak_memory() {
-  local exe=$1 device=$2 file=$3 target=$4 pid peak=0 value
-  : >"$target"
-  wine "$exe" "$device" "$file" </dev/null >"$COMMAND_LOG" 2>&1 &
+  "$@" </dev/null >"$COMMAND_LOG" 2>&1 &
   pid=$!
-  while kill -0 "$pid" 2>/dev/null; do
-    value=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || true)
-    [[ -n $value ]] && peak=$value
-    sleep 0.02
-  done
-  wait "$pid" || { cat "$COMMAND_LOG" >&2; die "$exe failed on $file"; }
-  echo "$peak"
+  time=$(first_to_last "$target" "$expected" "$pid")
+  wait "$pid" || { cat "$COMMAND_LOG" >&2; die "failed: $*"; }
+  [[ $(stat -c %s "$target") == "$expected" ]] || die "the port received more than was sent: $*"
+  echo "$time"
+}
+
+# driver ARGS...: the window driver of the end-to-end tests.
+driver() {
+  wine "$WINDOW_DRIVER" "$@" </dev/null
+}
+
+# start_window_program: starts morvane.exe without arguments in the run
+# folder and waits until its main window is up and the splash has gone.
+start_window_program() {
+  (cd "$RUN_DIR" && exec wine morvane.exe) </dev/null >"$BENCH_DIR/window-program.log" 2>&1 &
+  WINDOW_PROGRAM_PID=$!
+  driver wait "$FORM_CLASS" "$MAIN_CAPTION" "$WINDOW_TIMEOUT_MS" >/dev/null ||
+    die "the main window did not appear"
+  driver wait-gone "$FORM_CLASS" Info "$WINDOW_TIMEOUT_MS" || die "the splash did not go"
+}
+
+stop_window_program() {
+  driver close "$FORM_CLASS" "$MAIN_CAPTION" || true
+  wait "$WINDOW_PROGRAM_PID" || true
+}
+
+# timed_window_send TARGET BYTES FILE: sends FILE to LPT1 as a user does, with
+# the LPT1 button and the open dialog of the program started before, while
+# the driver times the window's answers. Prints the seconds from the first
+# byte to the last and the longest answer in µs.
+timed_window_send() {
+  local target=$1 expected=$2 file=$3 probe_log=$BENCH_DIR/probe.log probe_pid time
+  : >"$target"
+  sync
+  driver probe "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$RUN_TIMEOUT_MS" >"$probe_log" 2>&1 &
+  probe_pid=$!
+  driver press "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$WINDOW_TIMEOUT_MS" || die "LPT1 not pressed"
+  driver choose-file "$OPEN_DIALOG_CAPTION" "$WINDOW_TIMEOUT_MS" "$file" ||
+    die "the open dialog took no file"
+  time=$(first_to_last "$target" "$expected" "$WINDOW_PROGRAM_PID")
+  wait "$probe_pid" || { cat "$probe_log" >&2; die "the probe failed"; }
+  echo "$time $(awk '/^longest-wait-us / { print $2 }' "$probe_log")"
 }

@@ -18,6 +18,22 @@ POLL_SECONDS = 0.05
 HOLD_START_TIMEOUT = 20  # seconds for hold_file to open its file
 
 
+def point_port(test, port, target):
+    """Points a port of the test prefix at target (a device such as /dev/null)
+    for this test; the port's link is put back at its end."""
+    link = Path(setting("WINEPREFIX")) / "dosdevices" / port
+    saved = os.readlink(link) if link.is_symlink() else None
+
+    def restore():
+        link.unlink(missing_ok=True)
+        if saved is not None:
+            link.symlink_to(saved)
+
+    link.unlink(missing_ok=True)
+    link.symlink_to(target)
+    test.addCleanup(restore)
+
+
 class StoppablePort:
     """A port of the test prefix on a FIFO of this test's own, read by a
     thread that the test can stop, so that the program's writes block once

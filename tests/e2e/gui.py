@@ -9,6 +9,7 @@ X coordinates.
 
 import os
 import subprocess
+import tempfile
 import time
 from dataclasses import dataclass
 from pathlib import Path
@@ -177,6 +178,17 @@ class Desktop:
         if status != 0:
             raise AssertionError(f"pressing {button_text!r} in {caption!r} failed: {output}")
 
+    def start_probe(self, caption, button_text, timeout_ms, class_name=FORM_CLASS):
+        """Starts timing how promptly the window answers during the run that
+        disables the button; the result is the number of messages sent and
+        the longest wait for an answer, in ms."""
+        return DuringRun(self.driver, "probe", class_name, caption, button_text, timeout_ms)
+
+    def start_close_in_run(self, caption, button_text, timeout_ms, class_name=FORM_CLASS):
+        """Closes the window as soon as the run that disables the button has begun."""
+        return DuringRun(self.driver, "close-in-run", class_name, caption, button_text,
+                         timeout_ms)
+
     def set_edit_text(self, caption, index, text, class_name=FORM_CLASS):
         status, output = self.drive("set-text", class_name, caption, index, text)
         if status != 0:
@@ -198,6 +210,33 @@ class Desktop:
     @staticmethod
     def _x_environment():
         return {**os.environ, "DISPLAY": setting("DISPLAY")}
+
+
+class DuringRun:
+    """A driver command in the background that acts once a run has begun,
+    which the disabling of a target button shows."""
+
+    def __init__(self, driver, command, class_name, caption, button_text, timeout_ms):
+        self.command = command
+        self.timeout = timeout_ms / 1000 + X_TOOL_TIMEOUT
+        self.output = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(
+            ["wine", driver, command, class_name, caption, button_text, str(timeout_ms)],
+            stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.STDOUT)
+
+    def result(self):
+        """For a probe: the number of messages sent and the longest wait for an
+        answer, in ms."""
+        status = self.process.wait(timeout=self.timeout)
+        self.output.seek(0)
+        text = self.output.read().decode("ascii", "replace")
+        self.output.close()
+        if status != 0:
+            raise AssertionError(f"{self.command} failed: {text}")
+        figures = dict(line.split() for line in text.splitlines() if len(line.split()) == 2)
+        if self.command != "probe":
+            return None
+        return int(figures["probes"]), int(figures["longest-wait-us"]) / 1000
 
 
 class PortOutput:

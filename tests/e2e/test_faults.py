@@ -51,15 +51,6 @@ class FaultWindowTestCase(DropTestCase):
         self.assertEqual(len(grids), 1, "no job list grid")
         return grids[0]
 
-    def set_count(self, count):
-        """Types the count into the spin edit (the one edit not in a combo box)."""
-        tree = self.main_window()
-        by_handle = {w.handle: w for w in tree.windows}
-        edits = [w for w in tree.windows if w.class_name == "Edit"]
-        index = next(i for i, edit in enumerate(edits)
-                     if by_handle[edit.parent].class_name != "ComboBox")
-        self.desktop.set_edit_text(MAIN_CAPTION, index, str(count))
-
     def click_check_box(self, text):
         self.desktop.click(self.main_window().button(text))
 

@@ -50,11 +50,6 @@ class MainWindowLayoutTest(WindowTestCase):
         self.assertEqual(len(combo), 1)
         self.assertEqual(self.place(tree, combo[0]), (248, 24, 217, 21))
 
-    def hint_bar(self, tree):
-        origin = tree.top.client.top
-        return next(w for w in tree.children(tree.top) if w.class_name == PANEL_CLASS
-                    and w.visible and w.rect.bottom - origin == tree.top.client.height)
-
     def check_simple(self, tree):
         self.assertEqual(tree.client_size(), SIMPLE_SIZE)
         self.assertEqual(self.bands(tree), SIMPLE_BANDS)

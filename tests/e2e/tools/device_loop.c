@@ -1,22 +1,25 @@
 /* The bare loop that sending a file to a port comes down to, for comparing
  * the program's device output with: the port opened as the program opens it,
- * the file read and written in blocks of 1024 bytes, the pending window
- * messages dispatched after every block.
+ * the file read and written in blocks of 1024 bytes, nothing else per block;
+ * with --dispatch-every-block, the pending window messages are dispatched
+ * after every block as well.
  *
- *   device_loop.exe DEVICE FILE
+ *   device_loop.exe DEVICE FILE [--dispatch-every-block]
  *
  * Exit status 0 when every block was written. */
 #include <windows.h>
 
 #include <stdio.h>
+#include <string.h>
 
 #include "pending_messages.h"
 
 enum { kBlockSize = 1024 };
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    fprintf(stderr, "usage: device_loop DEVICE FILE\n");
+  const int dispatch = argc == 4 && strcmp(argv[3], "--dispatch-every-block") == 0;
+  if (argc != 3 && !dispatch) {
+    fprintf(stderr, "usage: device_loop DEVICE FILE [--dispatch-every-block]\n");
     return 2;
   }
   HANDLE file = CreateFileA(argv[2], GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
@@ -44,7 +47,7 @@ int main(int argc, char** argv) {
       ok = 0;
       break;
     }
-    DispatchPendingMessages();
+    if (dispatch) DispatchPendingMessages();
   }
   CloseHandle(device);
   CloseHandle(file);

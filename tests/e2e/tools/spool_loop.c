@@ -1,7 +1,6 @@
 /* The bare loop that sending a file to a Windows printer comes down to, for
  * comparing the program's speed with: one RAW document, the file read and
- * written in blocks of 1025 bytes, the pending window messages dispatched
- * after every block.
+ * written in blocks of 1025 bytes, nothing else per block.
  *
  *   spool_loop.exe PRINTER FILE
  *
@@ -10,8 +9,6 @@
 
 #include <stdio.h>
 #include <winspool.h>
-
-#include "pending_messages.h"
 
 enum { kBlockSize = 1025 };
 
@@ -45,7 +42,6 @@ int main(int argc, char** argv) {
       ok = 0;
       break;
     }
-    DispatchPendingMessages();
   }
   EndDocPrinter(printer);
   ClosePrinter(printer);

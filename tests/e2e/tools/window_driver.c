@@ -27,6 +27,18 @@
  *       Sends WM_CLOSE to such a window.
  *   window_driver.exe press CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Clicks the button with that text inside such a window (BM_CLICK).
+ *   window_driver.exe probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
+ *       Times how promptly such a window answers during a run: waits for the
+ *       button with that text inside it to be disabled (the run has begun),
+ *       then, until it is enabled again, sends the window WM_NULL every
+ *       10 ms with SendMessageTimeoutA and times each answer. Prints
+ *         probes N
+ *         longest-wait-us W
+ *       Fails when the run did not begin and end within TIMEOUT_MS.
+ *   window_driver.exe close-in-run CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
+ *       Sends such a window WM_CLOSE as soon as the button with that text
+ *       inside it is disabled (a run has begun), as a user who closes the
+ *       window during a run does.
  *   window_driver.exe set-text CLASS CAPTION INDEX TEXT
  *       Gives the INDEX-th (from 0, in window order) edit control inside such
  *       a window the text TEXT (WM_SETTEXT, so that it raises its change).
@@ -39,7 +51,13 @@
 #include <stdlib.h>
 #include <string.h>
 
-enum { kPollMs = 50, kFileNameBox = 1148, kMaxText = 4096, kAnswerMs = 2000 };
+enum {
+  kPollMs = 50,
+  kFileNameBox = 1148,
+  kMaxText = 4096,
+  kAnswerMs = 2000,
+  kProbeIntervalMs = 10
+};
 
 struct Match {
   const char* className;
@@ -239,6 +257,70 @@ static int Press(const char* className, const char* caption, const char* buttonT
   return 0;
 }
 
+static double MicrosecondsBetween(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return (double)(to.QuadPart - from.QuadPart) * 1e6 / (double)frequency.QuadPart;
+}
+
+/* Waits until the button inside the window is disabled: a run has begun.
+ * The enabled state is read from the system, without asking the program. */
+static HWND WaitRunBegun(const char* className, const char* caption, const char* buttonText,
+                         DWORD start, DWORD timeoutMs, HWND* button) {
+  HWND window = WaitTopLevel(className, caption, timeoutMs);
+  if (window == NULL) return NULL;
+  *button = FindChild(window, "Button", buttonText, 0);
+  if (*button == NULL) {
+    fprintf(stderr, "window_driver: no button \"%s\"\n", buttonText);
+    return NULL;
+  }
+  while (IsWindowEnabled(*button)) {
+    if (GetTickCount() - start > timeoutMs) {
+      fprintf(stderr, "window_driver: no run began\n");
+      return NULL;
+    }
+    Sleep(1);
+  }
+  return window;
+}
+
+static int CloseInRun(const char* className, const char* caption, const char* buttonText,
+                      DWORD timeoutMs) {
+  HWND button = NULL;
+  HWND window = WaitRunBegun(className, caption, buttonText, GetTickCount(), timeoutMs, &button);
+  if (window == NULL) return 1;
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+static int Probe(const char* className, const char* caption, const char* buttonText,
+                 DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  HWND button = NULL;
+  HWND window = WaitRunBegun(className, caption, buttonText, start, timeoutMs, &button);
+  if (window == NULL) return 1;
+  long probes = 0;
+  double longest = 0;
+  while (!IsWindowEnabled(button)) {
+    if (!IsWindow(window) || GetTickCount() - start > timeoutMs) {
+      fprintf(stderr, "window_driver: the run did not end\n");
+      return 1;
+    }
+    LARGE_INTEGER sent;
+    LARGE_INTEGER answered;
+    DWORD_PTR result = 0;
+    QueryPerformanceCounter(&sent);
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result);
+    QueryPerformanceCounter(&answered);
+    const double wait = MicrosecondsBetween(sent, answered);
+    if (wait > longest) longest = wait;
+    ++probes;
+    Sleep(kProbeIntervalMs);
+  }
+  printf("probes %ld\nlongest-wait-us %.0f\n", probes, longest);
+  return 0;
+}
+
 static int SetText(const char* className, const char* caption, int index, const char* text) {
   HWND window = FindTopLevel(className, caption);
   if (window == NULL) return 1;
@@ -256,7 +338,7 @@ static int Usage(void) {
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
           "       window_driver choose-file|type-name CAPTION TIMEOUT_MS PATH\n"
           "       window_driver close CLASS CAPTION\n"
-          "       window_driver press CLASS CAPTION BUTTON_TEXT TIMEOUT_MS\n"
+          "       window_driver press|probe|close-in-run CLASS CAPTION BUTTON_TEXT TIMEOUT_MS\n"
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n");
   return 2;
 }
@@ -290,6 +372,12 @@ int main(int argc, char** argv) {
   }
   if (argc == 6 && strcmp(command, "press") == 0) {
     return Press(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
+  }
+  if (argc == 6 && strcmp(command, "probe") == 0) {
+    return Probe(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
+  }
+  if (argc == 6 && strcmp(command, "close-in-run") == 0) {
+    return CloseInRun(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
   }
   if (argc == 6 && strcmp(command, "set-text") == 0) {
     return SetText(argv[2], argv[3], atoi(argv[4]), argv[5]);
