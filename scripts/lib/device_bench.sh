@@ -76,20 +76,34 @@ stop_window_program() {
   wait "$WINDOW_PROGRAM_PID" || true
 }
 
-# timed_window_send TARGET BYTES FILE: sends FILE to LPT1 as a user does, with
-# the LPT1 button and the open dialog of the program started before, while
-# the driver times the window's answers. Prints the seconds from the first
-# byte to the last and the longest answer in µs.
+# send_with_window FILE: sends FILE to LPT1 as a user does, with the LPT1
+# button and the open dialog of the program started before.
+send_with_window() {
+  driver press "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$WINDOW_TIMEOUT_MS" || die "LPT1 not pressed"
+  driver choose-file "$OPEN_DIALOG_CAPTION" "$WINDOW_TIMEOUT_MS" "$1" ||
+    die "the open dialog took no file"
+}
+
+# timed_window_send TARGET BYTES FILE: sends FILE through the program's window
+# and prints the seconds from the first byte at the port to the last.
 timed_window_send() {
-  local target=$1 expected=$2 file=$3 probe_log=$BENCH_DIR/probe.log probe_pid time
+  local target=$1 expected=$2 file=$3 time
   : >"$target"
   sync
+  send_with_window "$file"
+  time=$(first_to_last "$target" "$expected" "$WINDOW_PROGRAM_PID")
+  driver wait-enabled "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$RUN_TIMEOUT_MS" || die "the run did not end"
+  echo "$time"
+}
+
+# longest_answer FILE: sends FILE through the program's window while the
+# driver sends the window a message every 10 ms, and prints the longest the
+# window took to answer, in µs.
+longest_answer() {
+  local probe_log=$BENCH_DIR/probe.log probe_pid
   driver probe "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$RUN_TIMEOUT_MS" >"$probe_log" 2>&1 &
   probe_pid=$!
-  driver press "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$WINDOW_TIMEOUT_MS" || die "LPT1 not pressed"
-  driver choose-file "$OPEN_DIALOG_CAPTION" "$WINDOW_TIMEOUT_MS" "$file" ||
-    die "the open dialog took no file"
-  time=$(first_to_last "$target" "$expected" "$WINDOW_PROGRAM_PID")
+  send_with_window "$1"
   wait "$probe_pid" || { cat "$probe_log" >&2; die "the probe failed"; }
-  echo "$time $(awk '/^longest-wait-us / { print $2 }' "$probe_log")"
+  awk '/^longest-wait-us / { print $2 }' "$probe_log"
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/ansi_names.h"
 #include "ui/panel.h"
 #include "ui/win32/edit_peers.h"
 #include "ui/win32/window_classes.h"
@@ -18,6 +19,17 @@ UINT EdgeOf(Bevel bevel) {
   if (bevel == Bevel::Raised) return BDR_RAISEDINNER;
   if (bevel == Bevel::Lowered) return BDR_SUNKENOUTER;
   return 0;
+}
+
+// The hint bar names the file a run is sending, which may hold characters the
+// code page can't (platform/name_text.h): such a text is drawn in its wide form.
+void DrawPanelText(HDC dc, const std::string& text, RECT& rect, UINT format) {
+  if (!platform::win32::NeedsWideCalls(text)) {
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    return;
+  }
+  std::wstring wide = platform::win32::WideFromName(text);
+  DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &rect, format);
 }
 
 const Panel* PanelOf(HWND window) {
@@ -43,8 +55,8 @@ void PaintPanel(HWND window) {
       SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
       const bool left = panel->Alignment() == TextAlignment::Left;
       if (left) rect.left += kTextMargin;
-      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                (left ? DT_LEFT : DT_CENTER) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      DrawPanelText(dc, text, rect,
+                    (left ? DT_LEFT : DT_CENTER) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
       SelectObject(dc, oldFont);
     }
   }

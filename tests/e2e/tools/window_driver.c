@@ -35,6 +35,9 @@
  *         probes N
  *         longest-wait-us W
  *       Fails when the run did not begin and end within TIMEOUT_MS.
+ *   window_driver.exe wait-enabled CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
+ *       Waits until the button with that text inside such a window is
+ *       enabled (no run is in progress), without asking the program.
  *   window_driver.exe close-in-run CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Sends such a window WM_CLOSE as soon as the button with that text
  *       inside it is disabled (a run has begun), as a user who closes the
@@ -284,6 +287,26 @@ static HWND WaitRunBegun(const char* className, const char* caption, const char*
   return window;
 }
 
+static int WaitEnabled(const char* className, const char* caption, const char* buttonText,
+                       DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  HWND window = WaitTopLevel(className, caption, timeoutMs);
+  if (window == NULL) return 1;
+  HWND button = FindChild(window, "Button", buttonText, 0);
+  if (button == NULL) {
+    fprintf(stderr, "window_driver: no button \"%s\"\n", buttonText);
+    return 1;
+  }
+  while (!IsWindowEnabled(button)) {
+    if (GetTickCount() - start > timeoutMs) {
+      fprintf(stderr, "window_driver: the button stays disabled\n");
+      return 1;
+    }
+    Sleep(kPollMs);
+  }
+  return 0;
+}
+
 static int CloseInRun(const char* className, const char* caption, const char* buttonText,
                       DWORD timeoutMs) {
   HWND button = NULL;
@@ -338,7 +361,8 @@ static int Usage(void) {
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
           "       window_driver choose-file|type-name CAPTION TIMEOUT_MS PATH\n"
           "       window_driver close CLASS CAPTION\n"
-          "       window_driver press|probe|close-in-run CLASS CAPTION BUTTON_TEXT TIMEOUT_MS\n"
+          "       window_driver press|probe|wait-enabled|close-in-run CLASS CAPTION BUTTON_TEXT "
+          "TIMEOUT_MS\n"
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n");
   return 2;
 }
@@ -375,6 +399,9 @@ int main(int argc, char** argv) {
   }
   if (argc == 6 && strcmp(command, "probe") == 0) {
     return Probe(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
+  }
+  if (argc == 6 && strcmp(command, "wait-enabled") == 0) {
+    return WaitEnabled(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
   }
   if (argc == 6 && strcmp(command, "close-in-run") == 0) {
     return CloseInRun(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
