@@ -71,7 +71,7 @@ class RecordedProgress final : public CopyProgress {
 };
 
 TEST_F(SendFileToDeviceTest, LooksAtTheQueueOnceTheIntervalHasPassedSinceItsLastLook) {
-  const std::string data = Bytes(10 * 1024);
+  const std::string data = Bytes(std::size_t{10} * 1024);
   fake.files.AddFile(kPath, data);
   RecordedProgress progress;
   services.progress = &progress;
