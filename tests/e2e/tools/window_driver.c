@@ -247,15 +247,22 @@ static HWND FindChild(HWND window, const char* className, const char* text, int 
   return search.found;
 }
 
+/* The button with that text inside the top-level window, once the window is
+ * there; NULL (and a word why) when there is none. */
+static HWND WaitButton(const char* className, const char* caption, const char* buttonText,
+                       DWORD timeoutMs, HWND* window) {
+  *window = WaitTopLevel(className, caption, timeoutMs);
+  if (*window == NULL) return NULL;
+  HWND button = FindChild(*window, "Button", buttonText, 0);
+  if (button == NULL) fprintf(stderr, "window_driver: no button \"%s\"\n", buttonText);
+  return button;
+}
+
 static int Press(const char* className, const char* caption, const char* buttonText,
                  DWORD timeoutMs) {
-  HWND window = WaitTopLevel(className, caption, timeoutMs);
-  if (window == NULL) return 1;
-  HWND button = FindChild(window, "Button", buttonText, 0);
-  if (button == NULL) {
-    fprintf(stderr, "window_driver: no button \"%s\"\n", buttonText);
-    return 1;
-  }
+  HWND window = NULL;
+  HWND button = WaitButton(className, caption, buttonText, timeoutMs, &window);
+  if (button == NULL) return 1;
   PostMessageA(button, BM_CLICK, 0, 0);
   return 0;
 }
@@ -270,13 +277,9 @@ static double MicrosecondsBetween(LARGE_INTEGER from, LARGE_INTEGER to) {
  * The enabled state is read from the system, without asking the program. */
 static HWND WaitRunBegun(const char* className, const char* caption, const char* buttonText,
                          DWORD start, DWORD timeoutMs, HWND* button) {
-  HWND window = WaitTopLevel(className, caption, timeoutMs);
-  if (window == NULL) return NULL;
-  *button = FindChild(window, "Button", buttonText, 0);
-  if (*button == NULL) {
-    fprintf(stderr, "window_driver: no button \"%s\"\n", buttonText);
-    return NULL;
-  }
+  HWND window = NULL;
+  *button = WaitButton(className, caption, buttonText, timeoutMs, &window);
+  if (*button == NULL) return NULL;
   while (IsWindowEnabled(*button)) {
     if (GetTickCount() - start > timeoutMs) {
       fprintf(stderr, "window_driver: no run began\n");
@@ -290,13 +293,9 @@ static HWND WaitRunBegun(const char* className, const char* caption, const char*
 static int WaitEnabled(const char* className, const char* caption, const char* buttonText,
                        DWORD timeoutMs) {
   DWORD start = GetTickCount();
-  HWND window = WaitTopLevel(className, caption, timeoutMs);
-  if (window == NULL) return 1;
-  HWND button = FindChild(window, "Button", buttonText, 0);
-  if (button == NULL) {
-    fprintf(stderr, "window_driver: no button \"%s\"\n", buttonText);
-    return 1;
-  }
+  HWND window = NULL;
+  HWND button = WaitButton(className, caption, buttonText, timeoutMs, &window);
+  if (button == NULL) return 1;
   while (!IsWindowEnabled(button)) {
     if (GetTickCount() - start > timeoutMs) {
       fprintf(stderr, "window_driver: the button stays disabled\n");
