@@ -78,6 +78,9 @@ TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
             "[lpt2]<a>[/lpt2][lpt2]<b>[/lpt2][lpt2]<a>[/lpt2][lpt2]<b>[/lpt2]");
   EXPECT_EQ(p.fake.files.DeviceOutput("COM1"), "[com1]<a>[com1]<b>[com1]<a>[com1]<b>");
   EXPECT_TRUE(runningDuringRun);
+  // The clock stood still, so the only dispatches are the runner's: one
+  // before and one after each of the eight copies.
+  EXPECT_EQ(p.fake.pump.Calls(), 16);
   EXPECT_FALSE(main().RunInProgress());
   EXPECT_EQ(p.fake.cursor.Get(), -2);
   EXPECT_EQ(main().FileGrid.RowCount(), 4);  // a run leaves the list as it was
