@@ -2,18 +2,13 @@
 
 #include <algorithm>
 
+#include "app/application.h"
 #include "forms/prinfile_texts.h"
 
 namespace morvane::forms {
 namespace {
 
 constexpr int kWholePercent = 100;
-
-// The name without its folder, as the list shows it after the last separator.
-std::string FileNameOf(const std::string& path) {
-  const std::size_t separator = path.find_last_of("\\/:");
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
 
 }  // namespace
 
@@ -28,7 +23,7 @@ void RunProgress::StartCopy(const std::string& path) {
   ++copy_;
   // The list can grow during a run; the count never falls behind the copy.
   copies_ = std::max(copies_, copy_);
-  fileName_ = FileNameOf(path);
+  fileName_ = path.substr(app::FolderOf(path).size());
   Show(0);
 }
 

@@ -19,8 +19,11 @@ inline constexpr std::int64_t kDispatchIntervalMicroseconds = 4000;
 // copy has come whenever it dispatches.
 class CopyPacer {
  public:
-  CopyPacer(const OutputServices& services, std::uint64_t fileSize)
-      : services_(services), fileSize_(fileSize), lastDispatch_(services.clock.Microseconds()) {}
+  // The source's size is asked only when someone watches the progress.
+  CopyPacer(const OutputServices& services, platform::File& source)
+      : services_(services),
+        fileSize_(services.progress ? source.Size() : 0),
+        lastDispatch_(services.clock.Microseconds()) {}
 
   // After each block: one reading of the clock, and a dispatch when due.
   void BlockSent(std::uint32_t bytes) {

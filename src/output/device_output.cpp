@@ -26,7 +26,7 @@ bool WriteControlString(platform::File& device, const ControlString& text,
 
 bool CopyFile(const OutputServices& services, platform::File& source, platform::File& device,
               std::array<char, kTransferBufferSize>& buffer) {
-  CopyPacer pacer(services, services.progress ? source.Size() : 0);
+  CopyPacer pacer(services, source);
   for (;;) {
     std::uint32_t bytesRead = 0;
     if (!source.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), bytesRead)) {

@@ -21,7 +21,7 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
   if (!job.init.empty() && !WriteWhole(printer, job.init)) return false;
 
   std::array<char, kPrinterBlockSize> block;
-  CopyPacer pacer(services, services.progress ? source.Size() : 0);
+  CopyPacer pacer(services, source);
   for (;;) {
     std::uint32_t bytesRead = 0;
     if (!source.Read(block.data(), static_cast<std::uint32_t>(block.size()), bytesRead)) {
