@@ -10,12 +10,12 @@
 #include "platform/win32/win32_open_file_dialog.h"
 #include "platform/win32/win32_printer_setup.h"
 #include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_screen_cursor.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_spooler.h"
 #include "platform/win32/win32_system_folders.h"
 #include "platform/win32/win32_system_info.h"
 #include "ui/win32/win32_message_pump.h"
+#include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/win32_window_system.h"
 
 int main() {
@@ -24,7 +24,7 @@ int main() {
   platform::win32::Win32Spooler spooler;
   platform::win32::Win32Registry registry;
   platform::win32::Win32MessageBoxes boxes;
-  platform::win32::Win32ScreenCursor cursor;
+  ui::win32::Win32ScreenCursor cursor;
   ui::win32::Win32MessagePump pump;
   platform::win32::Win32PrinterSetup printerSetup;
   platform::win32::Win32SystemInfo system;

@@ -10,7 +10,7 @@ THyperLabel::THyperLabel(ui::Control* parent, std::string name, platform::Shell&
     : Label(parent, std::move(name)),
       shell_(shell),
       applicationWindow_(std::move(applicationWindow)) {
-  SetCursor(platform::kCursorHandPoint);
+  SetCursor(ui::MouseCursor::HandPoint);
 }
 
 void THyperLabel::MouseEntered() {

@@ -181,7 +181,7 @@ void TPrintfile1::BuildComponents() {
   OnCloseQuery = [this] { return FormCloseQuery(); };
   OnClose = nullptr;
   OnDestroy = [this] { FormDestroy(); };
-  OnDropFiles = [this](platform::DropHandle drop) { WMDropFiles(drop); };
+  OnDropFiles = [this](const ui::DroppedFiles& drop) { WMDropFiles(drop); };
 }
 
 void TPrintfile1::ApplyLayout() {

@@ -101,7 +101,7 @@ class TPrintfile1 : public ui::Form {
   void KnoppenpanelMouseDown(const ui::MouseDownEvent& event);
   void Panel2MouseDown(const ui::MouseDownEvent& event);
   void Panel3MouseDown(const ui::MouseDownEvent& event);
-  void WMDropFiles(platform::DropHandle drop);
+  void WMDropFiles(const ui::DroppedFiles& drop);
   // The target button (1 to 6) at a point relative to Panel3, 0 for none.
   int HitTestTargetButton(int x, int y) const;
   void RegelUpButtonClick();

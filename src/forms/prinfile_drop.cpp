@@ -18,17 +18,14 @@ int TPrintfile1::HitTestTargetButton(int x, int y) const {
   return result;
 }
 
-void TPrintfile1::WMDropFiles(platform::DropHandle drop) {
-  ScopeExit finish([&] { platform_.shell.FinishDrop(drop); });
+void TPrintfile1::WMDropFiles(const ui::DroppedFiles& drop) {
   // A second run must not start inside the first, nor the list be cleared
   // under it: a simple-mode drop waits for no one and is refused.
   if (!FExtendedMode && FRunInProgress) return;
 
-  const unsigned count = platform_.shell.DroppedFileCount(drop);
   auto appendDropped = [&] {
     bool refused = false;
-    for (unsigned i = 0; i < count; ++i) {
-      const std::string name = platform_.shell.DroppedFileName(drop, i);
+    for (const std::string& name : drop.names) {
       if (platform::HoldsUncarriedCharacter(name)) {
         refused = true;
       } else if (platform_.files.FileExists(name)) {
@@ -44,9 +41,8 @@ void TPrintfile1::WMDropFiles(platform::DropHandle drop) {
 
   NewButtonClick();
   appendDropped();
-  const platform::DropPoint point = platform_.shell.DropPointOf(drop);
   const ui::Bounds& panel = Panel3.GetBounds();
-  const int target = HitTestTargetButton(point.x - panel.left, point.y - panel.top);
+  const int target = HitTestTargetButton(drop.x - panel.left, drop.y - panel.top);
   if (target == kNoTarget) return;
 
   {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/window_handle.h"
 #include "ui/keys.h"
 
 namespace morvane::ui {
+
+// A control's window, as an opaque number. 0 means "no window"; headless
+// controls never get anything else.
+using WindowHandle = std::intptr_t;
 
 // A colour as red, green and blue; the system colours have their own names.
 struct Color {
@@ -80,7 +84,7 @@ class ControlPeer {
  public:
   virtual ~ControlPeer() = default;
   virtual void Changed(Property property) = 0;
-  virtual platform::WindowHandle Handle() const = 0;
+  virtual WindowHandle Handle() const = 0;
   // Gives the control's window the keyboard focus.
   virtual void SetFocus() {}
 };
@@ -130,7 +134,7 @@ class Control {
 
   ControlPeer* Peer() const { return peer_.get(); }
   void AttachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
-  platform::WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
+  WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
 
   // The form the control sits on, or null.
   Form* OwnerForm();

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/shell.h"
 #include "ui/control.h"
 #include "ui/timer.h"
 
@@ -15,6 +14,14 @@ inline constexpr int kModalResultOk = 1;
 inline constexpr int kModalResultCancel = 2;
 
 enum class BorderStyle { Single, Dialog, None };
+
+// Files dropped on a form from the shell: their whole names, and the point
+// of the drop in the form's client coordinates.
+struct DroppedFiles {
+  std::vector<std::string> names;
+  int x = 0;
+  int y = 0;
+};
 
 // The window-level operations a form's peer carries out on screen.
 class FormPeer : public ControlPeer {
@@ -104,8 +111,8 @@ class Form : public Control {
   std::function<bool()> OnCloseQuery;
   std::function<void()> OnClose;
   std::function<void()> OnDestroy;
-  // Files dropped from the shell; the handler releases the drop.
-  std::function<void(platform::DropHandle)> OnDropFiles;
+  // Files dropped from the shell, once the window has taken them over.
+  std::function<void(const DroppedFiles&)> OnDropFiles;
 
   // The timers the form runs while it exists.
   void AddTimer(Timer& timer) { timers_.push_back(&timer); }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "platform/screen_cursor.h"
 #include "ui/control.h"
 
 namespace morvane::ui {
+
+// The cursors a control can ask for while the mouse is over it.
+enum class MouseCursor { Default, HandPoint };
 
 // Static text. The peer reports the mouse entering and leaving it and the
 // left button going down on it.
@@ -13,8 +15,8 @@ class Label : public Control {
   ControlKind Kind() const override { return ControlKind::Label; }
 
   // The cursor shown while the mouse is over the label.
-  int Cursor() const { return cursor_; }
-  void SetCursor(int cursor) { cursor_ = cursor; }
+  MouseCursor Cursor() const { return cursor_; }
+  void SetCursor(MouseCursor cursor) { cursor_ = cursor; }
 
   // An auto-sized label takes the size of its text in its font when it is
   // shown on screen; its width and height from the program do not count then.
@@ -30,7 +32,7 @@ class Label : public Control {
   virtual void LeftButtonDown() {}
 
  private:
-  int cursor_ = platform::kCursorDefault;
+  MouseCursor cursor_ = MouseCursor::Default;
   bool showHint_ = false;
   bool autoSize_ = true;
 };

@@ -108,30 +108,7 @@ class FakeShell final : public platform::Shell {
   const std::vector<DragAcceptCall>& Calls() const { return calls_; }
   const std::vector<OpenDocumentCall>& Opened() const { return opened_; }
 
-  // A drop of these names at this point; finished once its handler is done.
-  platform::DropHandle AddDrop(std::vector<std::string> names, platform::DropPoint point) {
-    drops_.push_back({std::move(names), point, false});
-    return drops_.size();
-  }
-  bool Finished(platform::DropHandle drop) const { return drops_.at(drop - 1).finished; }
-  unsigned DroppedFileCount(platform::DropHandle drop) override {
-    return static_cast<unsigned>(drops_.at(drop - 1).names.size());
-  }
-  std::string DroppedFileName(platform::DropHandle drop, unsigned index) override {
-    return drops_.at(drop - 1).names.at(index);
-  }
-  platform::DropPoint DropPointOf(platform::DropHandle drop) override {
-    return drops_.at(drop - 1).point;
-  }
-  void FinishDrop(platform::DropHandle drop) override { drops_.at(drop - 1).finished = true; }
-
  private:
-  struct Drop {
-    std::vector<std::string> names;
-    platform::DropPoint point;
-    bool finished;
-  };
-  std::vector<Drop> drops_;
   std::vector<DragAcceptCall> calls_;
   std::vector<OpenDocumentCall> opened_;
 };

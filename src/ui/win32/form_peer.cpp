@@ -1,9 +1,8 @@
 #include "ui/win32/form_peer.h"
 
-#include <shellapi.h>
-
 #include <vector>
 
+#include "ui/win32/dropped_files.h"
 #include "ui/win32/win32_window_system.h"
 #include "ui/win32/window_classes.h"
 
@@ -238,12 +237,8 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       form_.NotifyActivated();
       return 0;
     case WM_DROPFILES: {
-      const auto drop = static_cast<platform::DropHandle>(wParam);
-      if (form_.OnDropFiles) {
-        form_.OnDropFiles(drop);
-      } else {
-        DragFinish(reinterpret_cast<HDROP>(wParam));
-      }
+      const DroppedFiles files = TakeDroppedFiles(reinterpret_cast<HDROP>(wParam));
+      if (form_.OnDropFiles) form_.OnDropFiles(files);
       return 0;
     }
     case WM_TIMER:

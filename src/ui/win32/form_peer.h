@@ -21,9 +21,7 @@ class FormWindowPeer : public FormPeer {
   ~FormWindowPeer() override;
 
   void Changed(Property property) override;
-  platform::WindowHandle Handle() const override {
-    return reinterpret_cast<platform::WindowHandle>(window_);
-  }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(window_); }
 
   void Show() override;
   void Hide() override;

@@ -17,8 +17,8 @@ class Win32WindowSystem : public WindowSystem {
   void SetApplicationTitle(const std::string& title) override;
   void Realize(Form& form) override;
   void RunMessageLoop(Form& mainForm) override;
-  platform::WindowHandle ApplicationWindow() const override {
-    return reinterpret_cast<platform::WindowHandle>(applicationWindow_);
+  WindowHandle ApplicationWindow() const override {
+    return reinterpret_cast<WindowHandle>(applicationWindow_);
   }
 
  private:

@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/win32_screen_cursor.h"
 #include "ui/label.h"
 #include "ui/win32/button_peers.h"
 #include "ui/win32/panel_windows.h"
 #include "ui/win32/picture_windows.h"
 #include "ui/win32/string_grid_peer.h"
+#include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
@@ -67,8 +67,8 @@ namespace {
 HCURSOR ControlCursor(HWND child) {
   auto* peer = WindowPeer::FromWindow(child);
   if (!peer || peer->Model().Kind() != ControlKind::Label) return nullptr;
-  const int cursor = static_cast<const Label&>(peer->Model()).Cursor();
-  if (cursor != platform::kCursorHandPoint) return nullptr;
+  const MouseCursor cursor = static_cast<const Label&>(peer->Model()).Cursor();
+  if (cursor != MouseCursor::HandPoint) return nullptr;
   return LoadCursorA(nullptr, IDC_HAND);
 }
 
@@ -98,7 +98,7 @@ bool HandleCommonMessage(HWND /*window*/, UINT message, WPARAM wParam, LPARAM lP
       return true;
     }
     case WM_SETCURSOR:
-      if (void* cursor = platform::win32::Win32ScreenCursor::OverridingCursor()) {
+      if (void* cursor = Win32ScreenCursor::OverridingCursor()) {
         SetCursor(static_cast<HCURSOR>(cursor));
         result = TRUE;
         return true;

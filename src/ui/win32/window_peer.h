@@ -16,9 +16,7 @@ class WindowPeer : public ControlPeer {
   WindowPeer& operator=(const WindowPeer&) = delete;
 
   void Changed(Property property) override;
-  platform::WindowHandle Handle() const override {
-    return reinterpret_cast<platform::WindowHandle>(window_);
-  }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(window_); }
   void SetFocus() override { ::SetFocus(window_); }
 
   HWND Window() const { return window_; }

@@ -231,7 +231,7 @@ TEST(HyperLabel, TurnsBlueUnderTheMouseAndOpensItsLinkOnThePress) {
   ui::Form form("f");
   forms::THyperLabel label(&form, "l", shell, [] { return platform::WindowHandle{9}; });
   EXPECT_EQ(label.Hyperlink, "http://");
-  EXPECT_EQ(label.Cursor(), platform::kCursorHandPoint);
+  EXPECT_EQ(label.Cursor(), ui::MouseCursor::HandPoint);
   ui::Font bold = label.GetFont();
   bold.bold = true;
   bold.color = ui::Color::Rgb(10, 20, 30);

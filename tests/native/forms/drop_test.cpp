@@ -23,11 +23,9 @@ class DropTest : public ::testing::Test {
     p.Start();
     p.ShowAndActivate();
   }
-  platform::DropHandle Drop(std::vector<std::string> names, int x, int y) {
-    const platform::DropHandle drop = p.fake.shell.AddDrop(std::move(names), {x, y});
-    main().WMDropFiles(drop);
-    EXPECT_TRUE(p.fake.shell.Finished(drop));
-    return drop;
+  // What the window hands the form once it has taken the drop over.
+  void Drop(std::vector<std::string> names, int x, int y) {
+    main().OnDropFiles(ui::DroppedFiles{std::move(names), x, y});
   }
   std::vector<std::string> Files() {
     std::vector<std::string> files;
@@ -114,14 +112,10 @@ TEST_F(DropTest, DuringARunASimpleModeDropIsRefusedAndAnExtendedOneAppends) {
   Start(false);
   main().AppendToJobList("a");
   main().SelectActivePair(output::OutputTarget::Lpt1);
-  platform::DropHandle refused = 0;
   p.fake.pump.onProcess = [&](int call) {
-    if (call != 1) return;
-    refused = p.fake.shell.AddDrop({"b"}, {10, kPanel3Top + 10});
-    main().WMDropFiles(refused);
+    if (call == 1) Drop({"b"}, 10, kPanel3Top + 10);
   };
   main().RunDeviceJob("LPT1");
-  EXPECT_TRUE(p.fake.shell.Finished(refused));
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), "<a>");  // no second run inside the first
   EXPECT_EQ(Files(), (std::vector<std::string>{"a"}));
 
@@ -129,7 +123,7 @@ TEST_F(DropTest, DuringARunASimpleModeDropIsRefusedAndAnExtendedOneAppends) {
   main().AantalEdit.SetText("2");  // two sets: the dropped file joins the second pass
   bool dropped = false;
   p.fake.pump.onProcess = [&](int) {
-    if (!std::exchange(dropped, true)) main().WMDropFiles(p.fake.shell.AddDrop({"c"}, {0, 0}));
+    if (!std::exchange(dropped, true)) Drop({"c"}, 0, 0);
   };
   main().RunDeviceJob("LPT2");
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<a><a><c>");
@@ -147,10 +141,8 @@ TEST_F(DropTest, NoDispatchOfASimpleModeRunLetsADropStartAnother) {
   bool delivering = false;
   p.fake.pump.onProcess = [&](int) {
     if (std::exchange(delivering, true)) return;
-    const platform::DropHandle drop = p.fake.shell.AddDrop({"b"}, {50, kPanel3Top + 10});
     const bool running = main().RunInProgress();
-    main().WMDropFiles(drop);
-    EXPECT_TRUE(p.fake.shell.Finished(drop));
+    Drop({"b"}, 50, kPanel3Top + 10);
     ++delivered;
     if (running) ++refused;
     delivering = false;
@@ -163,7 +155,7 @@ TEST_F(DropTest, NoDispatchOfASimpleModeRunLetsADropStartAnother) {
   EXPECT_GE(refused, 5);  // before the copies, around each, and before the busy state ends
   EXPECT_EQ(delivered, refused + 1);
 
-  main().WMDropFiles(p.fake.shell.AddDrop({"a", "c"}, {10, kPanel3Top + 10}));
+  Drop({"a", "c"}, 10, kPanel3Top + 10);
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), "<a><c><a><c>");
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<b><b>");
   EXPECT_EQ(delivered, refused + 2);

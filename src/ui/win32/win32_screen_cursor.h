@@ -2,11 +2,11 @@
 
 #include "platform/screen_cursor.h"
 
-namespace morvane::platform::win32 {
+namespace morvane::ui::win32 {
 
 // The program-wide cursor. While it is not the default, the program's windows
 // show it instead of their own (they ask OverridingCursor on WM_SETCURSOR).
-class Win32ScreenCursor : public ScreenCursor {
+class Win32ScreenCursor : public platform::ScreenCursor {
  public:
   int Get() const override;
   void Set(int cursor) override;
@@ -15,4 +15,4 @@ class Win32ScreenCursor : public ScreenCursor {
   static void* OverridingCursor();
 };
 
-}  // namespace morvane::platform::win32
+}  // namespace morvane::ui::win32

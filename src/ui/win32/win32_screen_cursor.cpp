@@ -1,17 +1,17 @@
-#include "platform/win32/win32_screen_cursor.h"
+#include "ui/win32/win32_screen_cursor.h"
 
 #include <windows.h>
 
-namespace morvane::platform::win32 {
+namespace morvane::ui::win32 {
 namespace {
 
-int currentCursor = kCursorDefault;
+int currentCursor = platform::kCursorDefault;
 
 LPCSTR SystemCursorFor(int cursor) {
   switch (cursor) {
-    case kCursorHourGlass:
+    case platform::kCursorHourGlass:
       return IDC_WAIT;
-    case kCursorHandPoint:
+    case platform::kCursorHandPoint:
       return IDC_HAND;
     default:
       return IDC_ARROW;
@@ -29,8 +29,8 @@ void Win32ScreenCursor::Set(int cursor) {
 }
 
 void* Win32ScreenCursor::OverridingCursor() {
-  if (currentCursor == kCursorDefault) return nullptr;
+  if (currentCursor == platform::kCursorDefault) return nullptr;
   return LoadCursorA(nullptr, SystemCursorFor(currentCursor));
 }
 
-}  // namespace morvane::platform::win32
+}  // namespace morvane::ui::win32
