@@ -1,6 +1,7 @@
 #include "app/program.h"
 
-#include "app/command_line.h"
+#include "base/command_line.h"
+#include "base/path_text.h"
 
 namespace morvane::app {
 
@@ -9,14 +10,14 @@ Program::Program(platform::Platform& platform, help::HelpPlatform& help, ui::Win
       windows_(windows),
       msg_(platform.boxes, [this] { return printfile1_ ? printfile1_->Handle() : 0; }),
       help_(platform, help) {
-  application_.arguments = CommandLineArguments(platform.system.CommandLine());
-  application_.programFolder = FolderOf(platform.system.ProgramPath());
+  application_.arguments = base::CommandLineArguments(platform.system.CommandLine());
+  application_.programFolder = base::FolderOf(platform.system.ProgramPath());
 }
 
 Program::~Program() { Finish(); }
 
 void Program::Start() {
-  windows_.SetApplicationTitle(kApplicationTitle);
+  windows_.SetApplicationTitle(base::kApplicationTitle);
 
   printfile1_ = std::make_unique<forms::TPrintfile1>(platform_, application_, msg_);
   windows_.Realize(*printfile1_);

@@ -2,13 +2,13 @@
 
 #include <memory>
 
-#include "app/application.h"
-#include "app/msg.h"
+#include "base/application.h"
 #include "forms/info.h"
 #include "forms/prinfile.h"
 #include "forms/setup.h"
 #include "help/help_platform.h"
 #include "help/help_session.h"
+#include "platform/msg.h"
 #include "platform/platform.h"
 #include "ui/window_system.h"
 
@@ -28,7 +28,7 @@ class Program {
   forms::TPrintfile1* Printfile1() const { return printfile1_.get(); }
   forms::Tinfobox* infobox() const { return infobox_.get(); }
   forms::TSetupdialog1* Setupdialog1() const { return setupdialog1_.get(); }
-  Msg& Messages() { return msg_; }
+  platform::Msg& Messages() { return msg_; }
   help::HelpSession& Help() { return help_; }
 
   // The steps of Run before and after the message loop, for headless drivers.
@@ -38,8 +38,8 @@ class Program {
  private:
   platform::Platform& platform_;
   ui::WindowSystem& windows_;
-  Application application_;
-  Msg msg_;
+  base::Application application_;
+  platform::Msg msg_;
   // Starts after Msg and before the windows, and ends after them.
   help::HelpSession help_;
   std::unique_ptr<forms::TPrintfile1> printfile1_;

@@ -27,7 +27,8 @@ constexpr int kFirstTargetButtonLeft = 4;
 
 }  // namespace
 
-TPrintfile1::TPrintfile1(platform::Platform& platform, app::Application& application, app::Msg& msg)
+TPrintfile1::TPrintfile1(platform::Platform& platform, base::Application& application,
+                         platform::Msg& msg)
     : Form("Printfile1"), platform_(platform), application_(application), msg_(msg) {
   BuildComponents();
 }

@@ -3,8 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/application.h"
-#include "app/msg.h"
+#include "base/application.h"
 #include "forms/info.h"
 #include "forms/run_progress.h"
 #include "forms/setup.h"
@@ -12,6 +11,7 @@
 #include "output/control_strings.h"
 #include "output/job_list.h"
 #include "output/output_services.h"
+#include "platform/msg.h"
 #include "platform/platform.h"
 #include "ui/bevel_line.h"
 #include "ui/button.h"
@@ -38,7 +38,7 @@ inline constexpr int kCountColumn = 1;
 // The main window: every command starts here, and it owns all working state.
 class TPrintfile1 : public ui::Form {
  public:
-  TPrintfile1(platform::Platform& platform, app::Application& application, app::Msg& msg);
+  TPrintfile1(platform::Platform& platform, base::Application& application, platform::Msg& msg);
 
   // Components, in the order of the form description.
   ui::Panel Panel2{this, "Panel2"};
@@ -186,8 +186,8 @@ class TPrintfile1 : public ui::Form {
   output::OutputServices Services();
 
   platform::Platform& platform_;
-  app::Application& application_;
-  app::Msg& msg_;
+  base::Application& application_;
+  platform::Msg& msg_;
 
   bool FExtendedMode = false;
   output::ControlString FLpt1Init, FLpt1Exit, FLpt2Init, FLpt2Exit, FLpt3Init, FLpt3Exit;

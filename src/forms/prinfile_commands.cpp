@@ -1,6 +1,6 @@
+#include "base/scope_exit.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
-#include "forms/scope_exit.h"
 
 namespace morvane::forms {
 namespace {
@@ -26,7 +26,7 @@ void TPrintfile1::DeviceTargetCommand(output::OutputTarget target) {
   const std::string deviceName = output::DeviceName(target);
   if (FExtendedMode) {
     const int savedCursor = platform_.cursor.Get();
-    ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
+    base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
     platform_.cursor.Set(platform::kCursorHourGlass);
     BusyScope busy(*this);
     SelectActivePair(target);
@@ -35,10 +35,10 @@ void TPrintfile1::DeviceTargetCommand(output::OutputTarget target) {
   }
 
   NewButtonClick();
-  ScopeExit clearList([&] { NewButtonClick(); });
+  base::ScopeExit clearList([&] { NewButtonClick(); });
   if (!AddFilesFromDialog()) return;
   const int savedCursor = platform_.cursor.Get();
-  ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
+  base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
   platform_.cursor.Set(platform::kCursorHourGlass);
   {
     BusyScope busy(*this);
@@ -58,7 +58,7 @@ void TPrintfile1::BitBtn5Click() { DeviceTargetCommand(output::OutputTarget::Com
 void TPrintfile1::BitBtn6Click() {
   if (FExtendedMode) {
     const int savedCursor = platform_.cursor.Get();
-    ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
+    base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
     platform_.cursor.Set(platform::kCursorHourGlass);
     BusyScope busy(*this);
     RunPrinterJob();
@@ -68,11 +68,11 @@ void TPrintfile1::BitBtn6Click() {
   NewButtonClick();
   if (!AddFilesFromDialog()) return;
   const int savedCursor = platform_.cursor.Get();
-  ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
+  base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
   platform_.cursor.Set(platform::kCursorHourGlass);
   BusyScope busy(*this);
   // The list is emptied before the busy state ends, even when the run fails.
-  ScopeExit clearList([&] { NewButtonClick(); });
+  base::ScopeExit clearList([&] { NewButtonClick(); });
   RunPrinterJob();
 }
 

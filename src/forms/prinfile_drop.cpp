@@ -1,6 +1,6 @@
+#include "base/name_text.h"
+#include "base/scope_exit.h"
 #include "forms/prinfile.h"
-#include "forms/scope_exit.h"
-#include "platform/name_text.h"
 
 namespace morvane::forms {
 namespace {
@@ -26,13 +26,13 @@ void TPrintfile1::WMDropFiles(const ui::DroppedFiles& drop) {
   auto appendDropped = [&] {
     bool refused = false;
     for (const std::string& name : drop.names) {
-      if (platform::HoldsUncarriedCharacter(name)) {
+      if (base::HoldsUncarriedCharacter(name)) {
         refused = true;
       } else if (platform_.files.FileExists(name)) {
         AppendToJobList(name);
       }
     }
-    if (refused) msg_.ShowWarning(platform::kNameNotCarried, output::kOutputCaption);
+    if (refused) msg_.ShowWarning(base::kNameNotCarried, output::kOutputCaption);
   };
   if (FExtendedMode) {
     appendDropped();
@@ -47,7 +47,7 @@ void TPrintfile1::WMDropFiles(const ui::DroppedFiles& drop) {
 
   {
     BusyScope busy(*this);
-    ScopeExit clearList([&] { NewButtonClick(); });
+    base::ScopeExit clearList([&] { NewButtonClick(); });
     platform_.pump.ProcessMessages();
     const auto outputTarget = static_cast<output::OutputTarget>(target - 1);
     if (outputTarget == output::OutputTarget::Win) {

@@ -1,6 +1,6 @@
+#include "base/count_text.h"
 #include "forms/prinfile.h"
 #include "output/device_output.h"
-#include "ui/spin_edit.h"
 
 namespace morvane::forms {
 
@@ -104,7 +104,7 @@ void TPrintfile1::VraagAantalCheckBoxClick() {
 
 void TPrintfile1::FileGridClick() {
   if (!VraagAantalCheckBox.Checked()) return;
-  const auto count = ui::ParseInteger(FileGrid.Cell(kCountColumn, FileGrid.Row()));
+  const auto count = base::ParseInteger(FileGrid.Cell(kCountColumn, FileGrid.Row()));
   AantalEdit.SetValue(count.value_or(kMinCount));
 }
 

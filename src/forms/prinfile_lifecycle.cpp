@@ -1,10 +1,10 @@
 #include <algorithm>
 
-#include "app/ascii_text.h"
-#include "app/command_line.h"
+#include "base/ascii_text.h"
+#include "base/command_line.h"
+#include "base/name_text.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
-#include "platform/name_text.h"
 #include "settings/control_file.h"
 #include "settings/printer_list.h"
 #include "settings/registry_state.h"
@@ -19,7 +19,6 @@ constexpr int kMaxExitStatus = 255;
 void TPrintfile1::FormCreate() {
   FSettingsChanged = false;
   for (output::ControlString* text : ControlStrings()) text->clear();
-  application_.helpFile = application_.programFolder + app::kHelpFileName;
 
   output::ControlStrings loaded;
   settings::LoadControlStrings(platform_.files, application_.programFolder, loaded);
@@ -47,7 +46,7 @@ void TPrintfile1::FormShow() { platform_.shell.DragAcceptFiles(Handle(), true); 
 void TPrintfile1::FormActivate() {
   const auto& arguments = application_.arguments;
   if (arguments.empty()) return;
-  if (app::FoldAsciiUpper(arguments.front()) != texts::kBatchSwitch) return;
+  if (base::FoldAsciiUpper(arguments.front()) != texts::kBatchSwitch) return;
   // The run ends by closing the window, so a later activation must not start it again.
   if (batchStarted_) return;
   batchStarted_ = true;
@@ -63,9 +62,9 @@ void TPrintfile1::RunBatch() {
     int undelivered = 0;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
       platform_.pump.ProcessMessages();
-      const std::string name = app::UnquoteBatchName(arguments[i]);
-      const bool carried = !platform::HoldsUncarriedCharacter(name);
-      if (!carried) msg_.ShowWarning(platform::kNameNotCarried, output::kOutputCaption);
+      const std::string name = base::UnquoteBatchName(arguments[i]);
+      const bool carried = !base::HoldsUncarriedCharacter(name);
+      if (!carried) msg_.ShowWarning(base::kNameNotCarried, output::kOutputCaption);
       const bool delivered = carried && platform_.files.FileExists(name) &&
                              SendFileToPrinter(name, PrintersComboBox.Text());
       if (!delivered) ++undelivered;

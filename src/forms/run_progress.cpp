@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/application.h"
+#include "base/path_text.h"
 #include "forms/prinfile_texts.h"
 
 namespace morvane::forms {
@@ -23,7 +23,7 @@ void RunProgress::StartCopy(const std::string& path) {
   ++copy_;
   // The list can grow during a run; the count never falls behind the copy.
   copies_ = std::max(copies_, copy_);
-  fileName_ = path.substr(app::FolderOf(path).size());
+  fileName_ = path.substr(base::FolderOf(path).size());
   Show(0);
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace morvane::help {
 namespace {
@@ -17,7 +17,7 @@ constexpr char kLineEnd[] = "\r\n";
 
 bool HasDebugSwitch(const std::vector<std::string>& arguments) {
   return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-    const std::string folded = app::FoldAsciiUpper(argument);
+    const std::string folded = base::FoldAsciiUpper(argument);
     return folded == kSlashSwitch || folded == kDashSwitch;
   });
 }

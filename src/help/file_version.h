@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/file_system.h"
-#include "platform/file_version.h"
+#include "platform/file_version_info.h"
 
 namespace morvane::help {
 

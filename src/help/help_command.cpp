@@ -2,7 +2,7 @@
 
 namespace morvane::help {
 
-void ShowProgramHelp(bool hhInstalled, HelpControl& control, app::Msg& msg,
+void ShowProgramHelp(bool hhInstalled, HelpControl& control, platform::Msg& msg,
                      platform::FileSystem& files, platform::Desktop& desktop,
                      const std::string& programFolder) {
   // A control whose version can be read may still have failed to load.

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/msg.h"
 #include "help/hh.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
+#include "platform/msg.h"
 
 namespace morvane::help {
 
@@ -19,7 +19,7 @@ inline constexpr char kHelpErrorCaption[] = "Error";
 // The help command: opens the help file in the program folder (given with its
 // trailing separator) at its start topic, owned by the desktop window, or says
 // why it can't.
-void ShowProgramHelp(bool hhInstalled, HelpControl& control, app::Msg& msg,
+void ShowProgramHelp(bool hhInstalled, HelpControl& control, platform::Msg& msg,
                      platform::FileSystem& files, platform::Desktop& desktop,
                      const std::string& programFolder);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/desktop.h"
-#include "platform/file_version.h"
+#include "platform/file_version_info.h"
 #include "platform/help_control.h"
 #include "platform/local_clock.h"
 #include "platform/system_folders.h"

@@ -18,7 +18,7 @@ HelpSession::~HelpSession() {
   control_.FreeHelpControl();
 }
 
-void HelpSession::ShowProgramHelp(app::Msg& msg, const std::string& programFolder) {
+void HelpSession::ShowProgramHelp(platform::Msg& msg, const std::string& programFolder) {
   help::ShowProgramHelp(findings_._hhInstalled, control_, msg, files_, desktop_, programFolder);
 }
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/msg.h"
 #include "help/help_platform.h"
 #include "help/hh.h"
 #include "help/hh_funcs.h"
+#include "platform/msg.h"
 #include "platform/platform.h"
 
 namespace morvane::help {
@@ -21,7 +21,7 @@ class HelpSession {
   HelpSession& operator=(const HelpSession&) = delete;
 
   // The main window's help command; programFolder ends with its separator.
-  void ShowProgramHelp(app::Msg& msg, const std::string& programFolder);
+  void ShowProgramHelp(platform::Msg& msg, const std::string& programFolder);
 
   const HelpFindings& Findings() const { return findings_; }
   HelpControl& Control() { return control_; }

@@ -1,7 +1,7 @@
 #include "help/hh_funcs.h"
 
-#include "app/application.h"
-#include "app/command_line.h"
+#include "base/command_line.h"
+#include "base/path_text.h"
 #include "help/debug_log.h"
 #include "help/hh.h"
 #include "help/release_names.h"
@@ -29,12 +29,12 @@ HelpFindings::HelpFindings(platform::Platform& platform, HelpPlatform& help)
     : files_(platform.files), registry_(platform.registry), system_(platform.system), help_(help) {}
 
 void HelpFindings::Start() {
-  _RunDir = WithoutTrailingBackslashes(app::FolderOf(system_.ProgramPath()));
+  _RunDir = WithoutTrailingBackslashes(base::FolderOf(system_.ProgramPath()));
   _LogDir = IsFolderWritable(_RunDir)
                 ? _RunDir
                 : WithoutTrailingBackslashes(help_.folders.WindowsDirectory());
   _LogEnabled = files_.FileExists(InFolder(_RunDir, kDebugMarkerName)) ||
-                HasDebugSwitch(app::CommandLineArguments(system_.CommandLine()));
+                HasDebugSwitch(base::CommandLineArguments(system_.CommandLine()));
   _hhVerStr = ReadHelpControlVersion().text;
   _hhInstalled = !_hhVerStr.empty();
   _hhFriendlyVerStr = HelpControlFriendlyName();

@@ -1,6 +1,6 @@
 #include "output/job_list.h"
 
-#include "ui/spin_edit.h"
+#include "base/count_text.h"
 
 namespace morvane::output {
 namespace {
@@ -22,7 +22,7 @@ CopyMode CopyModeOf(bool setsChecked, bool perFileChecked) {
   return perFileChecked ? CopyMode::PerFile : CopyMode::Uniform;
 }
 
-int CountFromText(const std::string& text) { return ui::ParseInteger(text).value_or(1); }
+int CountFromText(const std::string& text) { return base::ParseInteger(text).value_or(1); }
 
 void RunJobList(JobListSource& list, const SendCopy& sendCopy) {
   // The check boxes are read again before each block; at most one block runs.

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "app/msg.h"
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
 #include "platform/monotonic_clock.h"
+#include "platform/msg.h"
 #include "platform/screen_cursor.h"
 #include "platform/spooler.h"
 
@@ -25,7 +25,7 @@ struct OutputServices {
   platform::ScreenCursor& cursor;
   platform::MessagePump& pump;
   platform::MonotonicClock& clock;
-  app::Msg& msg;
+  platform::Msg& msg;
   // Null when nobody watches, as in the batch mode.
   CopyProgress* progress = nullptr;
 };

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/name_text.h"
+#include "base/name_text.h"
 #include "platform/window_handle.h"
 
 namespace morvane::platform {
@@ -33,7 +33,7 @@ struct OpenFileDialogOptions {
   std::string nameTooLongWarning = kTypedNameTooLong;
   // Shown when a name holds characters that can't be carried to the file
   // (platform/name_text.h); such a name is not chosen.
-  std::string nameNotCarriedWarning = kNameNotCarried;
+  std::string nameNotCarriedWarning = base::kNameNotCarried;
   std::string warningCaption = kDialogWarningCaption;
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace morvane::settings {
 
@@ -74,9 +74,9 @@ std::vector<std::string> ListPrinterItems(platform::Spooler& spooler,
 }
 
 int FindPrinterItem(const std::vector<std::string>& items, std::string_view name) {
-  const std::string foldedName = app::FoldAsciiUpper(name);
+  const std::string foldedName = base::FoldAsciiUpper(name);
   for (std::size_t i = 0; i < items.size(); ++i) {
-    if (app::FoldAsciiUpper(items[i]) == foldedName) return static_cast<int>(i);
+    if (base::FoldAsciiUpper(items[i]) == foldedName) return static_cast<int>(i);
   }
   return -1;
 }

@@ -8,10 +8,6 @@
 
 namespace morvane::ui {
 
-// An integer the way the count texts are read: optional blanks, an optional
-// sign and decimal digits within 32 bits; nothing else is a number.
-std::optional<int> ParseInteger(const std::string& text);
-
 // A text field for a whole number with arrow buttons. Its text may hold what
 // the user typed, in or out of range, until the focus leaves it.
 class SpinEdit : public Control {

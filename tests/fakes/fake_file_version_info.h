@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "platform/file_version.h"
+#include "platform/file_version_info.h"
 
 namespace morvane::fakes {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/command_line.h"
+#include "base/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace morvane::app;

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/count_text.h"
 #include "output/job_list.h"
-#include "ui/spin_edit.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ std::optional<int> Reference(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace morvane;
   const std::string text(reinterpret_cast<const char*>(data), size);
-  if (ui::ParseInteger(text) != Reference(text)) std::abort();
+  if (base::ParseInteger(text) != Reference(text)) std::abort();
   if (output::CountFromText(text) != Reference(text).value_or(1)) std::abort();
 
   ui::SpinEdit edit(nullptr, "AantalEdit", 1, 999999);

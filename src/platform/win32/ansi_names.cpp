@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "platform/name_text.h"
+#include "base/name_text.h"
 
 namespace morvane::platform::win32 {
 namespace {
 
-constexpr char kUncarried[] = {kEscapeMark, kUncarriedByte, '\0'};
+constexpr char kUncarried[] = {base::kEscapeMark, base::kUncarriedByte, '\0'};
 constexpr wchar_t kWideEscapeMark = L'?';
 
 int SizeOf(std::wstring_view text) { return static_cast<int>(text.size()); }
@@ -69,7 +69,7 @@ std::string Escaped(std::wstring_view wide, bool markLiteralMarks) {
     if (ToAnsiExactly(character, ansi)) {
       name += ansi;
     } else {
-      name += kEscapeMark;
+      name += base::kEscapeMark;
       name += NarrowTo(CP_UTF8, 0, character, nullptr);
     }
   }
@@ -80,11 +80,12 @@ std::string Escaped(std::wstring_view wide, bool markLiteralMarks) {
 
 std::string NameFromWide(std::wstring_view wide) {
   std::string ansi;
-  if (ToAnsiExactly(wide, ansi) && ansi.find(kEscapeMark) == std::string::npos) return ansi;
+  if (ToAnsiExactly(wide, ansi) && ansi.find(base::kEscapeMark) == std::string::npos) return ansi;
   std::string name = Escaped(wide, false);
   // A literal '?' followed by what reads as an escape (possible on a command
   // line only: no file name holds a '?') would come back as another name.
-  if (WideFromName(name) != wide && !HoldsUncarriedCharacter(name)) name = Escaped(wide, true);
+  if (WideFromName(name) != wide && !base::HoldsUncarriedCharacter(name))
+    name = Escaped(wide, true);
   return name;
 }
 
@@ -92,7 +93,7 @@ std::wstring WideFromName(std::string_view name) {
   std::wstring wide;
   std::size_t plainStart = 0;
   for (std::size_t at = 0; at < name.size();) {
-    const std::size_t escape = EscapeLengthAt(name, at);
+    const std::size_t escape = base::EscapeLengthAt(name, at);
     if (escape == 0) {
       ++at;
       continue;
@@ -106,6 +107,6 @@ std::wstring WideFromName(std::string_view name) {
   return wide;
 }
 
-bool NeedsWideCalls(std::string_view name) { return HoldsEscape(name); }
+bool NeedsWideCalls(std::string_view name) { return base::HoldsEscape(name); }
 
 }  // namespace morvane::platform::win32

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/name_text.h"
+#include "base/name_text.h"
 #include "platform/win32/ansi_names.h"
 
 namespace morvane::platform::win32 {
@@ -82,8 +82,8 @@ bool TypedNameGuard::AcceptOpen(HWND dialog) {
     MessageBoxW(dialog, tooLongWarning_.c_str(), caption_.c_str(), kWarningStyle);
     return false;
   }
-  if (HoldsUncarriedCharacter(NameFromWide(folder)) ||
-      HoldsUncarriedCharacter(NameFromWide(typed))) {
+  if (base::HoldsUncarriedCharacter(NameFromWide(folder)) ||
+      base::HoldsUncarriedCharacter(NameFromWide(typed))) {
     MessageBoxW(dialog, notCarriedWarning_.c_str(), caption_.c_str(), kWarningStyle);
     return false;
   }

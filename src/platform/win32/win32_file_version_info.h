@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_version.h"
+#include "platform/file_version_info.h"
 
 namespace morvane::platform::win32 {
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/name_text.h"
+#include "base/name_text.h"
 #include "platform/win32/ansi_names.h"
 #include "platform/win32/typed_name_guard.h"
 
@@ -112,7 +112,7 @@ bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOption
       // The guard refuses such names while the dialog is open; whatever still
       // comes back is refused here rather than listed and skipped unseen.
       const auto uncarried = std::remove_if(chosen.begin(), chosen.end(), [](const auto& path) {
-        return HoldsUncarriedCharacter(path);
+        return base::HoldsUncarriedCharacter(path);
       });
       if (uncarried != chosen.end()) {
         MessageBoxW(reinterpret_cast<HWND>(owner),

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/name_text.h"
 #include "forms/program_fixture.h"
-#include "platform/name_text.h"
 
 namespace morvane::testing {
 namespace {
@@ -107,9 +107,8 @@ TEST_F(BatchTest, FailuresAreReportedPerFileAndTheRunGoesOn) {
   p.ShowAndActivate();
 
   // An unknown printer: the error number under the main window's caption.
-  EXPECT_EQ(p.fake.boxes.Texts(),
-            (std::vector<std::string>{"Fout bij openen bronbestand!", platform::kNameNotCarried,
-                                      "error 1801"}));
+  EXPECT_EQ(p.fake.boxes.Texts(), (std::vector<std::string>{"Fout bij openen bronbestand!",
+                                                            base::kNameNotCarried, "error 1801"}));
   EXPECT_EQ(p.fake.boxes.Shown()[1].caption, "Bestand uitvoer");
   EXPECT_EQ(p.fake.boxes.Shown()[2].caption, "Uitvoer van bestand naar");
   EXPECT_EQ(p.fake.boxes.Shown()[2].owner, p.main().Handle());

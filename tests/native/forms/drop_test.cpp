@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/name_text.h"
 #include "forms/program_fixture.h"
-#include "platform/name_text.h"
 
 namespace morvane::testing {
 namespace {
@@ -67,7 +67,7 @@ TEST_F(DropTest, ANameThatCouldNotBeCarriedIsRefusedWithOneWarning) {
   p.fake.files.AddFile("x?\xFF", "never");
   Drop({"a", "x?\xFF", "y?\xFF", "b"}, 10, 200);
   EXPECT_EQ(Files(), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(p.fake.boxes.Texts(), (std::vector<std::string>{platform::kNameNotCarried}));
+  EXPECT_EQ(p.fake.boxes.Texts(), (std::vector<std::string>{base::kNameNotCarried}));
 }
 
 TEST_F(DropTest, SimpleModeOnATargetButtonSendsTheDroppedFilesAndEmptiesTheList) {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/msg.h"
 #include "help/help_session.h"
 #include "help_fixture.h"
+#include "platform/msg.h"
 
 namespace morvane::help {
 namespace {
@@ -22,7 +22,7 @@ class HelpCommandTest : public testing::HelpTest {
     HelpSession session{fake.platform, helpFake.platform};
     session.ShowProgramHelp(msg, "C:\\Morvane\\");
   }
-  app::Msg msg{fake.boxes, [] { return platform::WindowHandle{0x2000}; }};
+  platform::Msg msg{fake.boxes, [] { return platform::WindowHandle{0x2000}; }};
 };
 
 TEST_F(HelpCommandTest, OpensTheStartTopicOwnedByTheDesktop) {
@@ -44,7 +44,7 @@ TEST_F(HelpCommandTest, NoHtmlHelpOnThisSystem) {
   Help();
   EXPECT_EQ(fake.boxes.Texts(), Texts{kNoHtmlHelp});
   EXPECT_EQ(fake.boxes.Shown()[0].caption, "Error");
-  EXPECT_EQ(fake.boxes.Shown()[0].style, app::kWarningStyle);
+  EXPECT_EQ(fake.boxes.Shown()[0].style, platform::kWarningStyle);
 }
 
 TEST_F(HelpCommandTest, AVersionedControlWithoutHtmlHelpAIsNotCalled) {

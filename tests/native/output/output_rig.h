@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/msg.h"
 #include "fakes/fake_platform.h"
 #include "output/output_services.h"
+#include "platform/msg.h"
 
 namespace morvane::testing {
 
@@ -11,7 +11,7 @@ struct OutputRig {
   explicit OutputRig(platform::WindowHandle owner) : msg(fake.boxes, [owner] { return owner; }) {}
 
   fakes::FakePlatform fake;
-  app::Msg msg;
+  platform::Msg msg;
   output::OutputServices services{fake.files, fake.spooler, fake.cursor,
                                   fake.pump,  fake.clock,   msg};
 };

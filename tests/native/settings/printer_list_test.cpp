@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ascii_text.h"
+#include "base/ascii_text.h"
 #include "fakes/fake_printer_setup.h"
 #include "fakes/fake_spooler.h"
 #include "fakes/fake_system_info.h"
@@ -122,7 +122,7 @@ TEST(ListPrinterItems, ListsPrintersInReverse) {
 }
 
 TEST(FindPrinterItem, MatchesFirstItemEqualAfterAsciiFolding) {
-  EXPECT_EQ(app::FoldAsciiUpper("az AZ 09 `{@[ \xe9\xc9"), "AZ AZ 09 `{@[ \xe9\xc9");
+  EXPECT_EQ(base::FoldAsciiUpper("az AZ 09 `{@[ \xe9\xc9"), "AZ AZ 09 `{@[ \xe9\xc9");
   const Names items = {"HP LaserJet", "Caf\xe9", "hp laserjet", "Other"};
   EXPECT_EQ(FindPrinterItem(items, "hp LASERJET"), 0);
   EXPECT_EQ(FindPrinterItem(items, "CAF\xe9"), 1);

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/name_text.h"
 #include "output/device_output.h"
 #include "output_harness.h"
-#include "platform/name_text.h"
 #include "platform/win32/ansi_names.h"
 #include "port_capture.h"
 
@@ -164,7 +164,7 @@ TEST_F(FileNameTest, WhatCannotBeCarriedIsMarkedAndNamesNoFile) {
   for (const std::wstring& wide :
        {std::wstring(L"a\xD800.prn"), std::wstring(L"?\u00e6\u2014\u00a5.prn")}) {
     const std::string name = platform::win32::NameFromWide(wide);
-    EXPECT_TRUE(platform::HoldsUncarriedCharacter(name));
+    EXPECT_TRUE(base::HoldsUncarriedCharacter(name));
     EXPECT_FALSE(real_.files.FileExists(name));
   }
   EXPECT_EQ(platform::win32::NameFromWide(L"a?.prn"), "a?.prn");

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/msg.h"
 #include "fakes/fake_ui_services.h"
 #include "output/control_strings.h"
 #include "output/job_list.h"
 #include "output/output_services.h"
+#include "platform/msg.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_monotonic_clock.h"
 #include "platform/win32/win32_spooler.h"
@@ -23,7 +23,7 @@ struct RealOutputServices {
   fakes::FakeMessagePump pump;
   platform::win32::Win32MonotonicClock clock;
   fakes::FakeMessageBoxes boxes{&cursor};
-  app::Msg msg{boxes, [] { return platform::WindowHandle{0}; }};
+  platform::Msg msg{boxes, [] { return platform::WindowHandle{0}; }};
   output::OutputServices services{files, spooler, cursor, pump, clock, msg};
 };
 

@@ -1,8 +1,8 @@
-#include "platform/name_text.h"
+#include "base/name_text.h"
 
 #include <gtest/gtest.h>
 
-namespace morvane::platform {
+namespace morvane::base {
 namespace {
 
 // "Łódź-ü.prn" in the name text of the Western code page: Ł and ź escaped.
@@ -42,4 +42,4 @@ TEST(NameTextTest, AnEscapedCharacterIsOneCharacterAtTheEnd) {
 }
 
 }  // namespace
-}  // namespace morvane::platform
+}  // namespace morvane::base

@@ -1,17 +1,15 @@
-#include "app/msg.h"
+#include "platform/msg.h"
 
 #include <cstring>
 #include <memory>
 
-namespace morvane::app {
+namespace morvane::platform {
 
-Msg::Msg(platform::MessageBoxes& boxes, std::function<platform::WindowHandle()> mainWindow)
+Msg::Msg(MessageBoxes& boxes, std::function<WindowHandle()> mainWindow)
     : boxes_(boxes), mainWindow_(std::move(mainWindow)) {}
 
 int Msg::ShowMessageBox(const char* text, const char* caption, std::uint32_t style) {
-  const platform::WindowHandle owner =
-      MsgOwnerWindow >= 0 ? platform::WindowHandle{MsgOwnerWindow} : mainWindow_();
-  return boxes_.Show(owner, text, caption, style);
+  return boxes_.Show(mainWindow_(), text, caption, style);
 }
 
 bool Msg::ShowWarning(const char* text, const char* caption) {
@@ -29,4 +27,4 @@ bool Msg::ShowWarningStr(const std::string& text, const std::string& caption) {
   return ShowWarning(textBuffer.get(), captionBuffer.get());
 }
 
-}  // namespace morvane::app
+}  // namespace morvane::platform

@@ -1,8 +1,8 @@
-#include "app/command_line.h"
+#include "base/command_line.h"
 
-#include "platform/name_text.h"
+#include "base/name_text.h"
 
-namespace morvane::app {
+namespace morvane::base {
 namespace {
 
 constexpr unsigned char kLastBlank = 32;
@@ -56,9 +56,9 @@ std::string UnquoteBatchName(const std::string& argument) {
     return argument;
   }
   // The last character may be an escaped one of several bytes.
-  const std::size_t last = platform::LastCharacterStart(argument);
+  const std::size_t last = base::LastCharacterStart(argument);
   if (last == 0) return {};
   return argument.substr(1, last - 1);
 }
 
-}  // namespace morvane::app
+}  // namespace morvane::base

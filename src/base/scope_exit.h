@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace morvane::forms {
+namespace morvane::base {
 
 // Runs an action when the scope ends, however it ends: the commands use it so
 // that the busy state, the cursor and the list are always put right.
@@ -18,4 +18,4 @@ class ScopeExit {
   Action action_;
 };
 
-}  // namespace morvane::forms
+}  // namespace morvane::base

@@ -1,6 +1,6 @@
-#include "app/ascii_text.h"
+#include "base/ascii_text.h"
 
-namespace morvane::app {
+namespace morvane::base {
 
 std::string FoldAsciiUpper(std::string_view text) {
   std::string folded(text);
@@ -10,4 +10,4 @@ std::string FoldAsciiUpper(std::string_view text) {
   return folded;
 }
 
-}  // namespace morvane::app
+}  // namespace morvane::base

@@ -1,6 +1,6 @@
-#include "platform/name_text.h"
+#include "base/name_text.h"
 
-namespace morvane::platform {
+namespace morvane::base {
 namespace {
 
 // Well-formed UTF-8 of two to four bytes: the lead bytes, the range of the
@@ -74,4 +74,4 @@ std::size_t LastCharacterStart(std::string_view text) {
   return last;
 }
 
-}  // namespace morvane::platform
+}  // namespace morvane::base

@@ -1,33 +1,28 @@
-#include "app/msg.h"
+#include "platform/msg.h"
 
 #include <gtest/gtest.h>
 
 #include "fakes/fake_ui_services.h"
 
-namespace morvane::app {
+namespace morvane::platform {
 namespace {
 
-constexpr platform::WindowHandle kMainWindow = 0x1234;
+constexpr WindowHandle kMainWindow = 0x1234;
 
-TEST(Msg, BoxesAreWarningsOwnedByTheMainWindowUntilAnOwnerIsChosen) {
+TEST(Msg, BoxesAreWarningsOwnedByTheMainWindow) {
   fakes::FakeMessageBoxes boxes;
   Msg msg(boxes, [] { return kMainWindow; });
-  EXPECT_EQ(msg.MsgOwnerWindow, -1);
 
   EXPECT_TRUE(msg.ShowWarning("Fout bij openen uitvoer!", "Bestand uitvoer"));
-  msg.MsgOwnerWindow = 0;
-  msg.ShowWarning("t", "c");
-  msg.MsgOwnerWindow = 77;
   msg.ShowMessageBox("t", "c", 0x40);
 
-  ASSERT_EQ(boxes.Shown().size(), 3u);
+  ASSERT_EQ(boxes.Shown().size(), 2u);
   EXPECT_EQ(boxes.Shown()[0].owner, kMainWindow);
   EXPECT_EQ(boxes.Shown()[0].style, 0x30u);
   EXPECT_EQ(boxes.Shown()[0].text, "Fout bij openen uitvoer!");
   EXPECT_EQ(boxes.Shown()[0].caption, "Bestand uitvoer");
-  EXPECT_EQ(boxes.Shown()[1].owner, 0);
-  EXPECT_EQ(boxes.Shown()[2].owner, 77);
-  EXPECT_EQ(boxes.Shown()[2].style, 0x40u);
+  EXPECT_EQ(boxes.Shown()[1].owner, kMainWindow);
+  EXPECT_EQ(boxes.Shown()[1].style, 0x40u);
 }
 
 TEST(Msg, ResultIsTrueOnlyForOk) {
@@ -52,4 +47,4 @@ TEST(Msg, StringBoxesEndAtAZeroByteAndMayBeEmpty) {
 }
 
 }  // namespace
-}  // namespace morvane::app
+}  // namespace morvane::platform

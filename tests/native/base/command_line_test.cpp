@@ -1,8 +1,8 @@
-#include "app/command_line.h"
+#include "base/command_line.h"
 
 #include <gtest/gtest.h>
 
-namespace morvane::app {
+namespace morvane::base {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -61,4 +61,4 @@ TEST(UnquoteBatchName, DropsFirstAndLastCharacterAfterAnOpeningQuote) {
 }
 
 }  // namespace
-}  // namespace morvane::app
+}  // namespace morvane::base

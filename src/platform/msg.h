@@ -7,28 +7,25 @@
 #include "platform/message_box.h"
 #include "platform/window_handle.h"
 
-namespace morvane::app {
+namespace morvane::platform {
 
 // Modal warning box: one OK button with an exclamation icon.
 inline constexpr std::uint32_t kWarningStyle = 0x30;
 inline constexpr int kButtonOk = 1;
-inline constexpr std::int32_t kNoOwnerChosen = -1;
 
-// Every error report of the program goes through here, owned by one window.
+// Every error report of the program goes through here, owned by the main
+// window (or by none while there is none yet).
 class Msg {
  public:
-  Msg(platform::MessageBoxes& boxes, std::function<platform::WindowHandle()> mainWindow);
-
-  // Boxes are owned by the main window while this is negative.
-  std::int32_t MsgOwnerWindow = kNoOwnerChosen;
+  Msg(MessageBoxes& boxes, std::function<WindowHandle()> mainWindow);
 
   int ShowMessageBox(const char* text, const char* caption, std::uint32_t style);
   bool ShowWarning(const char* text, const char* caption);
   bool ShowWarningStr(const std::string& text, const std::string& caption);
 
  private:
-  platform::MessageBoxes& boxes_;
-  std::function<platform::WindowHandle()> mainWindow_;
+  MessageBoxes& boxes_;
+  std::function<WindowHandle()> mainWindow_;
 };
 
-}  // namespace morvane::app
+}  // namespace morvane::platform

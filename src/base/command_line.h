@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace morvane::app {
+namespace morvane::base {
 
 // Splits a command line the way the program's runtime always has: blanks (codes
 // up to 32) separate arguments; double quotes open and close stretches whose
@@ -19,4 +19,4 @@ std::vector<std::string> CommandLineArguments(const std::string& commandLine);
 // quote, its first and its last character are dropped, whatever the last is.
 std::string UnquoteBatchName(const std::string& argument);
 
-}  // namespace morvane::app
+}  // namespace morvane::base

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace morvane::platform {
+namespace morvane::base {
 
 // File names travel through the program as 8-bit text in the system's ANSI
 // code page, as every other text does. A character the code page cannot hold
@@ -36,4 +36,4 @@ bool HoldsUncarriedCharacter(std::string_view name);
 // The text's size when it is empty.
 std::size_t LastCharacterStart(std::string_view text);
 
-}  // namespace morvane::platform
+}  // namespace morvane::base

@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace morvane::app {
+namespace morvane::base {
 
 inline constexpr char kApplicationTitle[] = "Uitvoer van bestanden";
-inline constexpr char kHelpFileName[] = "morvane.hlp";
 
 // What the program knows of its own start.
 struct Application {
@@ -14,11 +13,6 @@ struct Application {
   std::vector<std::string> arguments;
   // The folder of the program file, with its trailing separator.
   std::string programFolder;
-  // The classic help-file name; set at start, never opened.
-  std::string helpFile;
 };
 
-// The folder part of a path, up to and including its last separator.
-std::string FolderOf(const std::string& path);
-
-}  // namespace morvane::app
+}  // namespace morvane::base
