@@ -135,7 +135,6 @@ class TPrintfile1 : public ui::Form {
   void RunPrinterJob();
   // The count N of the count field, as a run reads it.
   int ReadCount() const;
-  output::CopyMode CopyMode() const;
   // A device or printer run is in progress.
   bool RunInProgress() const { return FRunInProgress; }
 
@@ -179,7 +178,24 @@ class TPrintfile1 : public ui::Form {
 
   void BuildComponents();
   void RunJobList(const output::SendCopy& sendCopy);
-  void DeviceTargetCommand(output::OutputTarget target);
+  // When a run that a target button or a drop starts empties the job list.
+  enum class ListClearing { None, BeforeBusyEnds, AfterRun };
+  struct RunFraming {
+    // The hourglass around the busy state, and the cursor found put back.
+    bool hourGlass;
+    ListClearing clearing;
+    // Pending messages handled once the busy state has begun and once it has ended.
+    bool dispatchAround;
+  };
+  static const RunFraming kExtendedCommandRun;
+  static const RunFraming kSimpleDeviceCommandRun;
+  static const RunFraming kSimplePrinterCommandRun;
+  static const RunFraming kSimpleDropRun;
+
+  // Every run of the job list to a target starts here.
+  void StartRun(output::OutputTarget target, const RunFraming& framing);
+  // A target button: in simple mode it asks for the files first.
+  void TargetCommand(output::OutputTarget target);
   void RunBatch();
   // Carries out a close that was asked for during the run that just ended.
   void RunEnded();

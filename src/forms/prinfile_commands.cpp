@@ -1,6 +1,9 @@
+#include <optional>
+
 #include "base/scope_exit.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
+#include "platform/hour_glass.h"
 
 namespace morvane::forms {
 namespace {
@@ -22,59 +25,54 @@ bool TPrintfile1::AddFilesFromDialog() {
 
 void TPrintfile1::OpenButtonClick() { AddFilesFromDialog(); }
 
-void TPrintfile1::DeviceTargetCommand(output::OutputTarget target) {
-  const std::string deviceName = output::DeviceName(target);
-  if (FExtendedMode) {
-    const int savedCursor = platform_.cursor.Get();
-    base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
-    platform_.cursor.Set(platform::kCursorHourGlass);
-    BusyScope busy(*this);
-    SelectActivePair(target);
-    RunDeviceJob(deviceName);
-    return;
-  }
+// The list clearing, cursor and dispatches of the runs that the target
+// buttons and a simple-mode drop start; each keeps its own order of them.
+const TPrintfile1::RunFraming TPrintfile1::kExtendedCommandRun{true, ListClearing::None, false};
+const TPrintfile1::RunFraming TPrintfile1::kSimpleDeviceCommandRun{true, ListClearing::AfterRun,
+                                                                   true};
+const TPrintfile1::RunFraming TPrintfile1::kSimplePrinterCommandRun{
+    true, ListClearing::BeforeBusyEnds, false};
+const TPrintfile1::RunFraming TPrintfile1::kSimpleDropRun{false, ListClearing::BeforeBusyEnds,
+                                                          true};
 
-  NewButtonClick();
-  base::ScopeExit clearList([&] { NewButtonClick(); });
-  if (!AddFilesFromDialog()) return;
-  const int savedCursor = platform_.cursor.Get();
-  base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
-  platform_.cursor.Set(platform::kCursorHourGlass);
+void TPrintfile1::StartRun(output::OutputTarget target, const RunFraming& framing) {
+  base::ScopeExit clearAfterRun([&] {
+    if (framing.clearing == ListClearing::AfterRun) NewButtonClick();
+  });
+  std::optional<platform::HourGlass::Scope> hourGlass;
+  if (framing.hourGlass) hourGlass.emplace(platform_.cursor);
   {
     BusyScope busy(*this);
-    platform_.pump.ProcessMessages();
-    SelectActivePair(target);
-    RunDeviceJob(deviceName);
+    base::ScopeExit clearInRun([&] {
+      if (framing.clearing == ListClearing::BeforeBusyEnds) NewButtonClick();
+    });
+    if (framing.dispatchAround) platform_.pump.ProcessMessages();
+    if (target == output::OutputTarget::Win) {
+      RunPrinterJob();
+    } else {
+      SelectActivePair(target);
+      RunDeviceJob(output::DeviceName(target));
+    }
   }
-  platform_.pump.ProcessMessages();
+  if (framing.dispatchAround) platform_.pump.ProcessMessages();
 }
 
-void TPrintfile1::BitBtn1Click() { DeviceTargetCommand(output::OutputTarget::Lpt1); }
-void TPrintfile1::BitBtn2Click() { DeviceTargetCommand(output::OutputTarget::Lpt2); }
-void TPrintfile1::BitBtn3Click() { DeviceTargetCommand(output::OutputTarget::Lpt3); }
-void TPrintfile1::BitBtn4Click() { DeviceTargetCommand(output::OutputTarget::Com1); }
-void TPrintfile1::BitBtn5Click() { DeviceTargetCommand(output::OutputTarget::Com2); }
-
-void TPrintfile1::BitBtn6Click() {
-  if (FExtendedMode) {
-    const int savedCursor = platform_.cursor.Get();
-    base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
-    platform_.cursor.Set(platform::kCursorHourGlass);
-    BusyScope busy(*this);
-    RunPrinterJob();
-    return;
-  }
-
+void TPrintfile1::TargetCommand(output::OutputTarget target) {
+  if (FExtendedMode) return StartRun(target, kExtendedCommandRun);
+  // The list holds only the files asked for now; a cancelled dialog leaves
+  // it empty.
   NewButtonClick();
   if (!AddFilesFromDialog()) return;
-  const int savedCursor = platform_.cursor.Get();
-  base::ScopeExit restoreCursor([&] { platform_.cursor.Set(savedCursor); });
-  platform_.cursor.Set(platform::kCursorHourGlass);
-  BusyScope busy(*this);
-  // The list is emptied before the busy state ends, even when the run fails.
-  base::ScopeExit clearList([&] { NewButtonClick(); });
-  RunPrinterJob();
+  StartRun(target, target == output::OutputTarget::Win ? kSimplePrinterCommandRun
+                                                       : kSimpleDeviceCommandRun);
 }
+
+void TPrintfile1::BitBtn1Click() { TargetCommand(output::OutputTarget::Lpt1); }
+void TPrintfile1::BitBtn2Click() { TargetCommand(output::OutputTarget::Lpt2); }
+void TPrintfile1::BitBtn3Click() { TargetCommand(output::OutputTarget::Lpt3); }
+void TPrintfile1::BitBtn4Click() { TargetCommand(output::OutputTarget::Com1); }
+void TPrintfile1::BitBtn5Click() { TargetCommand(output::OutputTarget::Com2); }
+void TPrintfile1::BitBtn6Click() { TargetCommand(output::OutputTarget::Win); }
 
 void TPrintfile1::BitBtn7Click() {
   if (!setupdialog1_) return;

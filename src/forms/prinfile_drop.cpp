@@ -1,5 +1,4 @@
 #include "base/name_text.h"
-#include "base/scope_exit.h"
 #include "forms/prinfile.h"
 
 namespace morvane::forms {
@@ -45,19 +44,7 @@ void TPrintfile1::WMDropFiles(const ui::DroppedFiles& drop) {
   const int target = HitTestTargetButton(drop.x - panel.left, drop.y - panel.top);
   if (target == kNoTarget) return;
 
-  {
-    BusyScope busy(*this);
-    base::ScopeExit clearList([&] { NewButtonClick(); });
-    platform_.pump.ProcessMessages();
-    const auto outputTarget = static_cast<output::OutputTarget>(target - 1);
-    if (outputTarget == output::OutputTarget::Win) {
-      RunPrinterJob();
-    } else {
-      SelectActivePair(outputTarget);
-      RunDeviceJob(output::DeviceName(outputTarget));
-    }
-  }
-  platform_.pump.ProcessMessages();
+  StartRun(static_cast<output::OutputTarget>(target - 1), kSimpleDropRun);
 }
 
 }  // namespace morvane::forms

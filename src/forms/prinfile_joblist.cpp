@@ -1,6 +1,9 @@
+#include <optional>
+
 #include "base/count_text.h"
 #include "forms/prinfile.h"
 #include "output/device_output.h"
+#include "platform/hour_glass.h"
 
 namespace morvane::forms {
 
@@ -31,16 +34,15 @@ class TPrintfile1::RunScope {
   explicit RunScope(TPrintfile1& form)
       : form_(form),
         wasRunning_(form.FRunInProgress),
-        savedCursor_(form.platform_.cursor.Get()),
         progress_(form.Aanwijzingpanel, form.platform_.clock, PlannedCopies(form)),
         outerProgress_(form.runProgress_) {
     form_.FRunInProgress = true;
     form_.runProgress_ = &progress_;
     if (form_.closeAfterRun_) progress_.NoteClosing();
-    form_.platform_.cursor.Set(platform::kCursorHourGlass);
+    hourGlass_.emplace(form_.platform_.cursor);
   }
   ~RunScope() {
-    form_.platform_.cursor.Set(savedCursor_);
+    hourGlass_.reset();
     form_.runProgress_ = outerProgress_;
     form_.ShowGuideText();
     form_.FRunInProgress = wasRunning_;
@@ -58,16 +60,12 @@ class TPrintfile1::RunScope {
 
   TPrintfile1& form_;
   bool wasRunning_;
-  int savedCursor_;
   RunProgress progress_;
   RunProgress* outerProgress_;
+  std::optional<platform::HourGlass::Scope> hourGlass_;
 };
 
 int TPrintfile1::ReadCount() const { return output::CountFromText(AantalEdit.Text()); }
-
-output::CopyMode TPrintfile1::CopyMode() const {
-  return output::CopyModeOf(SetsCheckBox.Checked(), VraagAantalCheckBox.Checked());
-}
 
 void TPrintfile1::NewButtonClick() {
   FileGrid.SetRowCount(kGridInitialRows);

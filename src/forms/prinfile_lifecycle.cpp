@@ -5,6 +5,7 @@
 #include "base/name_text.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
+#include "platform/hour_glass.h"
 #include "settings/control_file.h"
 #include "settings/printer_list.h"
 #include "settings/registry_state.h"
@@ -77,12 +78,19 @@ void TPrintfile1::RunBatch() {
 
 void TPrintfile1::FormDestroy() {
   platform_.shell.DragAcceptFiles(Handle(), false);
-  settings::WriteRegistryState(platform_.registry, FExtendedMode, PrintersComboBox.Text());
-  if (FSettingsChanged) {
-    output::ControlStrings current;
-    auto fields = ControlStrings();
-    for (std::size_t i = 0; i < fields.size(); ++i) current[i] = *fields[i];
-    settings::SaveControlStrings(platform_.files, application_.programFolder, current);
+  // The mode and the last printer only spare the user a choice at the next
+  // start: a registry that takes no values is no reason for a box at every end.
+  static_cast<void>(
+      settings::WriteRegistryState(platform_.registry, FExtendedMode, PrintersComboBox.Text()));
+  if (!FSettingsChanged) return;
+  output::ControlStrings current;
+  auto fields = ControlStrings();
+  for (std::size_t i = 0; i < fields.size(); ++i) current[i] = *fields[i];
+  // Edited control strings are the user's work: their loss is reported.
+  if (!settings::SaveControlStrings(platform_.files, application_.programFolder, current)) {
+    msg_.ShowWarningStr(texts::kSettingsNotSavedPrefix + application_.programFolder +
+                            settings::kControlFileName + texts::kSettingsNotSavedSuffix,
+                        kSetupCaption);
   }
 }
 
@@ -105,13 +113,13 @@ void TPrintfile1::RunEnded() {
 void TPrintfile1::CancelClick() { Close(); }
 
 void TPrintfile1::EnterBusyState() {
-  platform_.cursor.Set(platform::kCursorHourGlass);
+  platform::HourGlass::Show(platform_.cursor);
   for (ui::Control* control : BusyControls()) control->SetEnabled(false);
 }
 
 void TPrintfile1::LeaveBusyState() {
   for (ui::Control* control : BusyControls()) control->SetEnabled(true);
-  platform_.cursor.Set(platform::kCursorDefault);
+  platform::HourGlass::ShowArrow(platform_.cursor);
 }
 
 }  // namespace morvane::forms

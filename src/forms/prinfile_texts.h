@@ -61,4 +61,8 @@ inline constexpr char kPrinterFilesPattern[] = "*.PRN";
 
 inline constexpr char kBatchSwitch[] = "/WIN";
 
+// At the end, when the edited control strings could not be written.
+inline constexpr char kSettingsNotSavedPrefix[] = "Fout bij opslaan van de instellingen in ";
+inline constexpr char kSettingsNotSavedSuffix[] = "! De gewijzigde stuurcodes zijn niet bewaard.";
+
 }  // namespace morvane::forms::texts

@@ -17,11 +17,6 @@ void SendTimes(const SendCopy& sendCopy, const std::string& path, int times) {
 
 }  // namespace
 
-CopyMode CopyModeOf(bool setsChecked, bool perFileChecked) {
-  if (setsChecked) return CopyMode::Sets;
-  return perFileChecked ? CopyMode::PerFile : CopyMode::Uniform;
-}
-
 int CountFromText(const std::string& text) { return base::ParseInteger(text).value_or(1); }
 
 void RunJobList(JobListSource& list, const SendCopy& sendCopy) {

@@ -6,10 +6,6 @@
 
 namespace morvane::output {
 
-enum class CopyMode { Sets, Uniform, PerFile };
-
-CopyMode CopyModeOf(bool setsChecked, bool perFileChecked);
-
 // A count as the program reads one: the text as a whole number, 1 when it is
 // not one. Not limited to any range: 0 or less sends nothing.
 int CountFromText(const std::string& text);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "output/copy_pacer.h"
+#include "platform/hour_glass.h"
 
 namespace morvane::output {
 namespace {
@@ -41,7 +42,7 @@ bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
                        const std::string& path, const std::string& printerName) {
   std::unique_ptr<platform::File> source = services.files.Open(path, kSourceOpenMode);
   if (!source) {
-    services.cursor.Set(platform::kCursorDefault);
+    platform::HourGlass::ShowArrow(services.cursor);
     services.msg.ShowWarning(kSourceOpenFailed, kOutputCaption);
     return false;
   }
@@ -49,18 +50,16 @@ bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
   std::uint32_t lastError = 0;
   std::unique_ptr<platform::Printer> printer = services.spooler.Open(printerName, lastError);
   if (!printer) {
-    services.cursor.Set(platform::kCursorDefault);
+    platform::HourGlass::ShowArrow(services.cursor);
     services.msg.ShowWarningStr(kPrinterOpenErrorPrefix + std::to_string(lastError),
                                 job.mainWindowCaption);
     source->Close();
     return false;
   }
 
-  const int savedCursor = services.cursor.Get();
-  services.cursor.Set(platform::kCursorHourGlass);
-
+  const platform::HourGlass::Scope hourGlass(services.cursor);
   auto reportProcessingError = [&] {
-    services.cursor.Set(platform::kCursorDefault);
+    platform::HourGlass::ShowArrow(services.cursor);
     services.msg.ShowWarning(kProcessingFailed, kOutputCaption);
   };
   const bool written = WriteDocument(services, job, *source, *printer, path);
@@ -71,7 +70,6 @@ bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
   printer->Close();
   const bool closed = source->Close();
   if (!closed && written) reportProcessingError();
-  services.cursor.Set(savedCursor);
   return written && closed;
 }
 

@@ -225,6 +225,10 @@ class ProgramTestCase(unittest.TestCase):
         path.write_bytes(control_file(lines))
         return path
 
+    def windows_name(self, path):
+        """The name the program sees for a path under drive C."""
+        return "C:\\" + str(path.relative_to(self.wine.drive_c)).replace("/", "\\")
+
     def data_file(self, name, content):
         """A file in C:\\x; returns its Windows name."""
         (self.data_dir / name).write_bytes(content)

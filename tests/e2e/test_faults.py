@@ -16,7 +16,7 @@ from faults import (HeldFile, StoppablePort, fill_folder, make_immutable, mount_
                     pending_jobs, queue_state)
 from gui import OPEN_DIALOG_CAPTION, PortOutput
 from harness import MAIN_CAPTION, ProgramTestCase, control_file, twelve_lines
-from test_commands import DEVICE_STRINGS, SETUP_CAPTION, TOOLBAR_SETUP, sample
+from test_commands import DEVICE_STRINGS, SETUP_CAPTION, TOOLBAR_CANCEL, TOOLBAR_SETUP, sample
 from test_drops import GRID_CLASS, DropTestCase
 
 OUTPUT_CAPTION = "Bestand uitvoer"
@@ -67,15 +67,18 @@ class FaultWindowTestCase(DropTestCase):
                                              str(NO_BOX_MS))
         self.assertEqual(status, 1, f"an unexpected box was shown: {output}")
 
-    def confirm_setup_and_quit(self, run, changes=None):
-        """Opens the setup dialog, gives the numbered fields their new texts,
-        presses "Voltooien" and ends the program."""
+    def confirm_setup(self, changes=None):
+        """Opens the setup dialog, gives the numbered fields their new texts and
+        presses "Voltooien"."""
         self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_SETUP])
         self.assertTrue(self.desktop.wait(SETUP_CAPTION), "the setup dialog did not appear")
         for index, text in (changes or {}).items():
             self.desktop.set_edit_text(SETUP_CAPTION, index, text)
         self.desktop.press(SETUP_CAPTION, "Voltooien")
         self.assertTrue(self.desktop.wait_gone(SETUP_CAPTION), "the setup dialog stays")
+
+    def confirm_setup_and_quit(self, run, changes=None):
+        self.confirm_setup(changes)
         self.quit(run)
 
     def assertBusy(self, button_text):
@@ -262,8 +265,16 @@ class ProgramFolderFaultTest(FaultWindowTestCase):
     # LF line ends: any rewrite by the program would show as CR LF.
     PREVIOUS_INI = b"".join(line + b"\n" for line in DEVICE_STRINGS)
 
-    def change_a_string_and_quit(self):
-        self.confirm_setup_and_quit(self.start_prepared_window(), {0: "changed"})
+    def change_a_string_and_quit(self, folder):
+        """Ends the program after an edit; it reports that the edit is lost."""
+        run = self.start_prepared_window()
+        self.confirm_setup({0: "changed"})
+        self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_CANCEL])
+        box = self.answer_box(SETUP_CAPTION)
+        self.assertEqual(box.text, f"Fout bij opslaan van de instellingen in "
+                         f"{self.windows_name(folder)}\\Morvane.ini! "
+                         "De gewijzigde stuurcodes zijn niet bewaard.")
+        self.assertEqual(run.wait(), 0)
 
     def assertPreviousIniKept(self, folder):
         self.assertEqual((folder / "Morvane.ini").read_bytes(), self.PREVIOUS_INI)
@@ -274,7 +285,7 @@ class ProgramFolderFaultTest(FaultWindowTestCase):
         (self.run_dir / "Morvane.ini").write_bytes(self.PREVIOUS_INI)
         make_immutable(self, self.run_dir)
 
-        self.change_a_string_and_quit()
+        self.change_a_string_and_quit(self.run_dir)
 
         self.assertPreviousIniKept(self.run_dir)
 
@@ -286,7 +297,7 @@ class ProgramFolderFaultTest(FaultWindowTestCase):
         (folder / "Morvane.ini").write_bytes(self.PREVIOUS_INI)
         fill_folder(folder)
 
-        self.change_a_string_and_quit()
+        self.change_a_string_and_quit(folder)
 
         self.assertPreviousIniKept(folder)
 

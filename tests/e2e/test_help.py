@@ -58,7 +58,7 @@ class DebugLogTest(HelpTestCase):
         self.quit(run)
 
     def windows_run_dir(self):
-        return "C:\\" + str(self.run_dir.relative_to(self.wine.drive_c)).replace("/", "\\")
+        return self.windows_name(self.run_dir)
 
     def check_log(self, path):
         self.assertTrue(path.is_file(), f"no {path}")

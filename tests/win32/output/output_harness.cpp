@@ -35,7 +35,7 @@ void RemoveTree(const std::string& folder) {
 
 }  // namespace
 
-FileList::FileList(platform::FileSystem& files, std::vector<ListedFile> rows, output::CopyMode mode,
+FileList::FileList(platform::FileSystem& files, std::vector<ListedFile> rows, CopyMode mode,
                    int count)
     : files_(files), rows_(std::move(rows)), mode_(mode), count_(count) {}
 
@@ -53,8 +53,8 @@ std::string FileList::CountText(int row) const {
   return index >= 0 && index < static_cast<int>(rows_.size()) ? rows_[index].countText : "";
 }
 
-bool FileList::SetsChecked() const { return mode_ == output::CopyMode::Sets; }
-bool FileList::PerFileChecked() const { return mode_ == output::CopyMode::PerFile; }
+bool FileList::SetsChecked() const { return mode_ == CopyMode::Sets; }
+bool FileList::PerFileChecked() const { return mode_ == CopyMode::PerFile; }
 int FileList::ReadCount() const { return count_; }
 bool FileList::FileExists(const std::string& path) { return files_.FileExists(path); }
 

@@ -27,6 +27,9 @@ struct RealOutputServices {
   output::OutputServices services{files, spooler, cursor, pump, clock, msg};
 };
 
+// How the list's copies are counted, as the two check boxes choose it.
+enum class CopyMode { Sets, Uniform, PerFile };
+
 struct ListedFile {
   std::string path;
   std::string countText = "1";
@@ -37,8 +40,7 @@ struct ListedFile {
 // system.
 class FileList final : public output::JobListSource {
  public:
-  FileList(platform::FileSystem& files, std::vector<ListedFile> rows, output::CopyMode mode,
-           int count);
+  FileList(platform::FileSystem& files, std::vector<ListedFile> rows, CopyMode mode, int count);
 
   int RowCount() const override;
   std::string Path(int row) const override;
@@ -51,7 +53,7 @@ class FileList final : public output::JobListSource {
  private:
   platform::FileSystem& files_;
   std::vector<ListedFile> rows_;
-  output::CopyMode mode_;
+  CopyMode mode_;
   int count_;
 };
 

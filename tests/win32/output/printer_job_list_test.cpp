@@ -86,8 +86,7 @@ TEST(PrinterJobListTest, EveryCopyIsOneRawDocumentInTheOrderOfItsMode) {
   const std::string pathB = folder.Write("b.prn", b);
   const std::string missing = folder.Path() + "\\missing.prn";
   // Per-file counts: a twice, the missing file skipped, b three times.
-  FileList list(real.files, {{pathA, "2"}, {missing, "4"}, {pathB, "3"}}, output::CopyMode::PerFile,
-                1);
+  FileList list(real.files, {{pathA, "2"}, {missing, "4"}, {pathB, "3"}}, CopyMode::PerFile, 1);
   const output::PrinterJob job{init, exit, kMainCaption};
 
   output::RunJobList(list, [&](const std::string& path) {
