@@ -7,7 +7,7 @@
 #include "base/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace morvane::app;
+  using namespace morvane::base;
   const std::string line(reinterpret_cast<const char*>(data), size);
   std::size_t total = 0;
   for (const std::string& argument : SplitCommandLine(line)) {

@@ -9,6 +9,7 @@
 
 #include "base/count_text.h"
 #include "output/job_list.h"
+#include "ui/spin_edit.h"
 
 namespace {
 
