@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "ui/button.h"
 #include "ui/button_face.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/window_classes.h"
@@ -34,8 +33,7 @@ void DrawCaption(HDC dc, const std::string& text, const Bounds& at, bool disable
 }  // namespace
 
 void ButtonPeer::Command(WORD code) {
-  if (code != BN_CLICKED) return;
-  if (Model().Kind() == ControlKind::Button) static_cast<Button&>(Model()).Click();
+  if (code == BN_CLICKED) Model().Click();
 }
 
 bool ButtonPeer::FilterMessage(MSG& message) {
@@ -45,7 +43,7 @@ bool ButtonPeer::FilterMessage(MSG& message) {
 }
 
 void ButtonPeer::DrawItem(const DRAWITEMSTRUCT& item) {
-  const auto& button = static_cast<const Button&>(Model());
+  const Button& button = Model();
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -92,6 +90,19 @@ void ButtonPeer::DrawItem(const DRAWITEMSTRUCT& item) {
   SelectObject(dc, oldFont);
 }
 
+CheckBoxPeer::CheckBoxPeer(CheckBox& box, HWND window) : TypedPeer(box, window) {
+  Changed(Property::Checked);
+}
+
+void CheckBoxPeer::Changed(Property property) {
+  if (property != Property::Checked) return WindowPeer::Changed(property);
+  SendMessageA(Window(), BM_SETCHECK, Model().Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CheckBoxPeer::Command(WORD code) {
+  if (code == BN_CLICKED) Model().Click();
+}
+
 void ToolButtonPeer::SetHot(bool hot) {
   if (hot == hot_) return;
   hot_ = hot;
@@ -116,7 +127,7 @@ void ToolButtonPeer::Paint() {
     DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
   }
   const int shift = pressed_ ? 1 : 0;
-  const auto& button = static_cast<const ToolButton&>(Model());
+  const ToolButton& button = Model();
   DrawPicture(dc, button.GetPicture(), (rect.right - kPictureSize) / 2 + shift,
               (rect.bottom - kPictureSize) / 2 + shift, !enabled);
   EndPaint(Window(), &paint);
@@ -158,7 +169,7 @@ LRESULT ToolButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       GetClientRect(window, &rect);
       const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
       if (!PtInRect(&rect, at)) SetHot(false);
-      if (click) static_cast<ToolButton&>(Model()).Click();
+      if (click) Model().Click();
       return 0;
     }
     case WM_CAPTURECHANGED:

@@ -2,15 +2,17 @@
 
 #include <windows.h>
 
+#include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
 
 // A push button. One with a picture is owner-drawn: its picture and caption
 // sit as Button::GetPictureLayout says, the picture greyed while disabled.
-class ButtonPeer : public WindowPeer {
+class ButtonPeer : public TypedPeer<Button> {
  public:
-  using WindowPeer::WindowPeer;
+  using TypedPeer::TypedPeer;
   void Command(WORD code) override;
   void DrawItem(const DRAWITEMSTRUCT& item) override;
   // The second press of a quick double click is a press like the first.
@@ -20,9 +22,9 @@ class ButtonPeer : public WindowPeer {
 // A flat tool button of our own window class: only its picture until the
 // mouse is over it, a raised edge then, a sunken one while pressed. It never
 // takes the focus.
-class ToolButtonPeer : public WindowPeer {
+class ToolButtonPeer : public TypedPeer<ToolButton> {
  public:
-  using WindowPeer::WindowPeer;
+  using TypedPeer::TypedPeer;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -33,6 +35,14 @@ class ToolButtonPeer : public WindowPeer {
   bool hot_ = false;       // the mouse is over the button
   bool tracking_ = false;  // the left button went down on it and is still down
   bool pressed_ = false;   // ...and the mouse is over it
+};
+
+// A check box that the user toggles.
+class CheckBoxPeer : public TypedPeer<CheckBox> {
+ public:
+  CheckBoxPeer(CheckBox& box, HWND window);
+  void Changed(Property property) override;
+  void Command(WORD code) override;
 };
 
 LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include "ui/edit.h"
-#include "ui/spin_edit.h"
-
 namespace morvane::ui::win32 {
 namespace {
 
@@ -40,19 +37,19 @@ void EditPeer::Command(WORD code) {
 bool EditPeer::FilterMessage(MSG& message) {
   if (message.message == WM_LBUTTONDBLCLK) {
     // The field's own double-click handling (selecting a word) still follows.
-    static_cast<Edit&>(Model()).DoubleClicked();
+    Model().DoubleClicked();
   }
   return false;
 }
 
-SpinEditPeer::SpinEditPeer(Control& control, HWND edit)
-    : WindowPeer(control, edit),
+SpinEditPeer::SpinEditPeer(SpinEdit& spin, HWND edit)
+    : TypedPeer(spin, edit),
       arrows_(CreateWindowExA(
           0, UPDOWN_CLASSA, nullptr,
           WS_CHILD | WS_CLIPSIBLINGS | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS |
-              (control.Visible() ? WS_VISIBLE : 0) | (control.Enabled() ? 0 : WS_DISABLED),
+              (spin.Visible() ? WS_VISIBLE : 0) | (spin.Enabled() ? 0 : WS_DISABLED),
           0, 0, 0, 0, GetParent(edit), nullptr, GetModuleHandleA(nullptr), nullptr)) {
-  static_cast<SpinEdit&>(control).SetDecimalSeparator(LocaleDecimalSeparator());
+  spin.SetDecimalSeparator(LocaleDecimalSeparator());
   if (!arrows_) return;
   Adopt(arrows_);
   SendMessageA(arrows_, UDM_SETRANGE32, static_cast<WPARAM>(kArrowRangeLow), kArrowRangeHigh);
@@ -91,7 +88,7 @@ void SpinEditPeer::Changed(Property property) {
 }
 
 void SpinEditPeer::Command(WORD code) {
-  auto& spin = static_cast<SpinEdit&>(Model());
+  SpinEdit& spin = Model();
   if (code == EN_CHANGE && !PuttingText()) spin.TextChangedByUser(WindowText(Window()));
   if (code == EN_KILLFOCUS) spin.FocusLost();
 }
@@ -99,7 +96,7 @@ void SpinEditPeer::Command(WORD code) {
 bool SpinEditPeer::Notify(const NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != arrows_ || header.code != UDN_DELTAPOS) return false;
   const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-  auto& spin = static_cast<SpinEdit&>(Model());
+  SpinEdit& spin = Model();
   if (change.iDelta > 0) spin.StepUp();
   if (change.iDelta < 0) spin.StepDown();
   result = TRUE;  // keeps the arrows' own position where it is
@@ -108,7 +105,7 @@ bool SpinEditPeer::Notify(const NMHDR& header, LRESULT& result) {
 
 bool SpinEditPeer::FilterMessage(MSG& message) {
   if (message.message != WM_CHAR || message.hwnd != Window()) return false;
-  if (static_cast<SpinEdit&>(Model()).AcceptsCharacter(static_cast<char>(message.wParam))) {
+  if (Model().AcceptsCharacter(static_cast<char>(message.wParam))) {
     return false;
   }
   MessageBeep(0);

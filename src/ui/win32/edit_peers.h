@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/edit.h"
+#include "ui/spin_edit.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
@@ -12,9 +14,9 @@ namespace morvane::ui::win32 {
 std::string WindowText(HWND window);
 
 // A single-line EDIT that reports typing and double clicks.
-class EditPeer : public WindowPeer {
+class EditPeer : public TypedPeer<Edit> {
  public:
-  using WindowPeer::WindowPeer;
+  using TypedPeer::TypedPeer;
   void Command(WORD code) override;
   bool FilterMessage(MSG& message) override;
 };
@@ -22,9 +24,9 @@ class EditPeer : public WindowPeer {
 // An EDIT with an up-down control on its right. Typed characters pass the
 // model's filter or cost a beep; the arrows (buttons and keys) step the value;
 // leaving the field corrects its text to the range.
-class SpinEditPeer : public WindowPeer {
+class SpinEditPeer : public TypedPeer<SpinEdit> {
  public:
-  SpinEditPeer(Control& control, HWND edit);
+  SpinEditPeer(SpinEdit& spin, HWND edit);
   ~SpinEditPeer() override;
 
   void Changed(Property property) override;

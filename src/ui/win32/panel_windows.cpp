@@ -34,7 +34,7 @@ void DrawPanelText(HDC dc, const std::string& text, RECT& rect, UINT format) {
 
 const Panel* PanelOf(HWND window) {
   auto* peer = WindowPeer::FromWindow(window);
-  if (!peer || peer->Model().Kind() != ControlKind::Panel) return nullptr;
+  if (!peer || peer->Model().Kind() != Panel::kKind) return nullptr;
   return static_cast<const Panel*>(&peer->Model());
 }
 
@@ -91,6 +91,16 @@ MouseDownEvent::Button ButtonOf(UINT message) {
 }
 
 }  // namespace
+
+void PanelPeer::Changed(Property property) {
+  WindowPeer::Changed(property);
+  if (property == Property::Text) InvalidateRect(Window(), nullptr, TRUE);
+}
+
+void GroupBoxPeer::Changed(Property property) {
+  WindowPeer::Changed(property);
+  if (property == Property::Text) InvalidateRect(Window(), nullptr, TRUE);
+}
 
 LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;

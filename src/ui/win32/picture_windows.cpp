@@ -1,6 +1,5 @@
 #include "ui/win32/picture_windows.h"
 
-#include "ui/image.h"
 #include "ui/shape.h"
 #include "ui/win32/window_classes.h"
 
@@ -27,7 +26,7 @@ LRESULT CALLBACK ShapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   RECT rect;
   GetClientRect(window, &rect);
   auto* peer = WindowPeer::FromWindow(window);
-  if (peer && peer->Model().Kind() == ControlKind::Shape) {
+  if (peer && peer->Model().Kind() == Shape::kKind) {
     const auto& shape = static_cast<const Shape&>(peer->Model());
     HPEN pen = CreatePen(PS_SOLID, 1, ColorRefOf(shape.PenColor()));
     HBRUSH brush = CreateSolidBrush(ColorRefOf(shape.BrushColor()));
@@ -43,8 +42,8 @@ LRESULT CALLBACK ShapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return 0;
 }
 
-ImagePeer::ImagePeer(Control& control, HWND window) : WindowPeer(control, window) {
-  const int id = static_cast<const Image&>(control).ResourceId();
+ImagePeer::ImagePeer(Image& image, HWND window) : TypedPeer(image, window) {
+  const int id = image.ResourceId();
   if (id != 0) {
     bitmap_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
                                               IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/image.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
@@ -14,9 +15,9 @@ inline constexpr char kImageClass[] = "MorvaneImage";
 LRESULT CALLBACK ShapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A picture from the resources, drawn at its own size.
-class ImagePeer : public WindowPeer {
+class ImagePeer : public TypedPeer<Image> {
  public:
-  ImagePeer(Control& control, HWND window);
+  ImagePeer(Image& image, HWND window);
   ~ImagePeer() override;
   void Paint();
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/win32/control_windows.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/window_classes.h"
 #include "ui/win32/window_peer.h"

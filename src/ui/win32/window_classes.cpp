@@ -3,10 +3,8 @@
 #include <commctrl.h>
 
 #include "ui/label.h"
-#include "ui/win32/button_peers.h"
-#include "ui/win32/panel_windows.h"
+#include "ui/win32/control_windows.h"
 #include "ui/win32/picture_windows.h"
-#include "ui/win32/string_grid_peer.h"
 #include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/window_peer.h"
 
@@ -19,8 +17,11 @@ constexpr int kFontHeight = -11;
 void RegisterClassOnce(const char* name, WNDPROC procedure) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA registered{};
+  registered.cbSize = sizeof(registered);
+  if (GetClassInfoExA(windowClass.hInstance, name, &registered)) return;
+  windowClass.lpfnWndProc = procedure;
   windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(1));
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -41,12 +42,9 @@ void RegisterWindowClasses() {
   InitCommonControlsEx(&controls);
   RegisterClassOnce(kApplicationClass, ApplicationProc);
   RegisterClassOnce(kFormClass, FormProc);
-  RegisterClassOnce(kPanelClass, PanelProc);
-  RegisterClassOnce(kGroupBoxClass, GroupBoxProc);
-  RegisterClassOnce(kToolButtonClass, ToolButtonProc);
-  RegisterClassOnce(kStringGridClass, StringGridProc);
-  RegisterClassOnce(kShapeClass, ShapeProc);
-  RegisterClassOnce(kImageClass, ImageProc);
+  for (const ControlWindowKind& kind : ControlWindowKinds()) {
+    if (kind.ownProcedure) RegisterClassOnce(kind.className, kind.ownProcedure);
+  }
 }
 
 HFONT ProgramFont() {
@@ -66,7 +64,7 @@ namespace {
 // A label's own cursor, such as the hand over a link; null for the default.
 HCURSOR ControlCursor(HWND child) {
   auto* peer = WindowPeer::FromWindow(child);
-  if (!peer || peer->Model().Kind() != ControlKind::Label) return nullptr;
+  if (!peer || peer->Model().Kind() != Label::kKind) return nullptr;
   const MouseCursor cursor = static_cast<const Label&>(peer->Model()).Cursor();
   if (cursor != MouseCursor::HandPoint) return nullptr;
   return LoadCursorA(nullptr, IDC_HAND);

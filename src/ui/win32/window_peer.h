@@ -50,8 +50,15 @@ class WindowPeer : public ControlPeer {
   bool puttingText_ = false;
 };
 
-// Creates the windows of control's children (and theirs) inside parent, in
-// tab order.
-void RealizeChildren(Control& control, HWND parent);
+// The peer of one kind of control, which knows its model as what it is.
+template <typename ControlModel>
+class TypedPeer : public WindowPeer {
+ public:
+  TypedPeer(ControlModel& model, HWND window) : WindowPeer(model, window), model_(model) {}
+  ControlModel& Model() const { return model_; }
+
+ private:
+  ControlModel& model_;
+};
 
 }  // namespace morvane::ui::win32
