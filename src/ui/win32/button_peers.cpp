@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/button_face.h"
+#include "ui/win32/message_reflection.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/window_classes.h"
 
@@ -32,14 +33,20 @@ void DrawCaption(HDC dc, const std::string& text, const Bounds& at, bool disable
 
 }  // namespace
 
-void ButtonPeer::Command(WORD code) {
-  if (code == BN_CLICKED) Model().Click();
-}
-
-bool ButtonPeer::FilterMessage(MSG& message) {
-  // Owner-drawn buttons report a double click instead of a second press.
-  if (message.message == WM_LBUTTONDBLCLK) message.message = WM_LBUTTONDOWN;
-  return false;
+LRESULT ButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDBLCLK:
+      // Owner-drawn buttons report a double click instead of a second press.
+      return WindowPeer::HandleMessage(WM_LBUTTONDOWN, wParam, lParam);
+    case Reflected(WM_COMMAND):
+      if (HIWORD(wParam) == BN_CLICKED) Model().Click();
+      return 0;
+    case Reflected(WM_DRAWITEM):
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    default:
+      return WindowPeer::HandleMessage(message, wParam, lParam);
+  }
 }
 
 void ButtonPeer::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -99,8 +106,9 @@ void CheckBoxPeer::Changed(Property property) {
   SendMessageA(Window(), BM_SETCHECK, Model().Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void CheckBoxPeer::Command(WORD code) {
-  if (code == BN_CLICKED) Model().Click();
+LRESULT CheckBoxPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == Reflected(WM_COMMAND) && HIWORD(wParam) == BN_CLICKED) Model().Click();
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 void ToolButtonPeer::SetHot(bool hot) {
@@ -183,16 +191,7 @@ LRESULT ToolButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
       break;
   }
-  LRESULT result = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* peer = static_cast<ToolButtonPeer*>(WindowPeer::FromWindow(window))) {
-    return peer->HandleMessage(message, wParam, lParam);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

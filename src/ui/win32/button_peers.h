@@ -10,13 +10,14 @@ namespace morvane::ui::win32 {
 
 // A push button. One with a picture is owner-drawn: its picture and caption
 // sit as Button::GetPictureLayout says, the picture greyed while disabled.
+// The second press of a quick double click is a press like the first.
 class ButtonPeer : public TypedPeer<Button> {
  public:
   using TypedPeer::TypedPeer;
-  void Command(WORD code) override;
-  void DrawItem(const DRAWITEMSTRUCT& item) override;
-  // The second press of a quick double click is a press like the first.
-  bool FilterMessage(MSG& message) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void DrawItem(const DRAWITEMSTRUCT& item);
 };
 
 // A flat tool button of our own window class: only its picture until the
@@ -25,7 +26,7 @@ class ButtonPeer : public TypedPeer<Button> {
 class ToolButtonPeer : public TypedPeer<ToolButton> {
  public:
   using TypedPeer::TypedPeer;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Paint();
@@ -42,9 +43,7 @@ class CheckBoxPeer : public TypedPeer<CheckBox> {
  public:
   CheckBoxPeer(CheckBox& box, HWND window);
   void Changed(Property property) override;
-  void Command(WORD code) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
-
-LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace morvane::ui::win32

@@ -3,8 +3,15 @@
 #include <string>
 
 #include "ui/win32/edit_peers.h"
+#include "ui/win32/message_reflection.h"
 
 namespace morvane::ui::win32 {
+namespace {
+
+// The extra height a drop-down box's window needs for its list.
+constexpr int kDropDownListHeight = 200;
+
+}  // namespace
 
 ComboBoxPeer::ComboBoxPeer(ComboBox& combo, HWND window) : TypedPeer(combo, window) {
   Changed(Property::Bounds);  // makes room for the list
@@ -32,12 +39,14 @@ void ComboBoxPeer::Changed(Property property) {
   }
 }
 
-void ComboBoxPeer::Command(WORD code) {
-  if (code == CBN_EDITCHANGE) {
+LRESULT ComboBoxPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != Reflected(WM_COMMAND)) return WindowPeer::HandleMessage(message, wParam, lParam);
+  if (HIWORD(wParam) == CBN_EDITCHANGE) {
     Model().TextChangedByUser(WindowText(Window()));
-  } else if (code == CBN_SELCHANGE) {
+  } else if (HIWORD(wParam) == CBN_SELCHANGE) {
     Model().ItemChosenByUser(static_cast<int>(SendMessageA(Window(), CB_GETCURSEL, 0, 0)));
   }
+  return 0;
 }
 
 }  // namespace morvane::ui::win32

@@ -7,15 +7,12 @@
 
 namespace morvane::ui::win32 {
 
-// The extra height a drop-down box's window needs for its list.
-inline constexpr int kDropDownListHeight = 200;
-
 // A drop-down COMBOBOX with an editable text.
 class ComboBoxPeer : public TypedPeer<ComboBox> {
  public:
   ComboBoxPeer(ComboBox& combo, HWND window);
   void Changed(Property property) override;
-  void Command(WORD code) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace morvane::ui::win32

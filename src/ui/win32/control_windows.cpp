@@ -30,16 +30,31 @@ DWORD StyleOfModel(const Control& control) {
   return Style(static_cast<const ControlModel&>(control));
 }
 
-// One line of the table. A model style function gives the style bits that
+// A line of the table. A model style function gives the style bits that
 // depend on the model.
-template <typename ControlModel, typename Peer, DWORD (*ModelStyle)(const ControlModel&) = nullptr>
-constexpr ControlWindowKind Line(const char* className, WNDPROC ownProcedure, DWORD style,
-                                 DWORD exStyle = 0) {
+template <typename ControlModel, typename Peer, DWORD (*ModelStyle)(const ControlModel&)>
+constexpr ControlWindowKind Line(const char* className, bool ownClass, DWORD style, DWORD exStyle) {
   DWORD (*modelStyle)(const Control&) = nullptr;
   if constexpr (ModelStyle != nullptr) modelStyle = &StyleOfModel<ControlModel, ModelStyle>;
-  return ControlWindowKind{
-      ControlModel::kKind,          className, ownProcedure, style, exStyle, modelStyle,
-      &MakePeer<ControlModel, Peer>};
+  return ControlWindowKind{.kind = ControlModel::kKind,
+                           .className = className,
+                           .ownClass = ownClass,
+                           .style = style,
+                           .exStyle = exStyle,
+                           .modelStyle = modelStyle,
+                           .makePeer = &MakePeer<ControlModel, Peer>};
+}
+
+// A window of a class of our own.
+template <typename ControlModel, typename Peer, DWORD (*ModelStyle)(const ControlModel&) = nullptr>
+constexpr ControlWindowKind Own(const char* className, DWORD style, DWORD exStyle = 0) {
+  return Line<ControlModel, Peer, ModelStyle>(className, true, style, exStyle);
+}
+
+// A system control's window.
+template <typename ControlModel, typename Peer, DWORD (*ModelStyle)(const ControlModel&) = nullptr>
+constexpr ControlWindowKind System(const char* className, DWORD style, DWORD exStyle = 0) {
+  return Line<ControlModel, Peer, ModelStyle>(className, false, style, exStyle);
 }
 
 // A button with a picture draws itself.
@@ -52,26 +67,24 @@ DWORD LineStyle(const BevelLine& line) {
 }
 
 constexpr ControlWindowKind kControlWindows[] = {
-    Line<Panel, PanelPeer>(kPanelClass, PanelProc, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
-    Line<GroupBox, GroupBoxPeer>(kGroupBoxClass, GroupBoxProc, WS_CLIPCHILDREN,
-                                 WS_EX_CONTROLPARENT),
-    Line<Button, ButtonPeer, PushButtonStyle>("BUTTON", nullptr, 0),
-    Line<ToolButton, ToolButtonPeer>(kToolButtonClass, ToolButtonProc, 0),
+    Own<Panel, PanelPeer>(kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
+    Own<GroupBox, GroupBoxPeer>(kGroupBoxClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
+    System<Button, ButtonPeer, PushButtonStyle>("BUTTON", 0),
+    Own<ToolButton, ToolButtonPeer>(kToolButtonClass, 0),
     // SS_NOTIFY: a press on the label is the label's, not its panel's.
-    Line<Label, LabelPeer>("STATIC", nullptr, SS_LEFT | SS_NOPREFIX | SS_NOTIFY),
-    Line<BevelLine, WindowPeer, LineStyle>("STATIC", nullptr, SS_NOTIFY),
-    Line<ComboBox, ComboBoxPeer>("COMBOBOX", nullptr, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL),
-    Line<CheckBox, CheckBoxPeer>("BUTTON", nullptr, BS_CHECKBOX),
-    Line<SpinEdit, SpinEditPeer>("EDIT", nullptr, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
-    Line<Edit, EditPeer>("EDIT", nullptr, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
-    Line<StringGrid, StringGridPeer>(kStringGridClass, StringGridProc, WS_VSCROLL,
-                                     WS_EX_CLIENTEDGE),
-    Line<TabbedNotebook, NotebookPeer>(
-        WC_TABCONTROLA, nullptr, TCS_MULTILINE | TCS_FIXEDWIDTH | WS_CLIPCHILDREN | WS_TABSTOP,
+    System<Label, LabelPeer>("STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY),
+    System<BevelLine, WindowPeer, LineStyle>("STATIC", SS_NOTIFY),
+    System<ComboBox, ComboBoxPeer>("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL),
+    System<CheckBox, CheckBoxPeer>("BUTTON", BS_CHECKBOX),
+    System<SpinEdit, SpinEditPeer>("EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
+    System<Edit, EditPeer>("EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
+    Own<StringGrid, StringGridPeer>(kStringGridClass, WS_VSCROLL, WS_EX_CLIENTEDGE),
+    System<TabbedNotebook, NotebookPeer>(
+        WC_TABCONTROLA, TCS_MULTILINE | TCS_FIXEDWIDTH | WS_CLIPCHILDREN | WS_TABSTOP,
         WS_EX_CONTROLPARENT),
-    Line<NotebookPage, WindowPeer>(kPanelClass, PanelProc, 0, WS_EX_CONTROLPARENT),
-    Line<Shape, WindowPeer>(kShapeClass, ShapeProc, 0),
-    Line<Image, ImagePeer>(kImageClass, ImageProc, 0),
+    Own<NotebookPage, WindowPeer>(kPanelClass, 0, WS_EX_CONTROLPARENT),
+    Own<Shape, ShapePeer>(kShapeClass, 0),
+    Own<Image, ImagePeer>(kImageClass, 0),
 };
 
 // Dialog navigation follows the windows' stacking order, so the windows are

@@ -15,8 +15,9 @@ namespace morvane::ui::win32 {
 struct ControlWindowKind {
   const ControlKind& kind;
   const char* className;
-  // Set for a class of our own, which is registered with this procedure.
-  WNDPROC ownProcedure;
+  // A class of our own, registered from here; otherwise a system control's,
+  // which the peer takes over.
+  bool ownClass;
   DWORD style;
   DWORD exStyle;
   // The style bits that depend on the model; null where none do.

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/message_reflection.h"
+
 namespace morvane::ui::win32 {
 namespace {
 
@@ -30,16 +32,21 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-void EditPeer::Command(WORD code) {
-  if (code == EN_CHANGE && !PuttingText()) Model().TextChangedByUser(WindowText(Window()));
-}
-
-bool EditPeer::FilterMessage(MSG& message) {
-  if (message.message == WM_LBUTTONDBLCLK) {
-    // The field's own double-click handling (selecting a word) still follows.
-    Model().DoubleClicked();
+LRESULT EditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDBLCLK:
+      // The field's own double-click handling (selecting a word) still follows.
+      Model().DoubleClicked();
+      break;
+    case Reflected(WM_COMMAND):
+      if (HIWORD(wParam) == EN_CHANGE && !PuttingText()) {
+        Model().TextChangedByUser(WindowText(Window()));
+      }
+      return 0;
+    default:
+      break;
   }
-  return false;
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 SpinEditPeer::SpinEditPeer(SpinEdit& spin, HWND edit)
@@ -87,29 +94,33 @@ void SpinEditPeer::Changed(Property property) {
   }
 }
 
-void SpinEditPeer::Command(WORD code) {
-  SpinEdit& spin = Model();
-  if (code == EN_CHANGE && !PuttingText()) spin.TextChangedByUser(WindowText(Window()));
-  if (code == EN_KILLFOCUS) spin.FocusLost();
+void SpinEditPeer::Step(const NMUPDOWN& change) {
+  if (change.iDelta > 0) Model().StepUp();
+  if (change.iDelta < 0) Model().StepDown();
 }
 
-bool SpinEditPeer::Notify(const NMHDR& header, LRESULT& result) {
-  if (header.hwndFrom != arrows_ || header.code != UDN_DELTAPOS) return false;
-  const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-  SpinEdit& spin = Model();
-  if (change.iDelta > 0) spin.StepUp();
-  if (change.iDelta < 0) spin.StepDown();
-  result = TRUE;  // keeps the arrows' own position where it is
-  return true;
-}
-
-bool SpinEditPeer::FilterMessage(MSG& message) {
-  if (message.message != WM_CHAR || message.hwnd != Window()) return false;
-  if (Model().AcceptsCharacter(static_cast<char>(message.wParam))) {
-    return false;
+LRESULT SpinEditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CHAR:
+      if (Model().AcceptsCharacter(static_cast<char>(wParam))) break;
+      MessageBeep(0);
+      return 0;
+    case Reflected(WM_COMMAND):
+      if (HIWORD(wParam) == EN_CHANGE && !PuttingText()) {
+        Model().TextChangedByUser(WindowText(Window()));
+      }
+      if (HIWORD(wParam) == EN_KILLFOCUS) Model().FocusLost();
+      return 0;
+    case Reflected(WM_NOTIFY): {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.hwndFrom != arrows_ || header.code != UDN_DELTAPOS) return 0;
+      Step(reinterpret_cast<const NMUPDOWN&>(header));
+      return TRUE;  // keeps the arrows' own position where it is
+    }
+    default:
+      break;
   }
-  MessageBeep(0);
-  return true;
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "ui/edit.h"
@@ -17,8 +19,7 @@ std::string WindowText(HWND window);
 class EditPeer : public TypedPeer<Edit> {
  public:
   using TypedPeer::TypedPeer;
-  void Command(WORD code) override;
-  bool FilterMessage(MSG& message) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // An EDIT with an up-down control on its right. Typed characters pass the
@@ -30,12 +31,12 @@ class SpinEditPeer : public TypedPeer<SpinEdit> {
   ~SpinEditPeer() override;
 
   void Changed(Property property) override;
-  void Command(WORD code) override;
-  bool Notify(const NMHDR& header, LRESULT& result) override;
-  bool FilterMessage(MSG& message) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void PlaceArrows();
+  // An arrow pressed, as a step of the value.
+  void Step(const NMUPDOWN& change);
 
   HWND arrows_;
 };

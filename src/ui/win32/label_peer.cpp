@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/win32/message_reflection.h"
 #include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
@@ -24,8 +25,8 @@ void LabelPeer::Changed(Property property) {
   }
 }
 
-bool LabelPeer::FilterMessage(MSG& message) {
-  switch (message.message) {
+LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
     case WM_MOUSEMOVE:
       if (!hovering_) {
         hovering_ = true;
@@ -33,21 +34,30 @@ bool LabelPeer::FilterMessage(MSG& message) {
         TrackMouseEvent(&track);
         Model().MouseEntered();
       }
-      return false;
+      break;
     case WM_MOUSELEAVE:
       hovering_ = false;
       Model().MouseLeft();
-      return true;
-    case WM_LBUTTONDOWN:
+      return 0;
+    case WM_LBUTTONDOWN: {
       // Any capture in the forms around the label ends first; then the
       // press is handled as usual, then the label acts on it.
       SendMessageA(GetAncestor(Window(), GA_ROOT), WM_CANCELMODE, 0, 0);
-      DispatchMessageA(&message);
+      const LRESULT result = WindowPeer::HandleMessage(message, wParam, lParam);
       Model().LeftButtonDown();
-      return true;
+      return result;
+    }
+    case WM_SETCURSOR:
+      if (ShowProgramCursor()) return TRUE;
+      if (Model().Cursor() == MouseCursor::HandPoint) {
+        SetCursor(LoadCursorA(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
     default:
-      return false;
+      break;
   }
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 void LabelPeer::ApplyFont() {

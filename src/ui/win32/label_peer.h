@@ -9,13 +9,13 @@ namespace morvane::ui::win32 {
 
 // Static text in the label's own font that takes the size of its text, as the
 // font on screen has it. It reports the mouse entering and leaving it and the
-// left button going down on it.
+// left button going down on it, and shows the label's cursor.
 class LabelPeer : public TypedPeer<Label> {
  public:
   LabelPeer(Label& label, HWND window);
   ~LabelPeer() override;
   void Changed(Property property) override;
-  bool FilterMessage(MSG& message) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void ApplyFont();

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/message_reflection.h"
+
 namespace morvane::ui::win32 {
 namespace {
 
@@ -57,12 +59,13 @@ void NotebookPeer::Changed(Property property) {
   if (property == Property::Bounds) LayOutPages();
 }
 
-bool NotebookPeer::Notify(const NMHDR& header, LRESULT& result) {
-  if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return false;
-  const auto index = static_cast<int>(SendMessageA(Window(), TCM_GETCURSEL, 0, 0));
-  Model().PageChosenByUser(index);
-  result = 0;
-  return true;
+LRESULT NotebookPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != Reflected(WM_NOTIFY) ||
+      reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(TCN_SELCHANGE)) {
+    return WindowPeer::HandleMessage(message, wParam, lParam);
+  }
+  Model().PageChosenByUser(static_cast<int>(SendMessageA(Window(), TCM_GETCURSEL, 0, 0)));
+  return 0;
 }
 
 }  // namespace morvane::ui::win32

@@ -11,7 +11,7 @@ class NotebookPeer : public TypedPeer<TabbedNotebook> {
  public:
   NotebookPeer(TabbedNotebook& notebook, HWND window);
   void Changed(Property property) override;
-  bool Notify(const NMHDR& header, LRESULT& result) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void LayOutPages();

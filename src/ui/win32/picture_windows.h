@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/image.h"
+#include "ui/shape.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
@@ -12,21 +13,26 @@ inline constexpr char kImageClass[] = "MorvaneImage";
 
 // A rectangle shape: drawn with its outline and fill colours. Like every
 // drawing on its parent it lies beneath the parent's other controls.
-LRESULT CALLBACK ShapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+class ShapePeer : public TypedPeer<Shape> {
+ public:
+  using TypedPeer::TypedPeer;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint();
+};
 
 // A picture from the resources, drawn at its own size.
 class ImagePeer : public TypedPeer<Image> {
  public:
   ImagePeer(Image& image, HWND window);
   ~ImagePeer() override;
-  void Paint();
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void Paint();
+
   HBITMAP bitmap_ = nullptr;
 };
-
-LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-COLORREF ColorRefOf(const Color& color);
 
 }  // namespace morvane::ui::win32

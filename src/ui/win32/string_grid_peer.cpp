@@ -206,16 +206,7 @@ LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
       break;
   }
-  LRESULT result = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK StringGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* peer = static_cast<StringGridPeer*>(WindowPeer::FromWindow(window))) {
-    return peer->HandleMessage(message, wParam, lParam);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

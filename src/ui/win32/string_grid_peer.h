@@ -14,7 +14,7 @@ class StringGridPeer : public TypedPeer<StringGrid> {
  public:
   StringGridPeer(StringGrid& grid, HWND window);
   void Changed(Property property) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Paint();
@@ -27,7 +27,5 @@ class StringGridPeer : public TypedPeer<StringGrid> {
   // A refresh is posted and not yet done: changes in between need no other.
   bool refreshPending_ = false;
 };
-
-LRESULT CALLBACK StringGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace morvane::ui::win32

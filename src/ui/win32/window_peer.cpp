@@ -1,7 +1,9 @@
 #include "ui/win32/window_peer.h"
 
 #include "ui/win32/form_peer.h"
+#include "ui/win32/message_reflection.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_procedure.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -12,6 +14,14 @@ constexpr char kPeerProperty[] = "MorvanePeer";
 
 WindowPeer::WindowPeer(Control& control, HWND window) : control_(control), window_(window) {
   Adopt(window_);
+  // A system control's messages come here first; before the tool tips take
+  // the window over as well, so that theirs stay on top.
+  constexpr WNDPROC kProcedure = &OwnedWindowProc<WindowPeer>;
+  const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWLP_WNDPROC));
+  if (procedure != kProcedure) {
+    baseProcedure_ = procedure;
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kProcedure));
+  }
   SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
   UpdateToolTip();
 }
@@ -28,6 +38,31 @@ void WindowPeer::Disown(HWND part) { RemovePropA(part, kPeerProperty); }
 
 WindowPeer* WindowPeer::FromWindow(HWND window) {
   return window ? static_cast<WindowPeer*>(GetPropA(window, kPeerProperty)) : nullptr;
+}
+
+LRESULT WindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case Reflected(WM_CTLCOLORSTATIC):
+    case Reflected(WM_CTLCOLORBTN):
+      return ControlColors(reinterpret_cast<HDC>(wParam), &control_.GetFont().color);
+    case Reflected(WM_DRAWITEM):
+      return TRUE;
+    case WM_SETCURSOR:
+      if (ShowProgramCursor()) return TRUE;
+      break;
+    default:
+      break;
+  }
+  if (IsReflected(message)) return 0;
+  // Our own windows hold the controls; a system control's parts are its own.
+  LRESULT result = 0;
+  if (!baseProcedure_ && ReflectToChild(message, wParam, lParam, result)) return result;
+  return CallBase(message, wParam, lParam);
+}
+
+LRESULT WindowPeer::CallBase(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!baseProcedure_) return DefWindowProcA(window_, message, wParam, lParam);
+  return CallWindowProcA(baseProcedure_, window_, message, wParam, lParam);
 }
 
 void WindowPeer::UpdateToolTip() {
