@@ -11,7 +11,8 @@ enum class LineDirection { Vertical, Horizontal };
 class BevelLine : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::BevelLine; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   LineDirection Direction() const { return direction_; }
   void SetDirection(LineDirection direction) { direction_ = direction; }

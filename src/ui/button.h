@@ -12,7 +12,8 @@ namespace morvane::ui {
 class Button : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::Button; }
+  static constexpr ControlKind kKind{ControlKind::Focus::Takes};
+  const ControlKind& Kind() const override { return kKind; }
 
   Picture GetPicture() const { return picture_; }
   void SetPicture(Picture picture) { picture_ = picture; }
@@ -38,7 +39,8 @@ class Button : public Control {
 class ToolButton : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::ToolButton; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   Picture GetPicture() const { return picture_; }
   void SetPicture(Picture picture) { picture_ = picture; }

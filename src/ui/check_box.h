@@ -9,7 +9,8 @@ namespace morvane::ui {
 class CheckBox : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::CheckBox; }
+  static constexpr ControlKind kKind{ControlKind::Focus::Takes};
+  const ControlKind& Kind() const override { return kKind; }
 
   bool Checked() const { return checked_; }
   // Setting the state from the program raises no click.

@@ -13,7 +13,8 @@ namespace morvane::ui {
 class ComboBox : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::ComboBox; }
+  static constexpr ControlKind kKind{ControlKind::Focus::Takes};
+  const ControlKind& Kind() const override { return kKind; }
 
   const std::vector<std::string>& Items() const { return items_; }
   void AddItem(const std::string& item);

@@ -6,20 +6,6 @@
 
 namespace morvane::ui {
 
-bool TakesFocus(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Button:
-    case ControlKind::ComboBox:
-    case ControlKind::CheckBox:
-    case ControlKind::SpinEdit:
-    case ControlKind::StringGrid:
-    case ControlKind::Edit:
-      return true;
-    default:
-      return false;
-  }
-}
-
 Control::Control(Control* parent, std::string name) : parent_(parent), name_(std::move(name)) {
   if (parent_) parent_->children_.push_back(this);
 }
@@ -52,7 +38,7 @@ void Control::SetVisible(bool visible) {
 }
 
 bool Control::Showing() const {
-  for (const Control* c = this; c && c->Kind() != ControlKind::Form; c = c->Parent()) {
+  for (const Control* c = this; c && c->Kind() != Form::kKind; c = c->Parent()) {
     if (!c->Visible()) return false;
   }
   return true;
@@ -60,7 +46,7 @@ bool Control::Showing() const {
 
 Form* Control::OwnerForm() {
   Control* c = this;
-  while (c && c->Kind() != ControlKind::Form) c = c->Parent();
+  while (c && c->Kind() != Form::kKind) c = c->Parent();
   return static_cast<Form*>(c);
 }
 

@@ -49,28 +49,27 @@ struct Bounds {
 
 enum class Align { None, Top, Bottom, Left, Client };
 
-enum class ControlKind {
-  Form,
-  Panel,
-  Button,
-  ToolButton,
-  Label,
-  ComboBox,
-  GroupBox,
-  CheckBox,
-  SpinEdit,
-  StringGrid,
-  Edit,
-  TabbedNotebook,
-  NotebookPage,
-  Shape,
-  Image,
-  BevelLine,
+// What sort of control a model is. Every model class has one kind, its kKind,
+// and kinds are told apart by identity: the window layer finds a control's
+// window by its kind, the layout finds panels by it.
+class ControlKind {
+ public:
+  enum class Focus { Never, Takes };
+
+  constexpr explicit ControlKind(Focus focus = Focus::Never) : focus_(focus) {}
+  ControlKind(const ControlKind&) = delete;
+  ControlKind& operator=(const ControlKind&) = delete;
+
+  bool TakesFocus() const { return focus_ == Focus::Takes; }
+  friend bool operator==(const ControlKind& a, const ControlKind& b) { return &a == &b; }
+
+ private:
+  Focus focus_;
 };
 
 // Whether controls of this kind take the keyboard focus (and so have a place
 // in the tab order).
-bool TakesFocus(ControlKind kind);
+inline bool TakesFocus(const ControlKind& kind) { return kind.TakesFocus(); }
 
 // What changed in a control's state, for its peer to show.
 enum class Property { Bounds, Enabled, Visible, Text, Hint, Checked, Items, Selection, Font, Page };
@@ -98,7 +97,7 @@ class Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  virtual ControlKind Kind() const = 0;
+  virtual const ControlKind& Kind() const = 0;
 
   const std::string& Name() const { return name_; }
   Control* Parent() const { return parent_; }

@@ -12,7 +12,8 @@ namespace morvane::ui {
 class Edit : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::Edit; }
+  static constexpr ControlKind kKind{ControlKind::Focus::Takes};
+  const ControlKind& Kind() const override { return kKind; }
 
   // The peer reports a double-click.
   void DoubleClicked() {

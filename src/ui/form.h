@@ -47,7 +47,8 @@ class Form : public Control {
  public:
   explicit Form(std::string name);
   ~Form() override;
-  ControlKind Kind() const override { return ControlKind::Form; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }

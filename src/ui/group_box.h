@@ -9,7 +9,8 @@ namespace morvane::ui {
 class GroupBox : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::GroupBox; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 };
 
 }  // namespace morvane::ui

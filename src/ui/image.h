@@ -8,7 +8,8 @@ namespace morvane::ui {
 class Image : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::Image; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   int ResourceId() const { return resourceId_; }
   void SetResourceId(int id) { resourceId_ = id; }

@@ -12,7 +12,8 @@ enum class MouseCursor { Default, HandPoint };
 class Label : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::Label; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   // The cursor shown while the mouse is over the label.
   MouseCursor Cursor() const { return cursor_; }

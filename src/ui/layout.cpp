@@ -10,7 +10,7 @@ namespace {
 constexpr int kBevelWidth = 1;
 
 int FrameWidth(const Control& control) {
-  if (control.Kind() != ControlKind::Panel) return 0;
+  if (control.Kind() != Panel::kKind) return 0;
   const auto& panel = static_cast<const Panel&>(control);
   int width = panel.BorderWidth();
   if (panel.InnerBevel() != Bevel::None) width += kBevelWidth;
@@ -57,7 +57,7 @@ void AlignChildren(Control& parent, const Bounds& client) {
     child->SetBounds(left, top, std::max(0, right - left), std::max(0, bottom - top));
   }
   for (Control* child : children) {
-    if (child->Kind() == ControlKind::Panel) AlignChildren(*child, ClientRect(*child));
+    if (child->Kind() == Panel::kKind) AlignChildren(*child, ClientRect(*child));
   }
 }
 

@@ -20,7 +20,8 @@ struct MouseDownEvent {
 class Panel : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::Panel; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   Bevel InnerBevel() const { return innerBevel_; }
   Bevel OuterBevel() const { return outerBevel_; }

@@ -8,7 +8,8 @@ namespace morvane::ui {
 class Shape : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::Shape; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   Color PenColor() const { return penColor_; }
   Color BrushColor() const { return brushColor_; }

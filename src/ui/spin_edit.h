@@ -13,7 +13,8 @@ namespace morvane::ui {
 class SpinEdit : public Control {
  public:
   SpinEdit(Control* parent, std::string name, int minValue, int maxValue);
-  ControlKind Kind() const override { return ControlKind::SpinEdit; }
+  static constexpr ControlKind kKind{ControlKind::Focus::Takes};
+  const ControlKind& Kind() const override { return kKind; }
 
   int MinValue() const { return minValue_; }
   int MaxValue() const { return maxValue_; }

@@ -18,7 +18,8 @@ inline constexpr int kGridLineWidth = 1;
 class StringGrid : public Control {
  public:
   StringGrid(Control* parent, std::string name, int colCount, int rowCount);
-  ControlKind Kind() const override { return ControlKind::StringGrid; }
+  static constexpr ControlKind kKind{ControlKind::Focus::Takes};
+  const ControlKind& Kind() const override { return kKind; }
 
   int ColCount() const { return colCount_; }
   int RowCount() const { return static_cast<int>(cells_.size()); }

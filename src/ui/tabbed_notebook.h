@@ -14,14 +14,16 @@ class TabbedNotebook;
 class NotebookPage : public Control {
  public:
   NotebookPage(TabbedNotebook* notebook, const std::string& caption);
-  ControlKind Kind() const override { return ControlKind::NotebookPage; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 };
 
 // Pages behind tabs, one page in front. The tabs wrap into rows of TabsPerRow.
 class TabbedNotebook : public Control {
  public:
   using Control::Control;
-  ControlKind Kind() const override { return ControlKind::TabbedNotebook; }
+  static constexpr ControlKind kKind{};
+  const ControlKind& Kind() const override { return kKind; }
 
   int PageCount() const { return static_cast<int>(Children().size()); }
   int PageIndex() const { return pageIndex_; }

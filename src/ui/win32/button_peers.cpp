@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ui/button.h"
 #include "ui/button_face.h"
+#include "ui/win32/message_reflection.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/window_classes.h"
 
@@ -33,19 +33,24 @@ void DrawCaption(HDC dc, const std::string& text, const Bounds& at, bool disable
 
 }  // namespace
 
-void ButtonPeer::Command(WORD code) {
-  if (code != BN_CLICKED) return;
-  if (Model().Kind() == ControlKind::Button) static_cast<Button&>(Model()).Click();
-}
-
-bool ButtonPeer::FilterMessage(MSG& message) {
-  // Owner-drawn buttons report a double click instead of a second press.
-  if (message.message == WM_LBUTTONDBLCLK) message.message = WM_LBUTTONDOWN;
-  return false;
+LRESULT ButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDBLCLK:
+      // Owner-drawn buttons report a double click instead of a second press.
+      return WindowPeer::HandleMessage(WM_LBUTTONDOWN, wParam, lParam);
+    case Reflected(WM_COMMAND):
+      if (HIWORD(wParam) == BN_CLICKED) Model().Click();
+      return 0;
+    case Reflected(WM_DRAWITEM):
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    default:
+      return WindowPeer::HandleMessage(message, wParam, lParam);
+  }
 }
 
 void ButtonPeer::DrawItem(const DRAWITEMSTRUCT& item) {
-  const auto& button = static_cast<const Button&>(Model());
+  const Button& button = Model();
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -92,6 +97,20 @@ void ButtonPeer::DrawItem(const DRAWITEMSTRUCT& item) {
   SelectObject(dc, oldFont);
 }
 
+CheckBoxPeer::CheckBoxPeer(CheckBox& box, HWND window) : TypedPeer(box, window) {
+  Changed(Property::Checked);
+}
+
+void CheckBoxPeer::Changed(Property property) {
+  if (property != Property::Checked) return WindowPeer::Changed(property);
+  SendMessageA(Window(), BM_SETCHECK, Model().Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+LRESULT CheckBoxPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == Reflected(WM_COMMAND) && HIWORD(wParam) == BN_CLICKED) Model().Click();
+  return WindowPeer::HandleMessage(message, wParam, lParam);
+}
+
 void ToolButtonPeer::SetHot(bool hot) {
   if (hot == hot_) return;
   hot_ = hot;
@@ -116,7 +135,7 @@ void ToolButtonPeer::Paint() {
     DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
   }
   const int shift = pressed_ ? 1 : 0;
-  const auto& button = static_cast<const ToolButton&>(Model());
+  const ToolButton& button = Model();
   DrawPicture(dc, button.GetPicture(), (rect.right - kPictureSize) / 2 + shift,
               (rect.bottom - kPictureSize) / 2 + shift, !enabled);
   EndPaint(Window(), &paint);
@@ -158,7 +177,7 @@ LRESULT ToolButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       GetClientRect(window, &rect);
       const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
       if (!PtInRect(&rect, at)) SetHot(false);
-      if (click) static_cast<ToolButton&>(Model()).Click();
+      if (click) Model().Click();
       return 0;
     }
     case WM_CAPTURECHANGED:
@@ -172,16 +191,7 @@ LRESULT ToolButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
       break;
   }
-  LRESULT result = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* peer = static_cast<ToolButtonPeer*>(WindowPeer::FromWindow(window))) {
-    return peer->HandleMessage(message, wParam, lParam);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

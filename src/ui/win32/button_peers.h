@@ -2,28 +2,31 @@
 
 #include <windows.h>
 
+#include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
 
 // A push button. One with a picture is owner-drawn: its picture and caption
 // sit as Button::GetPictureLayout says, the picture greyed while disabled.
-class ButtonPeer : public WindowPeer {
+// The second press of a quick double click is a press like the first.
+class ButtonPeer : public TypedPeer<Button> {
  public:
-  using WindowPeer::WindowPeer;
-  void Command(WORD code) override;
-  void DrawItem(const DRAWITEMSTRUCT& item) override;
-  // The second press of a quick double click is a press like the first.
-  bool FilterMessage(MSG& message) override;
+  using TypedPeer::TypedPeer;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void DrawItem(const DRAWITEMSTRUCT& item);
 };
 
 // A flat tool button of our own window class: only its picture until the
 // mouse is over it, a raised edge then, a sunken one while pressed. It never
 // takes the focus.
-class ToolButtonPeer : public WindowPeer {
+class ToolButtonPeer : public TypedPeer<ToolButton> {
  public:
-  using WindowPeer::WindowPeer;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  using TypedPeer::TypedPeer;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Paint();
@@ -35,6 +38,12 @@ class ToolButtonPeer : public WindowPeer {
   bool pressed_ = false;   // ...and the mouse is over it
 };
 
-LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// A check box that the user toggles.
+class CheckBoxPeer : public TypedPeer<CheckBox> {
+ public:
+  CheckBoxPeer(CheckBox& box, HWND window);
+  void Changed(Property property) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
 
 }  // namespace morvane::ui::win32

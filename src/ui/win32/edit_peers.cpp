@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/edit.h"
-#include "ui/spin_edit.h"
+#include "ui/win32/message_reflection.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -33,26 +32,31 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-void EditPeer::Command(WORD code) {
-  if (code == EN_CHANGE && !PuttingText()) Model().TextChangedByUser(WindowText(Window()));
-}
-
-bool EditPeer::FilterMessage(MSG& message) {
-  if (message.message == WM_LBUTTONDBLCLK) {
-    // The field's own double-click handling (selecting a word) still follows.
-    static_cast<Edit&>(Model()).DoubleClicked();
+LRESULT EditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDBLCLK:
+      // The field's own double-click handling (selecting a word) still follows.
+      Model().DoubleClicked();
+      break;
+    case Reflected(WM_COMMAND):
+      if (HIWORD(wParam) == EN_CHANGE && !PuttingText()) {
+        Model().TextChangedByUser(WindowText(Window()));
+      }
+      return 0;
+    default:
+      break;
   }
-  return false;
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
-SpinEditPeer::SpinEditPeer(Control& control, HWND edit)
-    : WindowPeer(control, edit),
+SpinEditPeer::SpinEditPeer(SpinEdit& spin, HWND edit)
+    : TypedPeer(spin, edit),
       arrows_(CreateWindowExA(
           0, UPDOWN_CLASSA, nullptr,
           WS_CHILD | WS_CLIPSIBLINGS | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS |
-              (control.Visible() ? WS_VISIBLE : 0) | (control.Enabled() ? 0 : WS_DISABLED),
+              (spin.Visible() ? WS_VISIBLE : 0) | (spin.Enabled() ? 0 : WS_DISABLED),
           0, 0, 0, 0, GetParent(edit), nullptr, GetModuleHandleA(nullptr), nullptr)) {
-  static_cast<SpinEdit&>(control).SetDecimalSeparator(LocaleDecimalSeparator());
+  spin.SetDecimalSeparator(LocaleDecimalSeparator());
   if (!arrows_) return;
   Adopt(arrows_);
   SendMessageA(arrows_, UDM_SETRANGE32, static_cast<WPARAM>(kArrowRangeLow), kArrowRangeHigh);
@@ -90,29 +94,33 @@ void SpinEditPeer::Changed(Property property) {
   }
 }
 
-void SpinEditPeer::Command(WORD code) {
-  auto& spin = static_cast<SpinEdit&>(Model());
-  if (code == EN_CHANGE && !PuttingText()) spin.TextChangedByUser(WindowText(Window()));
-  if (code == EN_KILLFOCUS) spin.FocusLost();
+void SpinEditPeer::Step(const NMUPDOWN& change) {
+  if (change.iDelta > 0) Model().StepUp();
+  if (change.iDelta < 0) Model().StepDown();
 }
 
-bool SpinEditPeer::Notify(const NMHDR& header, LRESULT& result) {
-  if (header.hwndFrom != arrows_ || header.code != UDN_DELTAPOS) return false;
-  const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-  auto& spin = static_cast<SpinEdit&>(Model());
-  if (change.iDelta > 0) spin.StepUp();
-  if (change.iDelta < 0) spin.StepDown();
-  result = TRUE;  // keeps the arrows' own position where it is
-  return true;
-}
-
-bool SpinEditPeer::FilterMessage(MSG& message) {
-  if (message.message != WM_CHAR || message.hwnd != Window()) return false;
-  if (static_cast<SpinEdit&>(Model()).AcceptsCharacter(static_cast<char>(message.wParam))) {
-    return false;
+LRESULT SpinEditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CHAR:
+      if (Model().AcceptsCharacter(static_cast<char>(wParam))) break;
+      MessageBeep(0);
+      return 0;
+    case Reflected(WM_COMMAND):
+      if (HIWORD(wParam) == EN_CHANGE && !PuttingText()) {
+        Model().TextChangedByUser(WindowText(Window()));
+      }
+      if (HIWORD(wParam) == EN_KILLFOCUS) Model().FocusLost();
+      return 0;
+    case Reflected(WM_NOTIFY): {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.hwndFrom != arrows_ || header.code != UDN_DELTAPOS) return 0;
+      Step(reinterpret_cast<const NMUPDOWN&>(header));
+      return TRUE;  // keeps the arrows' own position where it is
+    }
+    default:
+      break;
   }
-  MessageBeep(0);
-  return true;
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

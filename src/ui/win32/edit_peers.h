@@ -2,8 +2,12 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
+#include "ui/edit.h"
+#include "ui/spin_edit.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
@@ -12,28 +16,27 @@ namespace morvane::ui::win32 {
 std::string WindowText(HWND window);
 
 // A single-line EDIT that reports typing and double clicks.
-class EditPeer : public WindowPeer {
+class EditPeer : public TypedPeer<Edit> {
  public:
-  using WindowPeer::WindowPeer;
-  void Command(WORD code) override;
-  bool FilterMessage(MSG& message) override;
+  using TypedPeer::TypedPeer;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // An EDIT with an up-down control on its right. Typed characters pass the
 // model's filter or cost a beep; the arrows (buttons and keys) step the value;
 // leaving the field corrects its text to the range.
-class SpinEditPeer : public WindowPeer {
+class SpinEditPeer : public TypedPeer<SpinEdit> {
  public:
-  SpinEditPeer(Control& control, HWND edit);
+  SpinEditPeer(SpinEdit& spin, HWND edit);
   ~SpinEditPeer() override;
 
   void Changed(Property property) override;
-  void Command(WORD code) override;
-  bool Notify(const NMHDR& header, LRESULT& result) override;
-  bool FilterMessage(MSG& message) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void PlaceArrows();
+  // An arrow pressed, as a step of the value.
+  void Step(const NMUPDOWN& change);
 
   HWND arrows_;
 };

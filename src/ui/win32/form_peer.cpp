@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/win32/dropped_files.h"
+#include "ui/win32/message_reflection.h"
 #include "ui/win32/win32_window_system.h"
 #include "ui/win32/window_classes.h"
 
@@ -10,7 +11,8 @@ namespace morvane::ui::win32 {
 
 namespace {
 
-constexpr LONG_PTR kFormMarker = 0x4D6F7256;  // tells our form windows from the rest
+// Leads from a form's window to its peer, and tells our form windows from the rest.
+constexpr char kFormPeerProperty[] = "MorvaneForm";
 
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) {
@@ -27,8 +29,7 @@ FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, 
       applicationWindow_(applicationWindow),
       isMainForm_(isMainForm),
       tips_(window) {
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetPropA(window_, kFormClass, reinterpret_cast<HANDLE>(kFormMarker));
+  SetPropA(window_, kFormPeerProperty, this);
   SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
   UINT_PTR id = 1;
   for (Timer* timer : form.Timers()) {
@@ -56,14 +57,12 @@ void FormWindowPeer::TimerPeer::Restart() {
 
 FormWindowPeer::~FormWindowPeer() {
   timers_.clear();
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-  RemovePropA(window_, kFormClass);
+  RemovePropA(window_, kFormPeerProperty);
   DestroyWindow(window_);
 }
 
 FormWindowPeer* FormWindowPeer::FromWindow(HWND window) {
-  if (GetPropA(window, kFormClass) != reinterpret_cast<HANDLE>(kFormMarker)) return nullptr;
-  return reinterpret_cast<FormWindowPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return window ? static_cast<FormWindowPeer*>(GetPropA(window, kFormPeerProperty)) : nullptr;
 }
 
 DWORD FormWindowPeer::StyleOf(const Form& form) {
@@ -225,7 +224,8 @@ ToolTips* FormWindowPeer::ToolTipsOf(HWND window) {
 
 LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  if (HandleCommonMessage(window_, message, wParam, lParam, result)) return result;
+  if (message == WM_SETCURSOR && ShowProgramCursor()) return TRUE;
+  if (ReflectToChild(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_CLOSE:
       form_.Close();
@@ -254,13 +254,6 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* peer = FormWindowPeer::FromWindow(window)) {
-    return peer->HandleMessage(message, wParam, lParam);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

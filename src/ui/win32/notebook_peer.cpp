@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/tabbed_notebook.h"
+#include "ui/win32/message_reflection.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -13,12 +13,9 @@ namespace {
 // Room at the ends of a row of tabs.
 constexpr int kRowMargin = 4;
 
-TabbedNotebook& NotebookOf(Control& control) { return static_cast<TabbedNotebook&>(control); }
-
 }  // namespace
 
-NotebookPeer::NotebookPeer(Control& control, HWND window) : WindowPeer(control, window) {
-  TabbedNotebook& notebook = NotebookOf(control);
+NotebookPeer::NotebookPeer(TabbedNotebook& notebook, HWND window) : TypedPeer(notebook, window) {
   const int tabsPerRow = notebook.TabsPerRow() > 0 ? notebook.TabsPerRow() : 1;
   SendMessageA(window, TCM_SETMINTABWIDTH, 0,
                (notebook.GetBounds().width - kRowMargin) / tabsPerRow - 1);
@@ -36,7 +33,7 @@ NotebookPeer::NotebookPeer(Control& control, HWND window) : WindowPeer(control, 
 
 // Fixed-width tabs, so many to a row; the pages fill what the tabs leave.
 void NotebookPeer::LayOutPages() {
-  TabbedNotebook& notebook = NotebookOf(Model());
+  const TabbedNotebook& notebook = Model();
   const Bounds& bounds = notebook.GetBounds();
   const int tabsPerRow = notebook.TabsPerRow() > 0 ? notebook.TabsPerRow() : 1;
   RECT tab{};
@@ -55,19 +52,20 @@ void NotebookPeer::LayOutPages() {
 
 void NotebookPeer::Changed(Property property) {
   if (property == Property::Page) {
-    SendMessageA(Window(), TCM_SETCURSEL, static_cast<WPARAM>(NotebookOf(Model()).PageIndex()), 0);
+    SendMessageA(Window(), TCM_SETCURSEL, static_cast<WPARAM>(Model().PageIndex()), 0);
     return;
   }
   WindowPeer::Changed(property);
   if (property == Property::Bounds) LayOutPages();
 }
 
-bool NotebookPeer::Notify(const NMHDR& header, LRESULT& result) {
-  if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return false;
-  const auto index = static_cast<int>(SendMessageA(Window(), TCM_GETCURSEL, 0, 0));
-  NotebookOf(Model()).PageChosenByUser(index);
-  result = 0;
-  return true;
+LRESULT NotebookPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != Reflected(WM_NOTIFY) ||
+      reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(TCN_SELCHANGE)) {
+    return WindowPeer::HandleMessage(message, wParam, lParam);
+  }
+  Model().PageChosenByUser(static_cast<int>(SendMessageA(Window(), TCM_GETCURSEL, 0, 0)));
+  return 0;
 }
 
 }  // namespace morvane::ui::win32

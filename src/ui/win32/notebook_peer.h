@@ -1,16 +1,17 @@
 #pragma once
 
+#include "ui/tabbed_notebook.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
 
 // A tabbed notebook as the system's tab control: one tab per page, the pages
 // as child windows filling its display area, the tabs wrapping into rows.
-class NotebookPeer : public WindowPeer {
+class NotebookPeer : public TypedPeer<TabbedNotebook> {
  public:
-  NotebookPeer(Control& control, HWND window);
+  NotebookPeer(TabbedNotebook& notebook, HWND window);
   void Changed(Property property) override;
-  bool Notify(const NMHDR& header, LRESULT& result) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void LayOutPages();

@@ -3,10 +3,8 @@
 #include <string>
 
 #include "platform/win32/ansi_names.h"
-#include "ui/panel.h"
 #include "ui/win32/edit_peers.h"
 #include "ui/win32/window_classes.h"
-#include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -32,58 +30,6 @@ void DrawPanelText(HDC dc, const std::string& text, RECT& rect, UINT format) {
   DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &rect, format);
 }
 
-const Panel* PanelOf(HWND window) {
-  auto* peer = WindowPeer::FromWindow(window);
-  if (!peer || peer->Model().Kind() != ControlKind::Panel) return nullptr;
-  return static_cast<const Panel*>(&peer->Model());
-}
-
-void PaintPanel(HWND window) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  RECT rect;
-  GetClientRect(window, &rect);
-  if (const Panel* panel = PanelOf(window)) {
-    // Outer bevel, then the border width in the face colour, then the inner.
-    if (UINT outer = EdgeOf(panel->OuterBevel())) DrawEdge(dc, &rect, outer, BF_RECT | BF_ADJUST);
-    InflateRect(&rect, -panel->BorderWidth(), -panel->BorderWidth());
-    if (UINT inner = EdgeOf(panel->InnerBevel())) DrawEdge(dc, &rect, inner, BF_RECT | BF_ADJUST);
-    const std::string text = WindowText(window);
-    if (!text.empty()) {
-      HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-      const bool left = panel->Alignment() == TextAlignment::Left;
-      if (left) rect.left += kTextMargin;
-      DrawPanelText(dc, text, rect,
-                    (left ? DT_LEFT : DT_CENTER) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-      SelectObject(dc, oldFont);
-    }
-  }
-  EndPaint(window, &paint);
-}
-
-void PaintGroupBox(HWND window) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  RECT rect;
-  GetClientRect(window, &rect);
-  HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
-  TEXTMETRICA metrics;
-  GetTextMetricsA(dc, &metrics);
-  RECT frame = rect;
-  frame.top += metrics.tmHeight / 2;
-  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  const std::string text = WindowText(window);
-  if (!text.empty()) {
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    TextOutA(dc, kGroupCaptionIndent, 0, text.c_str(), static_cast<int>(text.size()));
-  }
-  SelectObject(dc, oldFont);
-  EndPaint(window, &paint);
-}
-
 MouseDownEvent::Button ButtonOf(UINT message) {
   if (message == WM_LBUTTONDOWN) return MouseDownEvent::Button::Left;
   if (message == WM_RBUTTONDOWN) return MouseDownEvent::Button::Right;
@@ -92,50 +38,71 @@ MouseDownEvent::Button ButtonOf(UINT message) {
 
 }  // namespace
 
-LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
+void PanelPeer::Paint() {
+  const Panel& panel = Model();
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Window(), &paint);
+  RECT rect;
+  GetClientRect(Window(), &rect);
+  // Outer bevel, then the border width in the face colour, then the inner.
+  if (UINT outer = EdgeOf(panel.OuterBevel())) DrawEdge(dc, &rect, outer, BF_RECT | BF_ADJUST);
+  InflateRect(&rect, -panel.BorderWidth(), -panel.BorderWidth());
+  if (UINT inner = EdgeOf(panel.InnerBevel())) DrawEdge(dc, &rect, inner, BF_RECT | BF_ADJUST);
+  const std::string text = WindowText(Window());
+  if (!text.empty()) {
+    HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    const bool left = panel.Alignment() == TextAlignment::Left;
+    if (left) rect.left += kTextMargin;
+    DrawPanelText(dc, text, rect,
+                  (left ? DT_LEFT : DT_CENTER) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+  }
+  EndPaint(Window(), &paint);
+}
+
+LRESULT PanelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      PaintPanel(window);
-      return 0;
-    case WM_SIZE:
-      InvalidateRect(window, nullptr, TRUE);  // the bevels move with the edges
-      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
-      const Panel* panel = PanelOf(window);
-      if (!panel || !panel->OnMouseDown) break;
+      const Panel& panel = Model();
+      if (!panel.OnMouseDown) break;
       MouseDownEvent event;
       event.button = ButtonOf(message);
       event.shift = (wParam & MK_SHIFT) != 0;
       event.ctrl = (wParam & MK_CONTROL) != 0;
       event.x = static_cast<short>(LOWORD(lParam));
       event.y = static_cast<short>(HIWORD(lParam));
-      panel->OnMouseDown(event);
+      panel.OnMouseDown(event);
       return 0;
     }
     default:
       break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return FramePeer::HandleMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK GroupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
-  switch (message) {
-    case WM_PAINT:
-      PaintGroupBox(window);
-      return 0;
-    case WM_SIZE:
-      InvalidateRect(window, nullptr, TRUE);
-      return 0;
-    default:
-      break;
+void GroupBoxPeer::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Window(), &paint);
+  RECT rect;
+  GetClientRect(Window(), &rect);
+  HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+  TEXTMETRICA metrics;
+  GetTextMetricsA(dc, &metrics);
+  RECT frame = rect;
+  frame.top += metrics.tmHeight / 2;
+  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+  const std::string text = WindowText(Window());
+  if (!text.empty()) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    TextOutA(dc, kGroupCaptionIndent, 0, text.c_str(), static_cast<int>(text.size()));
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  SelectObject(dc, oldFont);
+  EndPaint(Window(), &paint);
 }
 
 }  // namespace morvane::ui::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/image.h"
+#include "ui/shape.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
@@ -11,21 +13,26 @@ inline constexpr char kImageClass[] = "MorvaneImage";
 
 // A rectangle shape: drawn with its outline and fill colours. Like every
 // drawing on its parent it lies beneath the parent's other controls.
-LRESULT CALLBACK ShapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// A picture from the resources, drawn at its own size.
-class ImagePeer : public WindowPeer {
+class ShapePeer : public TypedPeer<Shape> {
  public:
-  ImagePeer(Control& control, HWND window);
-  ~ImagePeer() override;
-  void Paint();
+  using TypedPeer::TypedPeer;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  HBITMAP bitmap_ = nullptr;
+  void Paint();
 };
 
-LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// A picture from the resources, drawn at its own size.
+class ImagePeer : public TypedPeer<Image> {
+ public:
+  ImagePeer(Image& image, HWND window);
+  ~ImagePeer() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-COLORREF ColorRefOf(const Color& color);
+ private:
+  void Paint();
+
+  HBITMAP bitmap_ = nullptr;
+};
 
 }  // namespace morvane::ui::win32

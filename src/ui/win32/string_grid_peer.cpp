@@ -33,7 +33,7 @@ void DrawCellText(HDC dc, const RECT& cell, const std::string& text) {
 
 }  // namespace
 
-StringGridPeer::StringGridPeer(Control& control, HWND window) : WindowPeer(control, window) {
+StringGridPeer::StringGridPeer(StringGrid& grid, HWND window) : TypedPeer(grid, window) {
   Resized();
 }
 
@@ -56,13 +56,13 @@ void StringGridPeer::ScheduleRefresh() {
 void StringGridPeer::Resized() {
   RECT client;
   GetClientRect(Window(), &client);
-  Grid().SetVisibleDataRows(client.bottom / Grid().RowPitch() - Grid().FixedRows());
+  Model().SetVisibleDataRows(client.bottom / Model().RowPitch() - Model().FixedRows());
   UpdateScrollBar();
   InvalidateRect(Window(), nullptr, FALSE);
 }
 
 void StringGridPeer::UpdateScrollBar() {
-  const StringGrid& grid = Grid();
+  const StringGrid& grid = Model();
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -75,7 +75,7 @@ void StringGridPeer::UpdateScrollBar() {
 }
 
 void StringGridPeer::Scroll(WORD request) {
-  StringGrid& grid = Grid();
+  StringGrid& grid = Model();
   const int page = grid.VisibleDataRows();
   int top = grid.TopRow();
   switch (request) {
@@ -113,7 +113,7 @@ void StringGridPeer::Scroll(WORD request) {
 }
 
 void StringGridPeer::PaintRow(HDC dc, int row, const RECT& client, bool focused) {
-  const StringGrid& grid = Grid();
+  const StringGrid& grid = Model();
   const int top = grid.RowTop(row);
   const int bottom = top + grid.DefaultRowHeight();
   const bool fixed = row < grid.FixedRows();
@@ -147,7 +147,7 @@ void StringGridPeer::Paint() {
   RECT client;
   GetClientRect(Window(), &client);
   HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
-  const StringGrid& grid = Grid();
+  const StringGrid& grid = Model();
   const bool focused = GetFocus() == Window();
   int below = 0;
   auto paintRow = [&](int row) {
@@ -185,17 +185,17 @@ LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_MOUSEWHEEL: {
       const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-      Grid().SetTopRow(Grid().TopRow() - notches * kWheelRows);
+      Model().SetTopRow(Model().TopRow() - notches * kWheelRows);
       return 0;
     }
     case WM_LBUTTONDOWN: {
       ::SetFocus(window);
-      const int row = Grid().RowAt(static_cast<short>(HIWORD(lParam)));
-      if (row >= Grid().FixedRows()) Grid().RowChosenByUser(row);
+      const int row = Model().RowAt(static_cast<short>(HIWORD(lParam)));
+      if (row >= Model().FixedRows()) Model().RowChosenByUser(row);
       return 0;
     }
     case WM_KEYDOWN:
-      if (Grid().KeyPressed(static_cast<int>(wParam), CurrentShiftState())) return 0;
+      if (Model().KeyPressed(static_cast<int>(wParam), CurrentShiftState())) return 0;
       break;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
@@ -206,16 +206,7 @@ LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
       break;
   }
-  LRESULT result = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK StringGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* peer = static_cast<StringGridPeer*>(WindowPeer::FromWindow(window))) {
-    return peer->HandleMessage(message, wParam, lParam);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return WindowPeer::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

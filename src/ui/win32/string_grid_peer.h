@@ -10,14 +10,13 @@ namespace morvane::ui::win32 {
 // The grid as a window class of our own. It paints only the rows in view,
 // the fixed rows raised, the selected row highlighted, and scrolls vertically.
 // A click or an arrow key selects a row; the fixed rows cannot be selected.
-class StringGridPeer : public WindowPeer {
+class StringGridPeer : public TypedPeer<StringGrid> {
  public:
-  StringGridPeer(Control& control, HWND window);
+  StringGridPeer(StringGrid& grid, HWND window);
   void Changed(Property property) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  StringGrid& Grid() const { return static_cast<StringGrid&>(Model()); }
   void Paint();
   void PaintRow(HDC dc, int row, const RECT& client, bool focused);
   void Resized();
@@ -28,7 +27,5 @@ class StringGridPeer : public WindowPeer {
   // A refresh is posted and not yet done: changes in between need no other.
   bool refreshPending_ = false;
 };
-
-LRESULT CALLBACK StringGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace morvane::ui::win32

@@ -2,73 +2,41 @@
 
 #include <windows.h>
 
+#include "ui/win32/control_windows.h"
 #include "ui/win32/form_peer.h"
+#include "ui/win32/task_bar_window.h"
 #include "ui/win32/window_classes.h"
-#include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
-namespace {
-
-Form* applicationMainForm = nullptr;
-
-HWND MainFormWindow() {
-  return applicationMainForm ? reinterpret_cast<HWND>(applicationMainForm->Handle()) : nullptr;
-}
-
-}  // namespace
-
-LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CLOSE:
-      if (applicationMainForm) applicationMainForm->Close();
-      return 0;
-    case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) {
-        if (auto* peer = FormWindowPeer::FromWindow(MainFormWindow())) peer->RestoreFromMinimize();
-      }
-      break;
-    case WM_SETFOCUS:
-      if (HWND main = MainFormWindow(); main && IsWindowVisible(main) && IsWindowEnabled(main)) {
-        SetFocus(main);
-        return 0;
-      }
-      break;
-    default:
-      break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
 
 Win32WindowSystem::Win32WindowSystem() { RegisterWindowClasses(); }
 
-Win32WindowSystem::~Win32WindowSystem() {
-  if (applicationWindow_) DestroyWindow(static_cast<HWND>(applicationWindow_));
-  applicationMainForm = nullptr;
-}
+Win32WindowSystem::~Win32WindowSystem() = default;
 
 void Win32WindowSystem::SetApplicationTitle(const std::string& title) {
-  if (!applicationWindow_) {
-    applicationWindow_ =
-        CreateWindowExA(0, kApplicationClass, title.c_str(),
-                        WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                        GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
-                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (taskBar_) {
+    taskBar_->SetTitle(title);
     return;
   }
-  SetWindowTextA(static_cast<HWND>(applicationWindow_), title.c_str());
+  taskBar_ = std::make_unique<TaskBarWindow>(title);
+  if (mainForm_) taskBar_->SetMainForm(*mainForm_);
+}
+
+WindowHandle Win32WindowSystem::ApplicationWindow() const {
+  return taskBar_ ? reinterpret_cast<WindowHandle>(taskBar_->Window()) : 0;
 }
 
 void Win32WindowSystem::Realize(Form& form) {
   const bool isMain = mainForm_ == nullptr;
   if (isMain) {
     mainForm_ = &form;
-    applicationMainForm = &form;
+    if (taskBar_) taskBar_->SetMainForm(form);
   }
   const DWORD style = FormWindowPeer::StyleOf(form);
   const DWORD exStyle = FormWindowPeer::ExStyleOf(form);
   RECT rect{0, 0, form.ClientWidth(), form.ClientHeight()};
   AdjustWindowRectEx(&rect, style, FALSE, exStyle);
-  HWND owner = static_cast<HWND>(applicationWindow_);
+  HWND owner = taskBar_ ? taskBar_->Window() : nullptr;
   HWND window = CreateWindowExA(exStyle, kFormClass, form.Text().c_str(), style, CW_USEDEFAULT,
                                 CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top,
                                 owner, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -78,10 +46,7 @@ void Win32WindowSystem::Realize(Form& form) {
 }
 
 void Win32WindowSystem::RunMessageLoop(Form& mainForm) {
-  if (applicationWindow_) {
-    SetWindowPos(static_cast<HWND>(applicationWindow_), nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  }
+  if (taskBar_) taskBar_->Show();
   mainForm.Show();
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -97,23 +62,10 @@ bool PreTranslateMessage(void* rawMessage) {
   HWND root = GetAncestor(message->hwnd, GA_ROOT);
   FormWindowPeer* form = root ? FormWindowPeer::FromWindow(root) : nullptr;
   if (!form) return false;
-  switch (message->message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (form->PreviewKey(message->wParam)) return true;
-      break;
-    case WM_CHAR:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONDOWN:
-    case WM_MOUSEMOVE:
-    case WM_MOUSELEAVE:
-      if (WindowPeer* peer = WindowPeer::FromWindow(message->hwnd);
-          peer && peer->FilterMessage(*message)) {
-        return true;
-      }
-      break;
-    default:
-      break;
+  // The preview comes before dialog navigation takes its keys.
+  if ((message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN) &&
+      form->PreviewKey(message->wParam)) {
+    return true;
   }
   return IsDialogMessageA(root, message) != FALSE;
 }

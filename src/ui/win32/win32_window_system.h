@@ -6,6 +6,8 @@
 
 namespace morvane::ui::win32 {
 
+class TaskBarWindow;
+
 // The Windows side of the application: a hidden-size application window that
 // carries the task-bar button and owns the forms, the forms' windows, and the
 // message loop.
@@ -17,17 +19,15 @@ class Win32WindowSystem : public WindowSystem {
   void SetApplicationTitle(const std::string& title) override;
   void Realize(Form& form) override;
   void RunMessageLoop(Form& mainForm) override;
-  WindowHandle ApplicationWindow() const override {
-    return reinterpret_cast<WindowHandle>(applicationWindow_);
-  }
+  WindowHandle ApplicationWindow() const override;
 
  private:
-  void* applicationWindow_ = nullptr;
+  std::unique_ptr<TaskBarWindow> taskBar_;
   Form* mainForm_ = nullptr;
 };
 
 // What our forms do with a queued message before it is dispatched: the key
-// preview, the controls' own filters, dialog navigation. True when the
+// preview, dialog navigation. True when the
 // message was handled and is not to be dispatched.
 bool PreTranslateMessage(void* message);
 

@@ -2,13 +2,11 @@
 
 #include <commctrl.h>
 
-#include "ui/label.h"
-#include "ui/win32/button_peers.h"
-#include "ui/win32/panel_windows.h"
-#include "ui/win32/picture_windows.h"
-#include "ui/win32/string_grid_peer.h"
-#include "ui/win32/win32_screen_cursor.h"
+#include "ui/win32/control_windows.h"
+#include "ui/win32/form_peer.h"
+#include "ui/win32/task_bar_window.h"
 #include "ui/win32/window_peer.h"
+#include "ui/win32/window_procedure.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -19,8 +17,11 @@ constexpr int kFontHeight = -11;
 void RegisterClassOnce(const char* name, WNDPROC procedure) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA registered{};
+  registered.cbSize = sizeof(registered);
+  if (GetClassInfoExA(windowClass.hInstance, name, &registered)) return;
+  windowClass.lpfnWndProc = procedure;
   windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(1));
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -30,23 +31,17 @@ void RegisterClassOnce(const char* name, WNDPROC procedure) {
 
 }  // namespace
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 void RegisterWindowClasses() {
   static bool registered = false;
   if (registered) return;
   registered = true;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterClassOnce(kApplicationClass, ApplicationProc);
-  RegisterClassOnce(kFormClass, FormProc);
-  RegisterClassOnce(kPanelClass, PanelProc);
-  RegisterClassOnce(kGroupBoxClass, GroupBoxProc);
-  RegisterClassOnce(kToolButtonClass, ToolButtonProc);
-  RegisterClassOnce(kStringGridClass, StringGridProc);
-  RegisterClassOnce(kShapeClass, ShapeProc);
-  RegisterClassOnce(kImageClass, ImageProc);
+  RegisterClassOnce(kApplicationClass, &OwnedWindowProc<TaskBarWindow>);
+  RegisterClassOnce(kFormClass, &OwnedWindowProc<FormWindowPeer>);
+  for (const ControlWindowKind& kind : ControlWindowKinds()) {
+    if (kind.ownClass) RegisterClassOnce(kind.className, &OwnedWindowProc<WindowPeer>);
+  }
 }
 
 HFONT ProgramFont() {
@@ -56,72 +51,23 @@ HFONT ProgramFont() {
   return font;
 }
 
+COLORREF ColorRefOf(const Color& color) {
+  switch (color.system) {
+    case Color::System::WindowText:
+      return GetSysColor(COLOR_WINDOWTEXT);
+    case Color::System::ButtonFace:
+      return GetSysColor(COLOR_BTNFACE);
+    case Color::System::ButtonText:
+      return GetSysColor(COLOR_BTNTEXT);
+    case Color::System::None:
+      break;
+  }
+  return RGB(color.red, color.green, color.blue);
+}
+
 ShiftState CurrentShiftState() {
   return ShiftState{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
                     GetKeyState(VK_MENU) < 0};
-}
-
-namespace {
-
-// A label's own cursor, such as the hand over a link; null for the default.
-HCURSOR ControlCursor(HWND child) {
-  auto* peer = WindowPeer::FromWindow(child);
-  if (!peer || peer->Model().Kind() != ControlKind::Label) return nullptr;
-  const MouseCursor cursor = static_cast<const Label&>(peer->Model()).Cursor();
-  if (cursor != MouseCursor::HandPoint) return nullptr;
-  return LoadCursorA(nullptr, IDC_HAND);
-}
-
-}  // namespace
-
-bool HandleCommonMessage(HWND /*window*/, UINT message, WPARAM wParam, LPARAM lParam,
-                         LRESULT& result) {
-  switch (message) {
-    case WM_COMMAND: {
-      HWND child = reinterpret_cast<HWND>(lParam);
-      if (!child) return false;
-      if (auto* peer = WindowPeer::FromWindow(child)) peer->Command(HIWORD(wParam));
-      result = 0;
-      return true;
-    }
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      auto* peer = header ? WindowPeer::FromWindow(header->hwndFrom) : nullptr;
-      return peer && peer->Notify(*header, result);
-    }
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      auto* peer = item ? WindowPeer::FromWindow(item->hwndItem) : nullptr;
-      if (!peer) return false;
-      peer->DrawItem(*item);
-      result = TRUE;
-      return true;
-    }
-    case WM_SETCURSOR:
-      if (void* cursor = Win32ScreenCursor::OverridingCursor()) {
-        SetCursor(static_cast<HCURSOR>(cursor));
-        result = TRUE;
-        return true;
-      }
-      if (HCURSOR own = ControlCursor(reinterpret_cast<HWND>(wParam))) {
-        SetCursor(own);
-        result = TRUE;
-        return true;
-      }
-      return false;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      if (auto* peer = WindowPeer::FromWindow(reinterpret_cast<HWND>(lParam))) {
-        SetTextColor(dc, ColorRefOf(peer->Model().GetFont().color));
-      }
-      result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-      return true;
-    }
-    default:
-      return false;
-  }
 }
 
 }  // namespace morvane::ui::win32

@@ -23,12 +23,9 @@ inline constexpr char kProgramFontFace[] = "MS Sans Serif";
 // "MS Sans Serif" at height -11 with the ANSI character set: every control's font.
 HFONT ProgramFont();
 
+COLORREF ColorRefOf(const Color& color);
+
 // The modifier keys held down at the moment.
 ShiftState CurrentShiftState();
-
-// Handles the messages every window of ours shares: commands, notifications
-// and owner drawing of child controls, the program-wide cursor, the controls'
-// background. Returns true when it handled the message.
-bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 }  // namespace morvane::ui::win32

@@ -22,15 +22,11 @@ class WindowPeer : public ControlPeer {
   HWND Window() const { return window_; }
   Control& Model() const { return control_; }
 
-  // A WM_COMMAND notification from this control's window.
-  virtual void Command(WORD /*code*/) {}
-  // A WM_NOTIFY from one of this control's windows; true when handled.
-  virtual bool Notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
-  // WM_DRAWITEM for an owner-drawn control.
-  virtual void DrawItem(const DRAWITEMSTRUCT& /*item*/) {}
-  // A queued character or double-click for one of this control's windows,
-  // before it is dispatched; true when the control swallowed it.
-  virtual bool FilterMessage(MSG& /*message*/) { return false; }
+  // Every message for the control: those to its window, whether of our own
+  // class or a system control's taken over, and those its parent's window got
+  // about it (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_CTLCOLOR*), as
+  // Reflected(message). What a peer leaves alone goes on to this.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   static WindowPeer* FromWindow(HWND window);
 
@@ -43,15 +39,27 @@ class WindowPeer : public ControlPeer {
   // change notification then only echoes it, or worse, cuts it short at a
   // zero byte that a window text can't hold.
   bool PuttingText() const { return puttingText_; }
+  // The window's own handling of a message: its system class's, or the
+  // default for ours.
+  LRESULT CallBase(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   Control& control_;
   HWND window_;
+  // The procedure of a system control taken over; null for our own classes.
+  WNDPROC baseProcedure_ = nullptr;
   bool puttingText_ = false;
 };
 
-// Creates the windows of control's children (and theirs) inside parent, in
-// tab order.
-void RealizeChildren(Control& control, HWND parent);
+// The peer of one kind of control, which knows its model as what it is.
+template <typename ControlModel>
+class TypedPeer : public WindowPeer {
+ public:
+  TypedPeer(ControlModel& model, HWND window) : WindowPeer(model, window), model_(model) {}
+  ControlModel& Model() const { return model_; }
+
+ private:
+  ControlModel& model_;
+};
 
 }  // namespace morvane::ui::win32

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/screen_cursor.h"
 #include "platform/win32/ansi_names.h"
 #include "ui/bevel_line.h"
 #include "ui/button.h"
@@ -18,6 +19,7 @@
 #include "ui/string_grid.h"
 #include "ui/tab_order.h"
 #include "ui/win32/pictures.h"
+#include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/win32_window_system.h"
 #include "ui/win32/window_classes.h"
 
@@ -77,16 +79,31 @@ BOOL CALLBACK CollectToolTips(HWND window, LPARAM found) {
   return TRUE;
 }
 
+// A label that notes what the peer reports, and whether a mouse capture was
+// still on when the press reached it.
+class NotingLabel : public Label {
+ public:
+  using Label::Label;
+  void MouseEntered() override { events.emplace_back("entered"); }
+  void MouseLeft() override { events.emplace_back("left"); }
+  void LeftButtonDown() override {
+    events.emplace_back(GetCapture() ? "pressed while captured" : "pressed");
+  }
+  std::vector<std::string> events;
+};
+
 class ControlPeersTest : public ::testing::Test {
  protected:
   void SetUp() override {
     panel.SetBounds(0, 0, 400, 300);
     label.SetBounds(8, 8, 60, 13);
     label.SetText("Aantal:");
+    label.SetCursor(MouseCursor::HandPoint);
     line.SetBounds(80, 4, 2, 25);
     spin.SetBounds(88, 4, 121, 22);
     field.SetBounds(8, 30, 200, 21);
     field.OnChange = [this] { ++fieldChanges; };
+    field.OnDblClick = [this] { ++fieldDoubleClicks; };
     plain.SetBounds(220, 4, 40, 17);
     plain.SetText(">>");
     picture.SetBounds(270, 4, 40, 40);
@@ -94,6 +111,7 @@ class ControlPeersTest : public ::testing::Test {
     picture.SetPicture(Picture::Printer);
     picture.SetPictureLayout(PictureLayout::Top);
     picture.SetHint("Uitvoer naar printerpoort lpt1 ");
+    picture.OnClick = [this] { ++pictureClicks; };
     tool.SetBounds(320, 4, 25, 25);
     tool.SetPicture(Picture::RedCross);
     tool.SetHint("Afsluiten");
@@ -124,6 +142,17 @@ class ControlPeersTest : public ::testing::Test {
     PostMessageA(H(control), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
     Pump();
   }
+  void Post(const Control& control, UINT message, WPARAM wParam = 0) {
+    PostMessageA(H(control), message, wParam, MAKELPARAM(5, 5));
+    Pump();
+  }
+  // The cursor a control's window shows when the mouse is over it.
+  HCURSOR CursorOver(const Control& control) {
+    SetCursor(nullptr);
+    SendMessageA(H(control), WM_SETCURSOR, reinterpret_cast<WPARAM>(H(control)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  }
   void HoldCtrl(bool down) {
     BYTE keys[256];
     GetKeyboardState(keys);
@@ -144,7 +173,7 @@ class ControlPeersTest : public ::testing::Test {
   Win32WindowSystem windows;
   Form form{"TestForm"};
   Panel panel{&form, "Panel"};
-  Label label{&panel, "Label"};
+  NotingLabel label{&panel, "Label"};
   BevelLine line{&panel, "Line"};
   SpinEdit spin{&panel, "Spin", 1, 999};
   Edit field{&panel, "Field"};
@@ -155,6 +184,8 @@ class ControlPeersTest : public ::testing::Test {
   int toolClicks = 0;
   int gridClicks = 0;
   int fieldChanges = 0;
+  int fieldDoubleClicks = 0;
+  int pictureClicks = 0;
 };
 
 TEST_F(ControlPeersTest, TheSpinEditTakesOnlyNumberCharactersAndCorrectsOnLeaving) {
@@ -303,6 +334,58 @@ TEST_F(ControlPeersTest, APressOnALabelOrSeparatorIsNotThePanels) {
               HTCLIENT)
         << control->Name();
   }
+}
+
+TEST_F(ControlPeersTest, ALabelReportsTheMouseAndActsOnAPressOnceCaptureHasEnded) {
+  Post(label, WM_MOUSEMOVE);
+  Post(label, WM_MOUSEMOVE);
+  Post(label, WM_MOUSELEAVE);
+  SetCapture(H(form));
+  Post(label, WM_LBUTTONDOWN, MK_LBUTTON);
+  Post(label, WM_LBUTTONUP);
+  EXPECT_EQ(label.events, (std::vector<std::string>{"entered", "left", "pressed"}));
+}
+
+TEST_F(ControlPeersTest, TheProgramsCursorGoesBeforeALabelsOwnAndTheWindowsDefault) {
+  HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
+  HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+  EXPECT_EQ(CursorOver(label), hand);
+  EXPECT_NE(CursorOver(field), hand);
+  Win32ScreenCursor cursor;
+  cursor.Set(platform::kCursorHourGlass);
+  for (const Control* control :
+       {static_cast<const Control*>(&label), static_cast<const Control*>(&field),
+        static_cast<const Control*>(&grid)}) {
+    EXPECT_EQ(CursorOver(*control), wait) << control->Name();
+  }
+  cursor.Set(platform::kCursorDefault);
+  EXPECT_EQ(CursorOver(label), hand);
+}
+
+TEST_F(ControlPeersTest, ALabelsTextTakesTheColourOfItsFontOnTheButtonFace) {
+  Font font = label.GetFont();
+  font.color = Color::Rgb(0, 0, 255);
+  label.SetFont(font);
+  HDC dc = CreateCompatibleDC(nullptr);
+  const LRESULT brush = SendMessageA(H(panel), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(H(label)));
+  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+  EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)));
+  DeleteDC(dc);
+}
+
+TEST_F(ControlPeersTest, ADoubleClickIsASecondPressOnAButtonAndReportedByAField) {
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+    Post(picture, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON);
+  }
+  EXPECT_EQ(pictureClicks, 2);
+  Post(field, WM_LBUTTONDOWN, MK_LBUTTON);
+  Post(field, WM_LBUTTONUP);
+  EXPECT_EQ(fieldDoubleClicks, 0);
+  Post(field, WM_LBUTTONDBLCLK, MK_LBUTTON);
+  Post(field, WM_LBUTTONUP);
+  EXPECT_EQ(fieldDoubleClicks, 1);
 }
 
 TEST_F(ControlPeersTest, TabGoesThroughTheModelsTabCycle) {

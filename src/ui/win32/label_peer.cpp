@@ -1,0 +1,93 @@
+#include "ui/win32/label_peer.h"
+
+#include <string>
+
+#include "ui/win32/message_reflection.h"
+#include "ui/win32/window_classes.h"
+
+namespace morvane::ui::win32 {
+
+LabelPeer::LabelPeer(Label& label, HWND window) : TypedPeer(label, window) {
+  ApplyFont();
+  FitToText();
+}
+
+LabelPeer::~LabelPeer() {
+  if (font_) DeleteObject(font_);
+}
+
+void LabelPeer::Changed(Property property) {
+  WindowPeer::Changed(property);
+  if (property == Property::Text) FitToText();
+  if (property == Property::Font) {
+    ApplyFont();
+    InvalidateRect(Window(), nullptr, TRUE);
+  }
+}
+
+LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!hovering_) {
+        hovering_ = true;
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Window(), 0};
+        TrackMouseEvent(&track);
+        Model().MouseEntered();
+      }
+      break;
+    case WM_MOUSELEAVE:
+      hovering_ = false;
+      Model().MouseLeft();
+      return 0;
+    case WM_LBUTTONDOWN: {
+      // Any capture in the forms around the label ends first; then the
+      // press is handled as usual, then the label acts on it.
+      SendMessageA(GetAncestor(Window(), GA_ROOT), WM_CANCELMODE, 0, 0);
+      const LRESULT result = WindowPeer::HandleMessage(message, wParam, lParam);
+      Model().LeftButtonDown();
+      return result;
+    }
+    case WM_SETCURSOR:
+      if (ShowProgramCursor()) return TRUE;
+      if (Model().Cursor() == MouseCursor::HandPoint) {
+        SetCursor(LoadCursorA(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    default:
+      break;
+  }
+  return WindowPeer::HandleMessage(message, wParam, lParam);
+}
+
+void LabelPeer::ApplyFont() {
+  const Font& font = Model().GetFont();
+  if (font == Font{}) {
+    SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+    return;
+  }
+  HFONT created = CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                              font.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
+  SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(created), FALSE);
+  if (font_) DeleteObject(font_);
+  font_ = created;
+}
+
+void LabelPeer::FitToText() {
+  Label& label = Model();
+  if (!label.AutoSize()) return;
+  HDC dc = GetDC(Window());
+  HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : ProgramFont());
+  const std::string& text = label.Text();
+  SIZE size{0, 0};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, oldFont);
+  ReleaseDC(Window(), dc);
+  const Bounds& b = label.GetBounds();
+  MoveWindow(Window(), b.left, b.top, size.cx, size.cy, TRUE);
+  label.SetBounds(b.left, b.top, size.cx, size.cy);
+}
+
+}  // namespace morvane::ui::win32

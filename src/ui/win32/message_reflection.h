@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/control.h"
+
+namespace morvane::ui::win32 {
+
+// A message that a control's window sent its parent about itself, as the
+// parent hands it on to the control's peer.
+inline constexpr UINT kReflectedBase = WM_APP + 0x2000;
+constexpr UINT Reflected(UINT message) { return kReflectedBase + message; }
+constexpr bool IsReflected(UINT message) {
+  return message >= kReflectedBase && message < kReflectedBase + WM_USER;
+}
+
+// The parent's part of WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_CTLCOLOR*:
+// the message goes to the peer of the child it is about, reflected. True
+// when it did, or when a child without a peer got the controls' colours.
+bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// The controls' colours for WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the button
+// face behind the text, and the text in the given colour, if any. Returns the
+// background brush.
+LRESULT ControlColors(HDC dc, const Color* text);
+
+// Shows the program-wide cursor on WM_SETCURSOR, if one is set; true then.
+bool ShowProgramCursor();
+
+}  // namespace morvane::ui::win32

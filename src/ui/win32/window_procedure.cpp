@@ -1,0 +1,12 @@
+#include "ui/win32/window_procedure.h"
+
+namespace morvane::ui::win32 {
+
+LRESULT UnownedWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                             WNDPROC ownProcedure) {
+  const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+  if (classProcedure == ownProcedure) return DefWindowProcA(window, message, wParam, lParam);
+  return CallWindowProcA(classProcedure, window, message, wParam, lParam);
+}
+
+}  // namespace morvane::ui::win32
