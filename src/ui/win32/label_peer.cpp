@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "ui/win32/message_reflection.h"
 #include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
@@ -23,6 +22,10 @@ void LabelPeer::Changed(Property property) {
     ApplyFont();
     InvalidateRect(Window(), nullptr, TRUE);
   }
+}
+
+HCURSOR LabelPeer::OwnCursor() const {
+  return Model().Cursor() == MouseCursor::HandPoint ? LoadCursorA(nullptr, IDC_HAND) : nullptr;
 }
 
 LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,13 +50,6 @@ LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Model().LeftButtonDown();
       return result;
     }
-    case WM_SETCURSOR:
-      if (ShowProgramCursor()) return TRUE;
-      if (Model().Cursor() == MouseCursor::HandPoint) {
-        SetCursor(LoadCursorA(nullptr, IDC_HAND));
-        return TRUE;
-      }
-      break;
     default:
       break;
   }

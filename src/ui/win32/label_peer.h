@@ -16,6 +16,7 @@ class LabelPeer : public TypedPeer<Label> {
   ~LabelPeer() override;
   void Changed(Property property) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  HCURSOR OwnCursor() const override;
 
  private:
   void ApplyFont();

@@ -44,9 +44,9 @@ LRESULT ControlColors(HDC dc, const Color* text) {
 }
 
 bool ShowProgramCursor() {
-  void* cursor = Win32ScreenCursor::OverridingCursor();
+  HCURSOR cursor = Win32ScreenCursor::OverridingCursor();
   if (!cursor) return false;
-  SetCursor(static_cast<HCURSOR>(cursor));
+  SetCursor(cursor);
   return true;
 }
 

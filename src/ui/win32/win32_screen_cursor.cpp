@@ -28,7 +28,7 @@ void Win32ScreenCursor::Set(int cursor) {
   SetCursor(LoadCursorA(nullptr, SystemCursorFor(cursor)));
 }
 
-void* Win32ScreenCursor::OverridingCursor() {
+HCURSOR Win32ScreenCursor::OverridingCursor() {
   if (currentCursor == platform::kCursorDefault) return nullptr;
   return LoadCursorA(nullptr, SystemCursorFor(currentCursor));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include "platform/screen_cursor.h"
 
 namespace morvane::ui::win32 {
@@ -12,7 +14,7 @@ class Win32ScreenCursor : public platform::ScreenCursor {
   void Set(int cursor) override;
 
   // The cursor handle to show instead of a window's own, or null for none.
-  static void* OverridingCursor();
+  static HCURSOR OverridingCursor();
 };
 
 }  // namespace morvane::ui::win32

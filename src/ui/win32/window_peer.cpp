@@ -49,6 +49,10 @@ LRESULT WindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_SETCURSOR:
       if (ShowProgramCursor()) return TRUE;
+      if (HCURSOR own = OwnCursor()) {
+        SetCursor(own);
+        return TRUE;
+      }
       break;
     default:
       break;

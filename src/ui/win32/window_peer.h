@@ -30,6 +30,10 @@ class WindowPeer : public ControlPeer {
 
   static WindowPeer* FromWindow(HWND window);
 
+  // The cursor the control shows while the program shows none of its own;
+  // null for its window class's cursor.
+  virtual HCURSOR OwnCursor() const { return nullptr; }
+
  protected:
   // Lets another window of the control (a part of it) lead back to this peer.
   void Adopt(HWND part);
