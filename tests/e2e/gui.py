@@ -11,6 +11,7 @@ import os
 import subprocess
 import tempfile
 import time
+import typing
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -178,11 +179,13 @@ class Desktop:
         if status != 0:
             raise AssertionError(f"pressing {button_text!r} in {caption!r} failed: {output}")
 
-    def start_probe(self, caption, button_text, timeout_ms, class_name=FORM_CLASS):
+    def start_probe(self, caption, button_text, timeout_ms, watched_prefix,
+                    class_name=FORM_CLASS):
         """Starts timing how promptly the window answers during the run that
-        disables the button; the result is the number of messages sent and
-        the longest wait for an answer, in ms."""
-        return DuringRun(self.driver, "probe", class_name, caption, button_text, timeout_ms)
+        disables the button, and watching, without asking the program, for a
+        child window text that begins with the prefix."""
+        return DuringRun(self.driver, "probe", class_name, caption, button_text, timeout_ms,
+                         watched_prefix)
 
     def start_close_in_run(self, caption, button_text, timeout_ms, class_name=FORM_CLASS):
         """Closes the window as soon as the run that disables the button has begun."""
@@ -212,31 +215,40 @@ class Desktop:
         return {**os.environ, "DISPLAY": setting("DISPLAY")}
 
 
+class ProbeResult(typing.NamedTuple):
+    probes: int
+    longest_ms: float
+    longest_at_ms: int  # since the run began
+    slow_answers: int  # answers that took over 10 ms
+    seen_text: str  # the first watched text, or empty
+
+
 class DuringRun:
     """A driver command in the background that acts once a run has begun,
     which the disabling of a target button shows."""
 
-    def __init__(self, driver, command, class_name, caption, button_text, timeout_ms):
+    def __init__(self, driver, command, class_name, caption, button_text, timeout_ms, *extra):
         self.command = command
         self.timeout = timeout_ms / 1000 + X_TOOL_TIMEOUT
         self.output = tempfile.TemporaryFile()
         self.process = subprocess.Popen(
-            ["wine", driver, command, class_name, caption, button_text, str(timeout_ms)],
+            ["wine", driver, command, class_name, caption, button_text, str(timeout_ms), *extra],
             stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.STDOUT)
 
     def result(self):
-        """For a probe: the number of messages sent and the longest wait for an
-        answer, in ms."""
+        """For a probe, its ProbeResult."""
         status = self.process.wait(timeout=self.timeout)
         self.output.seek(0)
         text = self.output.read().decode("ascii", "replace")
         self.output.close()
         if status != 0:
             raise AssertionError(f"{self.command} failed: {text}")
-        figures = dict(line.split() for line in text.splitlines() if len(line.split()) == 2)
         if self.command != "probe":
             return None
-        return int(figures["probes"]), int(figures["longest-wait-us"]) / 1000
+        figures = dict(line.split(" ", 1) for line in text.splitlines() if " " in line)
+        return ProbeResult(int(figures["probes"]), int(figures["longest-wait-us"]) / 1000,
+                           int(figures["longest-at-ms"]), int(figures["slow-answers"]),
+                           figures.get("seen-text", ""))
 
 
 class PortOutput:

@@ -44,6 +44,12 @@ LRESULT ButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case Reflected(WM_DRAWITEM):
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_ENABLE:
+      // The system button draws itself at once here, which makes the busy
+      // state of a run cost a full drawing of every target button before the
+      // window can answer again; the next paint shows the new state as well.
+      InvalidateRect(Window(), nullptr, FALSE);
+      return 0;
     default:
       return WindowPeer::HandleMessage(message, wParam, lParam);
   }

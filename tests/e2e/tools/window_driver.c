@@ -27,13 +27,19 @@
  *       Sends WM_CLOSE to such a window.
  *   window_driver.exe press CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Clicks the button with that text inside such a window (BM_CLICK).
- *   window_driver.exe probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
+ *   window_driver.exe probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX
  *       Times how promptly such a window answers during a run: waits for the
  *       button with that text inside it to be disabled (the run has begun),
  *       then, until it is enabled again, sends the window WM_NULL every
- *       10 ms with SendMessageTimeoutA and times each answer. Prints
+ *       10 ms with SendMessageTimeoutA and times each answer. Between the
+ *       probes it looks for a child window whose text begins with PREFIX,
+ *       reading the texts from the system so that the program is not asked.
+ *       Prints
  *         probes N
  *         longest-wait-us W
+ *         longest-at-ms M        (since the run began)
+ *         slow-answers S         (answers that took over 10 ms)
+ *         seen-text T            (the first such text, if any)
  *       Fails when the run did not begin and end within TIMEOUT_MS.
  *   window_driver.exe wait-enabled CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Waits until the button with that text inside such a window is
@@ -59,7 +65,8 @@ enum {
   kFileNameBox = 1148,
   kMaxText = 4096,
   kAnswerMs = 2000,
-  kProbeIntervalMs = 10
+  kProbeIntervalMs = 10,
+  kSlowAnswerUs = 10000
 };
 
 struct Match {
@@ -315,16 +322,35 @@ static int CloseInRun(const char* className, const char* caption, const char* bu
   return 0;
 }
 
+struct TextWatch {
+  const char* prefix;
+  char seen[kMaxText];
+};
+
+static BOOL CALLBACK FindPrefixedText(HWND child, LPARAM parameter) {
+  struct TextWatch* watch = (struct TextWatch*)parameter;
+  WCHAR wide[kMaxText] = L"";
+  InternalGetWindowText(child, wide, kMaxText);
+  char text[kMaxText] = "";
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, kMaxText, NULL, NULL);
+  if (strncmp(text, watch->prefix, strlen(watch->prefix)) != 0) return TRUE;
+  strcpy(watch->seen, text);
+  return FALSE;
+}
+
 static int Probe(const char* className, const char* caption, const char* buttonText,
-                 DWORD timeoutMs) {
-  DWORD start = GetTickCount();
+                 DWORD timeoutMs, const char* prefix) {
   HWND button = NULL;
-  HWND window = WaitRunBegun(className, caption, buttonText, start, timeoutMs, &button);
+  HWND window = WaitRunBegun(className, caption, buttonText, GetTickCount(), timeoutMs, &button);
   if (window == NULL) return 1;
+  const DWORD begun = GetTickCount();
+  struct TextWatch watch = {prefix, ""};
   long probes = 0;
+  long slow = 0;
   double longest = 0;
+  DWORD longestAt = 0;
   while (!IsWindowEnabled(button)) {
-    if (!IsWindow(window) || GetTickCount() - start > timeoutMs) {
+    if (!IsWindow(window) || GetTickCount() - begun > timeoutMs) {
       fprintf(stderr, "window_driver: the run did not end\n");
       return 1;
     }
@@ -335,11 +361,18 @@ static int Probe(const char* className, const char* caption, const char* buttonT
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result);
     QueryPerformanceCounter(&answered);
     const double wait = MicrosecondsBetween(sent, answered);
-    if (wait > longest) longest = wait;
+    if (wait > longest) {
+      longest = wait;
+      longestAt = GetTickCount() - begun;
+    }
+    if (wait > kSlowAnswerUs) ++slow;
     ++probes;
+    if (watch.seen[0] == '\0') EnumChildWindows(window, FindPrefixedText, (LPARAM)&watch);
     Sleep(kProbeIntervalMs);
   }
-  printf("probes %ld\nlongest-wait-us %.0f\n", probes, longest);
+  printf("probes %ld\nlongest-wait-us %.0f\nlongest-at-ms %lu\nslow-answers %ld\n", probes, longest,
+         (unsigned long)longestAt, slow);
+  if (watch.seen[0] != '\0') printf("seen-text %s\n", watch.seen);
   return 0;
 }
 
@@ -360,8 +393,9 @@ static int Usage(void) {
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
           "       window_driver choose-file|type-name CAPTION TIMEOUT_MS PATH\n"
           "       window_driver close CLASS CAPTION\n"
-          "       window_driver press|probe|wait-enabled|close-in-run CLASS CAPTION BUTTON_TEXT "
+          "       window_driver press|wait-enabled|close-in-run CLASS CAPTION BUTTON_TEXT "
           "TIMEOUT_MS\n"
+          "       window_driver probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX\n"
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n");
   return 2;
 }
@@ -396,8 +430,8 @@ int main(int argc, char** argv) {
   if (argc == 6 && strcmp(command, "press") == 0) {
     return Press(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
   }
-  if (argc == 6 && strcmp(command, "probe") == 0) {
-    return Probe(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
+  if (argc == 7 && strcmp(command, "probe") == 0) {
+    return Probe(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10), argv[6]);
   }
   if (argc == 6 && strcmp(command, "wait-enabled") == 0) {
     return WaitEnabled(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
