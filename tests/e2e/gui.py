@@ -24,6 +24,9 @@ OPEN_DIALOG_CAPTION = "Selecteer bestand"
 WINDOW_TIMEOUT_MS = 20000
 ANSI_CODE_PAGE = "cp1252"
 X_TOOL_TIMEOUT = 10  # seconds for xdotool and import
+DRIVER_START_TIMEOUT = 30  # seconds for a background driver to find its window
+POLL_INTERVAL = 0.05  # seconds between looks at a background driver's output
+WATCHING = b"watching"  # what a background driver prints once it looks
 SCREENSHOT_DIR = Path(__file__).resolve().parents[2] / "build" / "screenshots"
 ESCAPES = {"\\\\": "\\", "\\t": "\t", "\\r": "\r", "\\n": "\n"}
 
@@ -234,6 +237,19 @@ class DuringRun:
         self.process = subprocess.Popen(
             ["wine", driver, command, class_name, caption, button_text, str(timeout_ms), *extra],
             stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.STDOUT)
+        self._wait_watching()
+
+    def _wait_watching(self):
+        """Returns once the driver has found the button, so that the run the
+        caller starts next cannot begin (or even end) before it looks."""
+        deadline = time.monotonic() + DRIVER_START_TIMEOUT
+        while self.process.poll() is None:  # once it has ended, result() tells why
+            self.output.seek(0)
+            if WATCHING in self.output.read().splitlines():
+                return
+            if time.monotonic() > deadline:
+                raise AssertionError(f"{self.command} did not find its button in time")
+            time.sleep(POLL_INTERVAL)
 
     def result(self):
         """For a probe, its ProbeResult."""

@@ -44,6 +44,8 @@
  *   window_driver.exe wait-enabled CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Waits until the button with that text inside such a window is
  *       enabled (no run is in progress), without asking the program.
+ *   Both print "watching" once they have found the button, so that a run
+ *   started after that line cannot pass unseen.
  *   window_driver.exe close-in-run CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Sends such a window WM_CLOSE as soon as the button with that text
  *       inside it is disabled (a run has begun), as a user who closes the
@@ -68,6 +70,8 @@ enum {
   kProbeIntervalMs = 10,
   kSlowAnswerUs = 10000
 };
+
+static const char kWatching[] = "watching";
 
 struct Match {
   const char* className;
@@ -287,6 +291,9 @@ static HWND WaitRunBegun(const char* className, const char* caption, const char*
   HWND window = NULL;
   *button = WaitButton(className, caption, buttonText, timeoutMs, &window);
   if (*button == NULL) return NULL;
+  /* The caller may start the run now: it cannot pass unseen. */
+  printf("%s\n", kWatching);
+  fflush(stdout);
   while (IsWindowEnabled(*button)) {
     if (GetTickCount() - start > timeoutMs) {
       fprintf(stderr, "window_driver: no run began\n");
