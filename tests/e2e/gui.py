@@ -11,7 +11,6 @@ import os
 import subprocess
 import tempfile
 import time
-import typing
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -149,7 +148,7 @@ class Desktop:
     def tree(self, caption, class_name=FORM_CLASS, timeout_ms=WINDOW_TIMEOUT_MS):
         status, output = self.drive("tree", class_name, caption, timeout_ms)
         if status != 0:
-            raise AssertionError(f"no window {caption!r}: {output}")
+            raise AssertionError(f"no window {caption!r} (driver status {status}): {output}")
         windows = parse_tree(output)
         if not windows:
             raise AssertionError(f"unreadable window tree: {output!r}")
@@ -218,7 +217,8 @@ class Desktop:
         return {**os.environ, "DISPLAY": setting("DISPLAY")}
 
 
-class ProbeResult(typing.NamedTuple):
+@dataclass(frozen=True)
+class ProbeResult:
     probes: int
     longest_ms: float
     longest_at_ms: int  # since the run began

@@ -259,8 +259,7 @@ class LongRunTest(WindowTestCase):
         self.set_count(40)
 
         results = []
-        while len(results) < ANSWER_RUNS and (
-                not results or results[-1].longest_ms > MAX_ANSWER_MS):
+        for _ in range(ANSWER_RUNS):
             probe = self.desktop.start_probe(MAIN_CAPTION, "LPT3", LONG_RUN_TIMEOUT_MS,
                                              PROGRESS_PREFIX)
             self.click_button("LPT3")
@@ -269,6 +268,8 @@ class LongRunTest(WindowTestCase):
                             f"the hint bar never showed the run's progress: {result.seen_text!r}")
             self.assertGreater(result.probes, 20, "the run was too short to be measured")
             results.append(result)
+            if result.longest_ms <= MAX_ANSWER_MS:
+                break
 
         self.assertLessEqual(
             results[-1].longest_ms, MAX_ANSWER_MS,

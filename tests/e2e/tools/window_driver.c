@@ -44,12 +44,12 @@
  *   window_driver.exe wait-enabled CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Waits until the button with that text inside such a window is
  *       enabled (no run is in progress), without asking the program.
- *   Both print "watching" once they have found the button, so that a run
- *   started after that line cannot pass unseen.
  *   window_driver.exe close-in-run CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Sends such a window WM_CLOSE as soon as the button with that text
  *       inside it is disabled (a run has begun), as a user who closes the
  *       window during a run does.
+ *   probe and close-in-run print "watching" once they have found the button,
+ *   so that a run started after that line cannot pass unseen.
  *   window_driver.exe set-text CLASS CAPTION INDEX TEXT
  *       Gives the INDEX-th (from 0, in window order) edit control inside such
  *       a window the text TEXT (WM_SETTEXT, so that it raises its change).
