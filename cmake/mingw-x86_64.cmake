@@ -1,5 +1,5 @@
-# The same program for 64-bit Windows, for the Wine test levels on machines
-# whose kernel runs no 32-bit code (the program itself is the 32-bit build).
+# The same program for 64-bit Windows, tested under Wine on every machine:
+# a fault of the 64-bit build shows there (the program is the 32-bit build).
 set(MORVANE_MINGW_PROCESSOR x86_64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)
 

@@ -1,5 +1,7 @@
 # Installs the Debian packages that building and testing need, when missing.
 
+source "$MORVANE_ROOT/scripts/lib/i386-emulation.sh"
+
 REQUIRED_PACKAGES=(
   cmake g++ make googletest python3
   g++-mingw-w64-i686
@@ -10,8 +12,11 @@ REQUIRED_PACKAGES=(
   clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
-# Where the kernel runs no 32-bit code, the Wine levels run a 64-bit build.
+# The 64-bit build and Wine's 64-bit loader, which every machine tests too.
 WINE64_PACKAGES=(g++-mingw-w64-x86-64 wine64)
+
+# Where the kernel runs no 32-bit code, the 32-bit program runs under qemu.
+EMULATOR_PACKAGES=(qemu-user-static)
 
 # missing_packages PACKAGE...: those not installed.
 missing_packages() {
@@ -23,8 +28,10 @@ missing_packages() {
 }
 
 ensure_packages() {
-  install_missing "${REQUIRED_PACKAGES[@]}"
-  machine_runs_32bit_code || install_missing "${WINE64_PACKAGES[@]}"
+  install_missing "${REQUIRED_PACKAGES[@]}" "${WINE64_PACKAGES[@]}"
+  if i386_emulated; then
+    install_missing "${EMULATOR_PACKAGES[@]}"
+  fi
 }
 
 # install_missing PACKAGE...: installs those not installed yet.

@@ -1,6 +1,8 @@
 # Wine prefixes for running the program and its test programs, and the
 # build that Wine runs on this machine.
 
+source "$MORVANE_ROOT/scripts/lib/i386-emulation.sh"
+
 PREFIX_READY_MARK=.morvane-prefix-ready
 
 # Settings every prefix of ours gets: one virtual desktop shared by all
@@ -19,30 +21,42 @@ REGEDIT4
 "ShowCrashDialog"=dword:00000000
 REG
 
-# select_wine_build: the build whose programs Wine runs here. The program is
-# the 32-bit build; where the kernel runs no 32-bit code, the Wine levels run
-# the same sources built for 64-bit Windows under Wine's 64-bit loader.
-# Sets WINE_PRESET, WINE_BUILD_DIR, WINE_PROGRAM_EXE and MORVANE_WINE_ARCH.
+# select_wine_build: the build whose program Wine runs: always the 32-bit
+# program, through scripts/wine32/wine, which runs it under qemu's i386
+# emulator where the kernel runs no 32-bit code (i386-emulation.sh). Sets
+# WINE_PRESET, WINE_BUILD_DIR, WINE_PROGRAM_EXE and MORVANE_WINE_ARCH.
 select_wine_build() {
-  if machine_runs_32bit_code; then
-    WINE_PRESET=win32
-    export MORVANE_WINE_ARCH=win32
-  else
-    WINE_PRESET=win64
-    export MORVANE_WINE_ARCH=win64
-    case ":$PATH:" in
-      *":$MORVANE_ROOT/scripts/wine64:"*) ;;
-      *) export PATH=$MORVANE_ROOT/scripts/wine64:$PATH ;;
-    esac
-  fi
+  WINE_PRESET=win32
+  export MORVANE_WINE_ARCH=win32
+  prepend_path "$MORVANE_ROOT/scripts/wine32"
   WINE_BUILD_DIR=$BUILD_ROOT/$WINE_PRESET
   WINE_PROGRAM_EXE=$WINE_BUILD_DIR/morvane.exe
+}
+
+# select_wine64_build: the same sources built for 64-bit Windows, under
+# Wine's 64-bit loader: how a fault of the 64-bit build is seen, and where
+# the emulator would make a measurement meaningless (scripts/bench).
+select_wine64_build() {
+  WINE_PRESET=win64
+  export MORVANE_WINE_ARCH=win64
+  prepend_path "$MORVANE_ROOT/scripts/wine64"
+  WINE_BUILD_DIR=$BUILD_ROOT/$WINE_PRESET
+  WINE_PROGRAM_EXE=$WINE_BUILD_DIR/morvane.exe
+}
+
+# prepend_path DIR: puts DIR first on PATH, once.
+prepend_path() {
+  case ":$PATH:" in
+    *":$1:"*) ;;
+    *) export PATH=$1:$PATH ;;
+  esac
 }
 
 # use_prefix PREFIX: exports the environment under which Wine uses PREFIX.
 use_prefix() {
   export WINEPREFIX=$1
-  export WINEARCH=${MORVANE_WINE_ARCH:-win32}
+  export MORVANE_WINE_ARCH=${MORVANE_WINE_ARCH:-win32}
+  export WINEARCH=$MORVANE_WINE_ARCH
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
 }
@@ -82,8 +96,13 @@ install_wine_fonts() {
 prepare_prefix() {
   local prefix=$1
   use_prefix "$prefix"
-  [[ -f $prefix/$PREFIX_READY_MARK && -f $prefix/system.reg ]] && return 0
-  log "creating Wine prefix $prefix"
+  local kind=$MORVANE_WINE_ARCH
+  # Under the emulator the 32-bit programs run in a prefix of the 64-bit
+  # loader, whose 32-bit half wineboot sets up through the emulator.
+  [[ $kind == win32 ]] && i386_emulated && kind=win32-emulated
+  [[ -f $prefix/system.reg && $(cat "$prefix/$PREFIX_READY_MARK" 2>/dev/null) == "$kind" ]] &&
+    return 0
+  log "creating Wine prefix $prefix ($kind)"
   stop_prefix
   rm -rf "$prefix"
   mkdir -p "$prefix"
@@ -92,7 +111,7 @@ prepare_prefix() {
   install_wine_fonts "$prefix"
   import_registry <<<"$PREFIX_REGISTRY"
   wineserver -w
-  touch "$prefix/$PREFIX_READY_MARK"
+  echo "$kind" >"$prefix/$PREFIX_READY_MARK"
 }
 
 # start_persistent_server: keeps the Wine server of the prefix in use, and

@@ -11,11 +11,11 @@ import threading
 import time
 from pathlib import Path
 
-from harness import setting
+from harness import SLOWDOWN, setting, tool
 
 READ_CHUNK = 65536
 POLL_SECONDS = 0.05
-HOLD_START_TIMEOUT = 20  # seconds for hold_file to open its file
+HOLD_START_TIMEOUT = 20 * SLOWDOWN  # seconds for hold_file to open its file
 
 
 def point_port(test, port, target):
@@ -134,7 +134,7 @@ class HeldFile:
         self.output = test.run_dir / "hold_file.out"
         with self.output.open("wb") as out:
             self.process = subprocess.Popen(
-                ["wine", setting("MORVANE_HOLD_FILE"), windows_path, str(int(seconds * 1000))],
+                ["wine", tool("MORVANE_HOLD_FILE"), windows_path, str(int(seconds * 1000))],
                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT)
         test.addCleanup(self.release)
         deadline = time.monotonic() + HOLD_START_TIMEOUT

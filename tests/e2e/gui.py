@@ -14,16 +14,16 @@ import time
 from dataclasses import dataclass
 from pathlib import Path
 
-from harness import setting
+from harness import SLOWDOWN, setting, tool
 
 FORM_CLASS = "MorvaneForm"
 PANEL_CLASS = "MorvanePanel"
 TOOL_BUTTON_CLASS = "MorvaneToolButton"
 OPEN_DIALOG_CAPTION = "Selecteer bestand"
-WINDOW_TIMEOUT_MS = 20000
+WINDOW_TIMEOUT_MS = 20000 * SLOWDOWN
 ANSI_CODE_PAGE = "cp1252"
 X_TOOL_TIMEOUT = 10  # seconds for xdotool and import
-DRIVER_START_TIMEOUT = 30  # seconds for a background driver to find its window
+DRIVER_START_TIMEOUT = 30 * SLOWDOWN  # seconds for a background driver to find its window
 POLL_INTERVAL = 0.05  # seconds between looks at a background driver's output
 WATCHING = b"watching"  # what a background driver prints once it looks
 SCREENSHOT_DIR = Path(__file__).resolve().parents[2] / "build" / "screenshots"
@@ -139,7 +139,7 @@ class Desktop:
 
     def __init__(self, session):
         self.session = session
-        self.driver = setting("MORVANE_WINDOW_DRIVER")
+        self.driver = tool("MORVANE_WINDOW_DRIVER")
 
     def drive(self, *args):
         # The driver prints the windows' texts as they are, in the ANSI code page.

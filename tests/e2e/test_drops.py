@@ -7,12 +7,12 @@ import subprocess
 import unittest
 
 from gui import PortOutput
-from harness import LOOK_ALIKE_NAME, UNICODE_NAME, setting
+from harness import LOOK_ALIKE_NAME, SLOWDOWN, UNICODE_NAME, setting
 from test_commands import DEVICE_STRINGS, WindowTestCase, sample
 
 DESKTOP_WINDOW_NAME = "Wine desktop"
 GRID_CLASS = "MorvaneStringGrid"
-DROP_TIMEOUT = 30  # seconds for one drop to be finished by the target
+DROP_TIMEOUT = 30 * SLOWDOWN  # seconds for one drop to be finished by the target
 QUIET_SECONDS = 2.0  # how long a port must stay silent when nothing is sent
 LPT1_INIT, LPT1_EXIT = DEVICE_STRINGS[0], DEVICE_STRINGS[1]
 COM2_INIT, COM2_EXIT = DEVICE_STRINGS[8], DEVICE_STRINGS[9]

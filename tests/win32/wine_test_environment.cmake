@@ -14,13 +14,15 @@ set(MORVANE_TEST_PORTS "${MORVANE_TEST_ENV_DIR}/ports")
 # Test programs with these file names see the Windows 95 family.
 set(MORVANE_95_FAMILY_PROGRAMS "morvane_win32_tests_95.exe")
 
-# The 64-bit build runs under Wine's 64-bit loader, found first on PATH.
+# The 64-bit build runs under Wine's 64-bit loader, the 32-bit build under
+# the "wine" of scripts/wine32, which takes qemu's i386 emulator where the
+# kernel runs no 32-bit code; each is found first on PATH.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(MORVANE_WINE_ARCH win64)
   set(MORVANE_WINE_PATH "${PROJECT_SOURCE_DIR}/scripts/wine64:$ENV{PATH}")
 else()
   set(MORVANE_WINE_ARCH win32)
-  set(MORVANE_WINE_PATH "$ENV{PATH}")
+  set(MORVANE_WINE_PATH "${PROJECT_SOURCE_DIR}/scripts/wine32:$ENV{PATH}")
 endif()
 
 set(MORVANE_WINE_TEST_ENVIRONMENT
@@ -40,11 +42,20 @@ set(MORVANE_WINE_TEST_ENVIRONMENT
 
 # morvane_wine_test(NAME TIMEOUT [VARIABLE=VALUE...]): the test NAME runs in
 # the Wine test environment, with these further environment variables, one
-# Wine test at a time.
+# Wine test at a time. Its label is its group, by which scripts/test chooses
+# the tests of a level: "win32" for the Windows integration tests,
+# "e2e.MODULE" for the end-to-end tests of test_MODULE.py.
 function(morvane_wine_test name timeout)
+  # The 32-bit build may run under qemu's i386 emulator, several times slower:
+  # its bound against a hang stretches with it.
+  if(MORVANE_WINE_ARCH STREQUAL "win32")
+    math(EXPR timeout "${timeout} * 4")
+  endif()
+  string(REGEX MATCH "^(win32|e2e\\.[a-z0-9_]+)" group "${name}")
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED wine_environment
     RESOURCE_LOCK wine_test_prefix
+    LABELS "${group}"
     ENVIRONMENT "${MORVANE_WINE_TEST_ENVIRONMENT};${ARGN}"
     TIMEOUT ${timeout})
 endfunction()
