@@ -72,11 +72,11 @@ void RunOwner::Perform(RunKind kind, const Body& body) {
   bool closeHeld = false;
   {
     const platform::HourGlass::Scope hourGlass(platform_.cursor);
-    EnterBusyState();
     base::ScopeExit leave([&] {
       LeaveBusyState();
       closeHeld = std::exchange(closeHeld_, false);
     });
+    EnterBusyState();
     base::ScopeExit clearInRun([&] {
       if (order.clearing == ListClearing::BeforeBusyEnds) window_.clearList();
     });
