@@ -4,8 +4,8 @@
 
 namespace morvane::base {
 
-// Runs an action when the scope ends, however it ends: the commands use it so
-// that the busy state, the cursor and the list are always put right.
+// Runs an action when the scope ends, however it ends: a run uses it so that
+// the busy state, the cursor and the list are always put right.
 template <typename Action>
 class ScopeExit {
  public:

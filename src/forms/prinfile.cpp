@@ -29,7 +29,17 @@ constexpr int kFirstTargetButtonLeft = 4;
 
 TPrintfile1::TPrintfile1(platform::Platform& platform, base::Application& application,
                          platform::Msg& msg)
-    : Form("Printfile1"), platform_(platform), application_(application), msg_(msg) {
+    : Form("Printfile1"),
+      platform_(platform),
+      application_(application),
+      msg_(msg),
+      runs_(platform, msg,
+            RunWindow{.busyControls = BusyControls(),
+                      .hintBar = Aanwijzingpanel,
+                      .plannedCopies = [this] { return PlannedCopies(); },
+                      .showGuideText = [this] { ShowGuideText(); },
+                      .clearList = [this] { NewButtonClick(); },
+                      .close = [this] { Close(); }}) {
   BuildComponents();
 }
 
@@ -237,12 +247,7 @@ bool TPrintfile1::FormKeyDown(int key, ui::ShiftState shift) {
   return false;
 }
 
-std::array<output::ControlString*, output::kControlStringCount> TPrintfile1::ControlStrings() {
-  return {&FLpt1Init, &FLpt1Exit, &FLpt2Init, &FLpt2Exit, &FLpt3Init, &FLpt3Exit,
-          &FCom1Init, &FCom1Exit, &FCom2Init, &FCom2Exit, &FWinInit,  &FWinExit};
-}
-
-std::array<ui::Control*, 16> TPrintfile1::BusyControls() {
+std::vector<ui::Control*> TPrintfile1::BusyControls() {
   return {&BitBtn1,          &BitBtn2,       &BitBtn3,
           &BitBtn4,          &BitBtn5,       &BitBtn6,
           &Cancel,           &Setup,         &Printersetupbutton,
@@ -252,14 +257,8 @@ std::array<ui::Control*, 16> TPrintfile1::BusyControls() {
 }
 
 void TPrintfile1::ShowGuideText() {
-  if (runProgress_) return;
+  if (runs_.ShowsProgress()) return;
   Aanwijzingpanel.SetText(FExtendedMode ? texts::kExtendedGuide : texts::kSimpleGuide);
-}
-
-output::OutputServices TPrintfile1::Services() {
-  return {platform_.files, platform_.spooler, platform_.cursor,
-          platform_.pump,  platform_.clock,   msg_,
-          runProgress_};
 }
 
 }  // namespace morvane::forms

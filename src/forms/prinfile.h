@@ -1,16 +1,16 @@
 #pragma once
 
-#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/application.h"
 #include "forms/info.h"
-#include "forms/run_progress.h"
+#include "forms/run_owner.h"
 #include "forms/setup.h"
 #include "help/help_session.h"
 #include "output/control_strings.h"
 #include "output/job_list.h"
-#include "output/output_services.h"
 #include "platform/msg.h"
 #include "platform/platform.h"
 #include "ui/bevel_line.h"
@@ -92,7 +92,6 @@ class TPrintfile1 : public ui::Form {
   void BitBtn7Click();
   void BitBtn8Click();
   void OpenButtonClick();
-  bool AddFilesFromDialog();
   void NewButtonClick();
   void AantalEditChange();
   void VraagAantalCheckBoxClick();
@@ -119,102 +118,63 @@ class TPrintfile1 : public ui::Form {
     infobox_ = &info;
   }
 
-  void EnterBusyState();
-  void LeaveBusyState();
-  void ApplyLayout();
-  // The hint bar's guide text of the mode, unless a run shows its progress.
-  void ShowGuideText();
-  bool SendFileToPrinter(const std::string& path, const std::string& printerName);
-  void SendFileToDevice(const std::string& sourcePath, const std::string& deviceName);
-
-  // The job list.
-  void AppendToJobList(const std::string& path);
-  // Makes a device target's INIT and EXIT the active pair of the next run.
-  void SelectActivePair(output::OutputTarget target);
-  void RunDeviceJob(const std::string& deviceName);
-  void RunPrinterJob();
-  // The count N of the count field, as a run reads it.
-  int ReadCount() const;
-  // A device or printer run is in progress.
-  bool RunInProgress() const { return FRunInProgress; }
-
   // State a test or a caller may look at.
   bool ExtendedMode() const { return FExtendedMode; }
+  // A device or printer run is in progress.
+  bool RunInProgress() const { return runs_.InProgress(); }
   // After a batch run: the number of named files not delivered whole, at
   // most 255; 0 when every one was.
   int BatchExitStatus() const { return batchExitStatus_; }
   bool SettingsChanged() const { return FSettingsChanged; }
   void MarkSettingsChanged() { FSettingsChanged = true; }
-  // The twelve control strings in their canonical order.
-  std::array<output::ControlString*, output::kControlStringCount> ControlStrings();
-  // The sixteen controls that the busy state disables, in their order.
-  std::array<ui::Control*, 16> BusyControls();
+  // The twelve control strings.
+  output::ControlStrings& ControlStrings() { return FControlStrings; }
 
  private:
   class GridJobList;
-  class RunScope;
-
-  // The busy state of a run for the length of a scope: the run counts as in
-  // progress from its first dispatch to its last, so that nothing handled in
-  // between can start a second one; left whatever the scope meets.
-  class BusyScope {
-   public:
-    explicit BusyScope(TPrintfile1& form) : form_(form), wasRunning_(form.FRunInProgress) {
-      form_.FRunInProgress = true;
-      form_.EnterBusyState();
-    }
-    ~BusyScope() {
-      form_.LeaveBusyState();
-      form_.FRunInProgress = wasRunning_;
-      if (!wasRunning_) form_.RunEnded();
-    }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-   private:
-    TPrintfile1& form_;
-    bool wasRunning_;
-  };
 
   void BuildComponents();
-  void RunJobList(const output::SendCopy& sendCopy);
-  // When a run that a target button or a drop starts empties the job list.
-  enum class ListClearing { None, BeforeBusyEnds, AfterRun };
-  struct RunFraming {
-    // The hourglass around the busy state, and the cursor found put back.
-    bool hourGlass;
-    ListClearing clearing;
-    // Pending messages handled once the busy state has begun and once it has ended.
-    bool dispatchAround;
-  };
-  static const RunFraming kExtendedCommandRun;
-  static const RunFraming kSimpleDeviceCommandRun;
-  static const RunFraming kSimplePrinterCommandRun;
-  static const RunFraming kSimpleDropRun;
+  void ApplyLayout();
+  // The hint bar's guide text of the mode, unless a run shows its progress.
+  void ShowGuideText();
+  // The sixteen controls that the busy state disables, in their order.
+  std::vector<ui::Control*> BusyControls();
+
+  // The job list.
+  bool AddFilesFromDialog();
+  void AppendToJobList(const std::string& path);
+  // The count N of the count field, as a run reads it.
+  int ReadCount() const;
+  // How many copies a run of the list would send as it stands now.
+  std::int64_t PlannedCopies();
 
   // Every run of the job list to a target starts here.
-  void StartRun(output::OutputTarget target, const RunFraming& framing);
+  void StartRun(output::OutputTarget target, RunKind kind);
   // A target button: in simple mode it asks for the files first.
   void TargetCommand(output::OutputTarget target);
+  // Makes a device target's INIT and EXIT the active pair of the next run.
+  void SelectActivePair(output::OutputTarget target);
+  void RunDeviceJob(RunOwner::Run& run, const std::string& deviceName);
+  void RunPrinterJob(RunOwner::Run& run);
+  void RunJobList(const output::SendCopy& sendCopy);
   void RunBatch();
-  // Carries out a close that was asked for during the run that just ended.
-  void RunEnded();
-  output::OutputServices Services();
+  bool SendFileToPrinter(RunOwner::Run& run, const std::string& path,
+                         const std::string& printerName);
+  void SendFileToDevice(RunOwner::Run& run, const std::string& sourcePath,
+                        const std::string& deviceName);
 
   platform::Platform& platform_;
   base::Application& application_;
   platform::Msg& msg_;
 
   bool FExtendedMode = false;
-  output::ControlString FLpt1Init, FLpt1Exit, FLpt2Init, FLpt2Exit, FLpt3Init, FLpt3Exit;
-  output::ControlString FCom1Init, FCom1Exit, FCom2Init, FCom2Exit, FWinInit, FWinExit;
+  output::ControlStrings FControlStrings;
+  // The Windows printer's pair, which every printer copy is framed by.
+  output::ControlString& FWinInit = FControlStrings.Init(output::OutputTarget::Win);
+  output::ControlString& FWinExit = FControlStrings.Exit(output::OutputTarget::Win);
   output::ControlString FActiveInit, FActiveExit;
   bool FSettingsChanged = false;
-  bool FRunInProgress = false;
-  // The window was asked to close during a run; it closes when the run ends.
-  bool closeAfterRun_ = false;
-  // The hint bar's account of the run in progress, when one is shown.
-  RunProgress* runProgress_ = nullptr;
+  RunOwner runs_;
 
   bool batchStarted_ = false;
   int batchExitStatus_ = 0;

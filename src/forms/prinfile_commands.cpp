@@ -1,9 +1,5 @@
-#include <optional>
-
-#include "base/scope_exit.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
-#include "platform/hour_glass.h"
 
 namespace morvane::forms {
 namespace {
@@ -25,46 +21,22 @@ bool TPrintfile1::AddFilesFromDialog() {
 
 void TPrintfile1::OpenButtonClick() { AddFilesFromDialog(); }
 
-// The list clearing, cursor and dispatches of the runs that the target
-// buttons and a simple-mode drop start; each keeps its own order of them.
-const TPrintfile1::RunFraming TPrintfile1::kExtendedCommandRun{true, ListClearing::None, false};
-const TPrintfile1::RunFraming TPrintfile1::kSimpleDeviceCommandRun{true, ListClearing::AfterRun,
-                                                                   true};
-const TPrintfile1::RunFraming TPrintfile1::kSimplePrinterCommandRun{
-    true, ListClearing::BeforeBusyEnds, false};
-const TPrintfile1::RunFraming TPrintfile1::kSimpleDropRun{false, ListClearing::BeforeBusyEnds,
-                                                          true};
-
-void TPrintfile1::StartRun(output::OutputTarget target, const RunFraming& framing) {
-  base::ScopeExit clearAfterRun([&] {
-    if (framing.clearing == ListClearing::AfterRun) NewButtonClick();
+void TPrintfile1::StartRun(output::OutputTarget target, RunKind kind) {
+  runs_.Perform(kind, [&](RunOwner::Run& run) {
+    if (target == output::OutputTarget::Win) return RunPrinterJob(run);
+    SelectActivePair(target);
+    RunDeviceJob(run, output::DeviceName(target));
   });
-  std::optional<platform::HourGlass::Scope> hourGlass;
-  if (framing.hourGlass) hourGlass.emplace(platform_.cursor);
-  {
-    BusyScope busy(*this);
-    base::ScopeExit clearInRun([&] {
-      if (framing.clearing == ListClearing::BeforeBusyEnds) NewButtonClick();
-    });
-    if (framing.dispatchAround) platform_.pump.ProcessMessages();
-    if (target == output::OutputTarget::Win) {
-      RunPrinterJob();
-    } else {
-      SelectActivePair(target);
-      RunDeviceJob(output::DeviceName(target));
-    }
-  }
-  if (framing.dispatchAround) platform_.pump.ProcessMessages();
 }
 
 void TPrintfile1::TargetCommand(output::OutputTarget target) {
-  if (FExtendedMode) return StartRun(target, kExtendedCommandRun);
+  if (FExtendedMode) return StartRun(target, RunKind::ExtendedCommand);
   // The list holds only the files asked for now; a cancelled dialog leaves
   // it empty.
   NewButtonClick();
   if (!AddFilesFromDialog()) return;
-  StartRun(target, target == output::OutputTarget::Win ? kSimplePrinterCommandRun
-                                                       : kSimpleDeviceCommandRun);
+  StartRun(target, target == output::OutputTarget::Win ? RunKind::SimplePrinterCommand
+                                                       : RunKind::SimpleDeviceCommand);
 }
 
 void TPrintfile1::BitBtn1Click() { TargetCommand(output::OutputTarget::Lpt1); }
@@ -76,15 +48,16 @@ void TPrintfile1::BitBtn6Click() { TargetCommand(output::OutputTarget::Win); }
 
 void TPrintfile1::BitBtn7Click() {
   if (!setupdialog1_) return;
-  const auto fields = ControlStrings();
-  const auto edits = setupdialog1_->Edits();
   // A field can't hold a zero byte, so it shows a string up to its first one.
-  for (std::size_t i = 0; i < fields.size(); ++i) edits[i]->SetText(UpToFirstZero(*fields[i]));
+  for (const output::ControlStringKey& key : output::kControlStringKeys) {
+    setupdialog1_->EditOf(key).SetText(UpToFirstZero(FControlStrings[key]));
+  }
   if (setupdialog1_->ShowModal() != ui::kModalResultOk) return;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
+  for (const output::ControlStringKey& key : output::kControlStringKeys) {
     // A field left as it was shown keeps its whole string: printer commands
     // carry zero bytes, and changing one string must not cut the others.
-    if (edits[i]->Text() != UpToFirstZero(*fields[i])) *fields[i] = edits[i]->Text();
+    const std::string text = setupdialog1_->EditOf(key).Text();
+    if (text != UpToFirstZero(FControlStrings[key])) FControlStrings[key] = text;
   }
 }
 

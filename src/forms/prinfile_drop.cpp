@@ -20,7 +20,7 @@ int TPrintfile1::HitTestTargetButton(int x, int y) const {
 void TPrintfile1::WMDropFiles(const ui::DroppedFiles& drop) {
   // A second run must not start inside the first, nor the list be cleared
   // under it: a simple-mode drop waits for no one and is refused.
-  if (!FExtendedMode && FRunInProgress) return;
+  if (!FExtendedMode && runs_.InProgress()) return;
 
   auto appendDropped = [&] {
     bool refused = false;
@@ -44,7 +44,7 @@ void TPrintfile1::WMDropFiles(const ui::DroppedFiles& drop) {
   const int target = HitTestTargetButton(drop.x - panel.left, drop.y - panel.top);
   if (target == kNoTarget) return;
 
-  StartRun(static_cast<output::OutputTarget>(target - 1), kSimpleDropRun);
+  StartRun(static_cast<output::OutputTarget>(target - 1), RunKind::SimpleDrop);
 }
 
 }  // namespace morvane::forms

@@ -1,9 +1,8 @@
-#include <optional>
+#include <cstdint>
 
 #include "base/count_text.h"
 #include "forms/prinfile.h"
 #include "output/device_output.h"
-#include "platform/hour_glass.h"
 
 namespace morvane::forms {
 
@@ -26,46 +25,12 @@ class TPrintfile1::GridJobList : public output::JobListSource {
   TPrintfile1& form_;
 };
 
-// Marks a run of the job list as in progress, shows the hourglass and the
-// run's progress in the hint bar for its length; the cursor and the guide
-// text come back whatever the run meets.
-class TPrintfile1::RunScope {
- public:
-  explicit RunScope(TPrintfile1& form)
-      : form_(form),
-        wasRunning_(form.FRunInProgress),
-        progress_(form.Aanwijzingpanel, form.platform_.clock, PlannedCopies(form)),
-        outerProgress_(form.runProgress_) {
-    form_.FRunInProgress = true;
-    form_.runProgress_ = &progress_;
-    if (form_.closeAfterRun_) progress_.NoteClosing();
-    hourGlass_.emplace(form_.platform_.cursor);
-  }
-  ~RunScope() {
-    hourGlass_.reset();
-    form_.runProgress_ = outerProgress_;
-    form_.ShowGuideText();
-    form_.FRunInProgress = wasRunning_;
-  }
-  RunScope(const RunScope&) = delete;
-  RunScope& operator=(const RunScope&) = delete;
-
-  void StartCopy(const std::string& path) { progress_.StartCopy(path); }
-
- private:
-  static std::int64_t PlannedCopies(TPrintfile1& form) {
-    GridJobList list(form);
-    return output::PlannedCopies(list);
-  }
-
-  TPrintfile1& form_;
-  bool wasRunning_;
-  RunProgress progress_;
-  RunProgress* outerProgress_;
-  std::optional<platform::HourGlass::Scope> hourGlass_;
-};
-
 int TPrintfile1::ReadCount() const { return output::CountFromText(AantalEdit.Text()); }
+
+std::int64_t TPrintfile1::PlannedCopies() {
+  GridJobList list(*this);
+  return output::PlannedCopies(list);
+}
 
 void TPrintfile1::NewButtonClick() {
   FileGrid.SetRowCount(kGridInitialRows);
@@ -139,33 +104,31 @@ void TPrintfile1::RunJobList(const output::SendCopy& sendCopy) {
   output::RunJobList(list, sendCopy);
 }
 
-void TPrintfile1::SendFileToDevice(const std::string& sourcePath, const std::string& deviceName) {
-  output::SendFileToDevice(Services(), output::DeviceJob{FActiveInit, FActiveExit}, sourcePath,
+void TPrintfile1::SendFileToDevice(RunOwner::Run& run, const std::string& sourcePath,
+                                   const std::string& deviceName) {
+  output::SendFileToDevice(run.Services(), output::DeviceJob{FActiveInit, FActiveExit}, sourcePath,
                            deviceName);
 }
 
 void TPrintfile1::SelectActivePair(output::OutputTarget target) {
-  const auto strings = ControlStrings();
-  FActiveInit = *strings[output::InitIndex(target)];
-  FActiveExit = *strings[output::ExitIndex(target)];
+  FActiveInit = FControlStrings.Init(target);
+  FActiveExit = FControlStrings.Exit(target);
 }
 
-void TPrintfile1::RunDeviceJob(const std::string& deviceName) {
-  RunScope run(*this);
+void TPrintfile1::RunDeviceJob(RunOwner::Run& run, const std::string& deviceName) {
   RunJobList([&](const std::string& path) {
     platform_.pump.ProcessMessages();
     run.StartCopy(path);
-    SendFileToDevice(path, deviceName);
+    SendFileToDevice(run, path, deviceName);
     platform_.pump.ProcessMessages();
   });
 }
 
-void TPrintfile1::RunPrinterJob() {
-  RunScope run(*this);
+void TPrintfile1::RunPrinterJob(RunOwner::Run& run) {
   RunJobList([&](const std::string& path) {
     platform_.pump.ProcessMessages();
     run.StartCopy(path);
-    SendFileToPrinter(path, PrintersComboBox.Text());
+    SendFileToPrinter(run, path, PrintersComboBox.Text());
     platform_.pump.ProcessMessages();
   });
 }

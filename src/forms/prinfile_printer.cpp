@@ -12,9 +12,10 @@ void TPrintfile1::PrintersetupbuttonClick() {
   if (index >= 0) PrintersComboBox.SelectItem(index);
 }
 
-bool TPrintfile1::SendFileToPrinter(const std::string& path, const std::string& printerName) {
+bool TPrintfile1::SendFileToPrinter(RunOwner::Run& run, const std::string& path,
+                                    const std::string& printerName) {
   const std::string caption = Text();
-  return output::SendFileToPrinter(Services(), output::PrinterJob{FWinInit, FWinExit, caption},
+  return output::SendFileToPrinter(run.Services(), output::PrinterJob{FWinInit, FWinExit, caption},
                                    path, printerName);
 }
 

@@ -23,18 +23,8 @@ TSetupdialog1::TSetupdialog1() : Form("Setupdialog1") {
   TabbedNotebook1.SetTabsPerRow(kTabsPerRow);
   TabbedNotebook1.SetTabOrder(0);
 
-  struct PageControls {
-    ui::Label& initLabel;
-    ui::Label& exitLabel;
-    ui::Edit& init;
-    ui::Edit& exit;
-  };
-  for (const PageControls& page : {PageControls{Label1, Label4, LPT1init, LPT1Exit},
-                                   PageControls{Label2, Label3, LPT2INIT, LPT2EXIT},
-                                   PageControls{Label5, Label6, LPT3INIT, LPT3EXIT},
-                                   PageControls{Label7, Label8, COM1INIT, COM1EXIT},
-                                   PageControls{Label9, Label10, COM2INIT, COM2EXIT},
-                                   PageControls{Label11, Label12, WinInit, WinExit}}) {
+  for (std::size_t target = 0; target < output::kTargetCount; ++target) {
+    const PageControls page = PageOf(static_cast<output::OutputTarget>(target));
     page.initLabel.SetBounds(10, 19, 30, 13);
     page.initLabel.SetText(kInitLabel);
     page.exitLabel.SetBounds(10, 50, 30, 13);
@@ -44,7 +34,8 @@ TSetupdialog1::TSetupdialog1() : Form("Setupdialog1") {
     page.exit.SetBounds(50, 45, 281, 21);
     page.exit.SetTabOrder(1);
   }
-  for (ui::Edit* edit : Edits()) {
+  for (const output::ControlStringKey& key : output::kControlStringKeys) {
+    ui::Edit* edit = &EditOf(key);
     edit->OnChange = [this] { LPT1initChange(); };
     edit->OnDblClick = [this, edit] { LPT1initDblClick(*edit); };
   }
@@ -72,9 +63,27 @@ void TSetupdialog1::LPT1initChange() {
   if (onSettingsChanged) onSettingsChanged();
 }
 
-std::array<ui::Edit*, output::kControlStringCount> TSetupdialog1::Edits() {
-  return {&LPT1init, &LPT1Exit, &LPT2INIT, &LPT2EXIT, &LPT3INIT, &LPT3EXIT,
-          &COM1INIT, &COM1EXIT, &COM2INIT, &COM2EXIT, &WinInit,  &WinExit};
+TSetupdialog1::PageControls TSetupdialog1::PageOf(output::OutputTarget target) {
+  switch (target) {
+    case output::OutputTarget::Lpt1:
+      return {Label1, Label4, LPT1init, LPT1Exit};
+    case output::OutputTarget::Lpt2:
+      return {Label2, Label3, LPT2INIT, LPT2EXIT};
+    case output::OutputTarget::Lpt3:
+      return {Label5, Label6, LPT3INIT, LPT3EXIT};
+    case output::OutputTarget::Com1:
+      return {Label7, Label8, COM1INIT, COM1EXIT};
+    case output::OutputTarget::Com2:
+      return {Label9, Label10, COM2INIT, COM2EXIT};
+    case output::OutputTarget::Win:
+      break;
+  }
+  return {Label11, Label12, WinInit, WinExit};
+}
+
+ui::Edit& TSetupdialog1::EditOf(const output::ControlStringKey& key) {
+  const PageControls page = PageOf(key.target);
+  return key.end == output::ControlEnd::Init ? page.init : page.exit;
 }
 
 }  // namespace morvane::forms

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <functional>
 
 #include "output/control_strings.h"
@@ -70,11 +69,21 @@ class TSetupdialog1 : public ui::Form {
   void LPT1initDblClick(ui::Edit& sender);
   void LPT1initChange();
 
-  // The twelve edits in the canonical order of the control strings.
-  std::array<ui::Edit*, output::kControlStringCount> Edits();
+  // The edit of one control string.
+  ui::Edit& EditOf(const output::ControlStringKey& key);
 
   // Runs when any edit's text changes: the main window marks its strings as edited.
   std::function<void()> onSettingsChanged;
+
+ private:
+  struct PageControls {
+    ui::Label& initLabel;
+    ui::Label& exitLabel;
+    ui::Edit& init;
+    ui::Edit& exit;
+  };
+  // A target's page and what it carries.
+  PageControls PageOf(output::OutputTarget target);
 };
 
 }  // namespace morvane::forms

@@ -43,7 +43,7 @@ bool CopyFile(const OutputServices& services, platform::File& source, platform::
 
 void SendFileToDevice(const OutputServices& services, const DeviceJob& job,
                       const std::string& sourcePath, const std::string& deviceName) {
-  auto warn = [&](const char* text) { services.msg.ShowWarning(text, kOutputCaption); };
+  auto warn = [&](const char* text) { services.messages.Warn(text, kOutputCaption); };
 
   std::unique_ptr<platform::File> source = services.files.Open(sourcePath, kSourceOpenMode);
   if (!source) {

@@ -22,7 +22,7 @@ struct DeviceJob {
 };
 
 // Copies one file byte for byte to a port, framed by the job's INIT and EXIT
-// strings. Reports every failure itself and returns normally.
+// strings. Reports every failure to the run's message sink and returns normally.
 void SendFileToDevice(const OutputServices& services, const DeviceJob& job,
                       const std::string& sourcePath, const std::string& deviceName);
 

@@ -2,11 +2,10 @@
 
 #include <cstdint>
 
+#include "output/message_sink.h"
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
 #include "platform/monotonic_clock.h"
-#include "platform/msg.h"
-#include "platform/screen_cursor.h"
 #include "platform/spooler.h"
 
 namespace morvane::output {
@@ -18,14 +17,15 @@ class CopyProgress {
   virtual void CopyAdvanced(std::uint64_t bytesSent, std::uint64_t fileSize) = 0;
 };
 
-// What sending a copy needs of the rest of the program.
+// What sending a copy needs of the rest of the program. The run that sends
+// the copy hands it the last two: where its failures are reported, and who
+// is told how far it has come.
 struct OutputServices {
   platform::FileSystem& files;
   platform::Spooler& spooler;
-  platform::ScreenCursor& cursor;
   platform::MessagePump& pump;
   platform::MonotonicClock& clock;
-  platform::Msg& msg;
+  MessageSink& messages;
   // Null when nobody watches, as in the batch mode.
   CopyProgress* progress = nullptr;
 };

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "output/copy_pacer.h"
-#include "platform/hour_glass.h"
 
 namespace morvane::output {
 namespace {
@@ -42,26 +41,20 @@ bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
                        const std::string& path, const std::string& printerName) {
   std::unique_ptr<platform::File> source = services.files.Open(path, kSourceOpenMode);
   if (!source) {
-    platform::HourGlass::ShowArrow(services.cursor);
-    services.msg.ShowWarning(kSourceOpenFailed, kOutputCaption);
+    services.messages.Warn(kSourceOpenFailed, kOutputCaption);
     return false;
   }
 
   std::uint32_t lastError = 0;
   std::unique_ptr<platform::Printer> printer = services.spooler.Open(printerName, lastError);
   if (!printer) {
-    platform::HourGlass::ShowArrow(services.cursor);
-    services.msg.ShowWarningStr(kPrinterOpenErrorPrefix + std::to_string(lastError),
-                                job.mainWindowCaption);
+    services.messages.Warn(kPrinterOpenErrorPrefix + std::to_string(lastError),
+                           job.mainWindowCaption);
     source->Close();
     return false;
   }
 
-  const platform::HourGlass::Scope hourGlass(services.cursor);
-  auto reportProcessingError = [&] {
-    platform::HourGlass::ShowArrow(services.cursor);
-    services.msg.ShowWarning(kProcessingFailed, kOutputCaption);
-  };
+  auto reportProcessingError = [&] { services.messages.Warn(kProcessingFailed, kOutputCaption); };
   const bool written = WriteDocument(services, job, *source, *printer, path);
   if (!written) reportProcessingError();
 

@@ -21,7 +21,8 @@ struct PrinterJob {
 
 // Sends one file raw to the named Windows printer as one spool document named
 // by the path, framed by the job's INIT and EXIT strings. Reports every failure
-// itself and returns normally: true when the whole document was delivered.
+// to the run's message sink and returns normally: true when the whole document
+// was delivered.
 bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
                        const std::string& path, const std::string& printerName);
 

@@ -26,7 +26,7 @@ class HourGlass {
   };
 
   static void Show(ScreenCursor& cursor) { cursor.Set(kCursorHourGlass); }
-  // Before a warning in the middle of work, and when the busy state ends.
+  // While a warning in the middle of work waits for the user.
   static void ShowArrow(ScreenCursor& cursor) { cursor.Set(kCursorDefault); }
 };
 

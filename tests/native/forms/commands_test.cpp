@@ -38,10 +38,11 @@ class CommandsTest : public ::testing::Test {
 
 TEST_F(CommandsTest, ExtendedModeSendsTheListToEveryTargetAndKeepsIt) {
   Start(true);
-  *main().ControlStrings()[0] = "I1";
-  *main().ControlStrings()[7] = "E4";
-  main().AppendToJobList("a");
-  main().AppendToJobList("b");
+  main().ControlStrings().Init(output::OutputTarget::Lpt1) = "I1";
+  main().ControlStrings().Exit(output::OutputTarget::Com1) = "E4";
+  p.AddToList({"a"});
+  p.AddToList({"b"});
+  const int dialogs = p.fake.openDialog.Calls();
   main().BitBtn1.Click();
   main().BitBtn4.Click();
   main().BitBtn6.Click();
@@ -49,7 +50,7 @@ TEST_F(CommandsTest, ExtendedModeSendsTheListToEveryTargetAndKeepsIt) {
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), "I1<a>I1<b>");
   EXPECT_EQ(p.fake.files.DeviceOutput("COM1"), "<a>E4<b>E4");
   ASSERT_EQ(p.fake.spooler.Jobs().size(), 2u);
-  EXPECT_EQ(p.fake.openDialog.Calls(), 0);
+  EXPECT_EQ(p.fake.openDialog.Calls(), dialogs);
   EXPECT_EQ(FilesInList(), 2);
   EXPECT_TRUE(busySeen);
   ExpectIdle();
@@ -66,7 +67,7 @@ TEST_F(CommandsTest, ExtendedModeWithAnEmptyListEntersAndLeavesTheBusyState) {
 
 TEST_F(CommandsTest, SimpleModeAsksForFilesSendsThemAndEmptiesTheList) {
   Start(false);
-  main().AppendToJobList("left over");  // a simple-mode command starts afresh
+  p.AddToList({"left over"});  // a simple-mode command starts afresh
   main().AantalEdit.SetText("2");
   main().SetsCheckBox.SetChecked(false);
   p.fake.openDialog.Choose({"a", "missing", "b"});
@@ -88,7 +89,7 @@ TEST_F(CommandsTest, SimpleModeAsksForFilesSendsThemAndEmptiesTheList) {
 
 TEST_F(CommandsTest, SimpleModeCancelledDialogSendsNothingAndNeverGetsBusy) {
   Start(false);
-  main().AppendToJobList("a");
+  p.AddToList({"a"});
   main().BitBtn2.Click();
   main().BitBtn6.Click();
   EXPECT_TRUE(p.fake.files.OpensOf("LPT2").empty());
@@ -132,13 +133,13 @@ TEST_F(CommandsTest, SetupExchangeAndTheSettingsChangedFlag) {
   main().Setup.Click();
   EXPECT_TRUE(main().SettingsChanged());
   EXPECT_EQ(setup.LPT1init.Text(), "one");
-  EXPECT_EQ(*main().ControlStrings()[0], "one");
+  EXPECT_EQ(main().ControlStrings().Init(output::OutputTarget::Lpt1), "one");
 
   // Voltooien copies all twelve, pages never looked at included. A field
   // shows a string up to its first zero byte; left as shown, the string stays
   // whole, changed, it takes the field's text.
-  *main().ControlStrings()[11] = std::string("ab\0cd", 5);
-  *main().ControlStrings()[10] = std::string(
+  main().ControlStrings().Exit(output::OutputTarget::Win) = std::string("ab\0cd", 5);
+  main().ControlStrings().Init(output::OutputTarget::Win) = std::string(
       "\x1b"
       "C\0\x0b",
       4);
@@ -151,13 +152,13 @@ TEST_F(CommandsTest, SetupExchangeAndTheSettingsChangedFlag) {
     return ui::kModalResultOk;
   };
   main().Setup.Click();
-  EXPECT_EQ(*main().ControlStrings()[8], "typed");
-  EXPECT_EQ(*main().ControlStrings()[3], "\x1b");
-  EXPECT_EQ(*main().ControlStrings()[11], std::string("ab\0cd", 5));
-  EXPECT_EQ(*main().ControlStrings()[10],
+  EXPECT_EQ(main().ControlStrings().Init(output::OutputTarget::Com2), "typed");
+  EXPECT_EQ(main().ControlStrings().Exit(output::OutputTarget::Lpt2), "\x1b");
+  EXPECT_EQ(main().ControlStrings().Exit(output::OutputTarget::Win), std::string("ab\0cd", 5));
+  EXPECT_EQ(main().ControlStrings().Init(output::OutputTarget::Win),
             "\x1b"
             "C\x1b");
-  EXPECT_EQ(*main().ControlStrings()[0], "one");
+  EXPECT_EQ(main().ControlStrings().Init(output::OutputTarget::Lpt1), "one");
 }
 
 TEST_F(CommandsTest, OpeningWithAllStringsEmptyAndCancellingChangesNothing) {
@@ -174,7 +175,7 @@ TEST_F(CommandsTest, OpeningWithAllStringsEmptyAndCancellingChangesNothing) {
   };
   main().Setup.Click();
   EXPECT_TRUE(main().SettingsChanged());
-  EXPECT_EQ(*main().ControlStrings()[10], "");
+  EXPECT_EQ(main().ControlStrings().Init(output::OutputTarget::Win), "");
 }
 
 TEST(SetupDialog, DoubleClickAppendsEscapeAtTheEnd) {

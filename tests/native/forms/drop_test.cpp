@@ -54,7 +54,7 @@ TEST(HitTestTargetButton, HalfOpenRectanglesOfTheSixButtons) {
 
 TEST_F(DropTest, ExtendedModeAppendsTheExistingFilesInOrderAndSendsNothing) {
   Start(true);
-  main().AppendToJobList("c");
+  p.AddToList({"c"});
   main().AantalEdit.SetText("2");
   Drop({"b", "folder", "missing", "a"}, 10, kPanel3Top + 10);  // on the LPT1 button
   EXPECT_EQ(Files(), (std::vector<std::string>{"c", "b", "a"}));
@@ -72,9 +72,9 @@ TEST_F(DropTest, ANameThatCouldNotBeCarriedIsRefusedWithOneWarning) {
 
 TEST_F(DropTest, SimpleModeOnATargetButtonSendsTheDroppedFilesAndEmptiesTheList) {
   Start(false);
-  *main().ControlStrings()[6] = "[";
-  *main().ControlStrings()[7] = "]";
-  main().AppendToJobList("c");  // replaced by the drop
+  main().ControlStrings().Init(output::OutputTarget::Com1) = "[";
+  main().ControlStrings().Exit(output::OutputTarget::Com1) = "]";
+  p.AddToList({"c"});  // replaced by the drop
   bool busy = false;
   p.fake.pump.onProcess = [&](int) { busy |= !main().BitBtn4.Enabled(); };
   Drop({"a", "b"}, 130, kPanel3Top + 6);  // COM1
@@ -91,7 +91,7 @@ TEST_F(DropTest, SimpleModeOnATargetButtonSendsTheDroppedFilesAndEmptiesTheList)
 
 TEST_F(DropTest, SimpleModeOffTheButtonsOnlyReplacesTheHiddenList) {
   Start(false);
-  main().AppendToJobList("c");
+  p.AddToList({"c"});
   Drop({"a", "b"}, 44, kPanel3Top + 45);  // just below the buttons
   Drop({"b", "a"}, 300, 10);              // on the toolbar
   EXPECT_EQ(Files(), (std::vector<std::string>{"b", "a"}));
@@ -110,22 +110,25 @@ TEST_F(DropTest, SimpleModeDropOfOnlyMissingNamesStillEndsItsBusyState) {
 
 TEST_F(DropTest, DuringARunASimpleModeDropIsRefusedAndAnExtendedOneAppends) {
   Start(false);
-  main().AppendToJobList("a");
-  main().SelectActivePair(output::OutputTarget::Lpt1);
+  std::vector<std::string> listAfterDrop;
   p.fake.pump.onProcess = [&](int call) {
-    if (call == 1) Drop({"b"}, 10, kPanel3Top + 10);
+    if (call != 1) return;
+    Drop({"b"}, 10, kPanel3Top + 10);
+    listAfterDrop = Files();
   };
-  main().RunDeviceJob("LPT1");
+  p.fake.openDialog.Choose({"a"});
+  main().BitBtn1Click();
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), "<a>");  // no second run inside the first
-  EXPECT_EQ(Files(), (std::vector<std::string>{"a"}));
+  EXPECT_EQ(listAfterDrop, (std::vector<std::string>{"a"}));
 
   main().ExtendedButtonClick();
+  p.AddToList({"a"});
   main().AantalEdit.SetText("2");  // two sets: the dropped file joins the second pass
   bool dropped = false;
   p.fake.pump.onProcess = [&](int) {
     if (!std::exchange(dropped, true)) Drop({"c"}, 0, 0);
   };
-  main().RunDeviceJob("LPT2");
+  main().BitBtn2Click();
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<a><a><c>");
   EXPECT_EQ(Files(), (std::vector<std::string>{"a", "c"}));
 }

@@ -23,7 +23,7 @@ class MainJobListTest : public ::testing::Test {
   void AddFiles(std::initializer_list<const char*> names) {
     for (const char* name : names) {
       p.fake.files.AddFile(name, std::string("<") + name + ">");
-      main().AppendToJobList(name);
+      p.AddToList({name});
     }
   }
 
@@ -52,27 +52,31 @@ TEST_F(MainJobListTest, ClearingAndAppendingKeepTheTrailingEmptyRow) {
   EXPECT_EQ(grid.Cell(0, 0), "Bestand");
 
   main().AantalEdit.SetText("x");  // not a number: counts as 1
-  main().AppendToJobList("f");
+  p.AddToList({"f"});
   EXPECT_EQ(grid.RowCount(), 3);
   EXPECT_EQ(grid.Cell(0, 1), "f");
   EXPECT_EQ(grid.Cell(1, 1), "1");
 }
 
 TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
-  *main().ControlStrings()[2] = "[lpt2]";  // LPT2 INIT
-  *main().ControlStrings()[3] = "[/lpt2]";
-  *main().ControlStrings()[6] = "[com1]";
+  main().ExtendedButtonClick();
+  main().ControlStrings().Init(output::OutputTarget::Lpt2) = "[lpt2]";  // LPT2 INIT
+  main().ControlStrings().Exit(output::OutputTarget::Lpt2) = "[/lpt2]";
+  main().ControlStrings().Init(output::OutputTarget::Com1) = "[com1]";
   AddFiles({"a", "b"});
   main().AantalEdit.SetText("2");
   p.fake.cursor.Set(-2);
   bool runningDuringRun = false;
-  p.fake.pump.onProcess = [&](int) { runningDuringRun |= main().RunInProgress(); };
+  p.fake.pump.onProcess = [&](int) {
+    runningDuringRun |= main().RunInProgress();
+    if (!p.fake.files.DeviceOutput("COM1").empty()) {
+      main().ControlStrings().Init(output::OutputTarget::Com1) =
+          "changed later";  // the pair is a copy
+    }
+  };
 
-  main().SelectActivePair(output::OutputTarget::Lpt2);
-  main().RunDeviceJob("LPT2");
-  main().SelectActivePair(output::OutputTarget::Com1);
-  *main().ControlStrings()[6] = "changed later";  // the pair is a copy
-  main().RunDeviceJob("COM1");
+  main().BitBtn2Click();
+  main().BitBtn4Click();
 
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"),
             "[lpt2]<a>[/lpt2][lpt2]<b>[/lpt2][lpt2]<a>[/lpt2][lpt2]<b>[/lpt2]");
@@ -87,13 +91,14 @@ TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
 }
 
 TEST_F(MainJobListTest, PrinterRunReadsThePrinterForEveryCopy) {
+  main().ExtendedButtonClick();
   AddFiles({"a", "b"});
   main().SetsCheckBox.SetChecked(false);
   main().PrintersComboBox.SetText("P1");
   p.fake.pump.onProcess = [&](int) {
     if (p.fake.spooler.Jobs().size() == 1) main().PrintersComboBox.SetText("P2");
   };
-  main().RunPrinterJob();
+  main().BitBtn6Click();
   ASSERT_EQ(p.fake.spooler.Jobs().size(), 2u);
   EXPECT_EQ(p.fake.spooler.Jobs()[0].printerName, "P1");
   EXPECT_EQ(p.fake.spooler.Jobs()[0].documentName, "a");
@@ -125,21 +130,34 @@ TEST_F(MainJobListTest, PerFileCountsSwitchOffSetsAndBackGivesEveryRowTheCount) 
   EXPECT_EQ(main().FileGrid.Cell(1, 2), "4");
 }
 
-TEST_F(MainJobListTest, ARunThatMeetsAnErrorStillRestoresTheCursorAndItsFlag) {
+TEST_F(MainJobListTest, ARunEndedByAnErrorLeavesNoBusyStateCursorOrHeldCloseBehind) {
   AddFiles({"a"});
+  main().Show();
   p.fake.cursor.Set(platform::kCursorDefault);
-  p.fake.pump.onProcess = [](int) { throw std::runtime_error("out of memory"); };
-  EXPECT_THROW(main().RunDeviceJob("LPT2"), std::runtime_error);
+  // The dispatch before the run, the one before the copy, the one after it.
+  p.fake.pump.onProcess = [&](int call) {
+    if (call == 1) main().Close();  // held back until the run ends
+    if (call == 3) throw std::runtime_error("out of memory");
+  };
+  p.fake.openDialog.Choose({"a"});
+  EXPECT_THROW(main().BitBtn2Click(), std::runtime_error);
   EXPECT_FALSE(main().RunInProgress());
+  EXPECT_TRUE(main().BitBtn2.Enabled());
   EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
   EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
+  EXPECT_TRUE(main().Visible());
+
+  // Nor does the close wait for the next run's end.
+  p.fake.pump.onProcess = nullptr;
+  p.fake.openDialog.Choose({"a"});
+  main().BitBtn2Click();
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<a><a>");
+  EXPECT_TRUE(main().Visible());
 }
 
 TEST_F(MainJobListTest, TheHintBarTellsWhichCopyOfWhichFileAndHowFarThenTheGuideAgain) {
   p.fake.files.AddFile("C:\\jobs\\a.prn", std::string(4096, 'a'));  // four blocks
   p.fake.files.AddFile("C:\\jobs\\b.prn", "b");
-  main().AppendToJobList("C:\\jobs\\a.prn");
-  main().AppendToJobList("C:\\jobs\\b.prn");
   main().AantalEdit.SetText("3");       // three sets: six copies
   p.fake.clock.stepPerReading = 50000;  // every block takes 50 ms
   std::vector<std::string> shown;
@@ -148,18 +166,20 @@ TEST_F(MainJobListTest, TheHintBarTellsWhichCopyOfWhichFileAndHowFarThenTheGuide
     if (shown.empty() || shown.back() != text) shown.push_back(text);
   };
 
-  main().SelectActivePair(output::OutputTarget::Lpt2);
-  main().RunDeviceJob("LPT2");
+  p.fake.openDialog.Choose({"C:\\jobs\\a.prn", "C:\\jobs\\b.prn"});
+  main().BitBtn2Click();
 
-  ASSERT_GE(shown.size(), 3u);
+  ASSERT_GE(shown.size(), 4u);
   EXPECT_EQ(shown[0], kSimpleGuide);  // the dispatch before the first copy
   EXPECT_EQ(shown[1], "Bezig: kopie 1 van 6, a.prn, 25%");
   EXPECT_NE(std::find(shown.begin(), shown.end(), "Bezig: kopie 3 van 6, a.prn, 75%"), shown.end());
-  EXPECT_EQ(shown.back(), "Bezig: kopie 6 van 6, b.prn, 100%");
+  EXPECT_EQ(shown[shown.size() - 2], "Bezig: kopie 6 van 6, b.prn, 100%");
+  EXPECT_EQ(shown.back(), kSimpleGuide);  // the dispatch after the run
   EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
 
   // A run whose every copy fails gives the guide back all the same.
-  main().RunDeviceJob("LPT3");
+  p.fake.openDialog.Choose({"C:\\jobs\\a.prn", "C:\\jobs\\b.prn"});
+  main().BitBtn3Click();
   EXPECT_EQ(p.fake.boxes.Texts().size(), 6u);
   EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
 }
@@ -199,7 +219,7 @@ class ListEditingTest : public ::testing::Test {
   ListEditingTest() {
     p.SetCommandLine("x");
     p.Start();
-    for (const char* name : {"a", "b", "c"}) main().AppendToJobList(name);
+    for (const char* name : {"a", "b", "c"}) p.AddToList({name});
   }
   forms::TPrintfile1& main() { return p.main(); }
   std::vector<std::string> Files() {
@@ -255,7 +275,7 @@ TEST_F(ListEditingTest, PerFileCountsFollowTheSelectedRow) {
   grid.RowChosenByUser(4);
   EXPECT_EQ(main().AantalEdit.Text(), "1");
   EXPECT_EQ(grid.Cell(1, 4), "1");
-  main().AppendToJobList("d");  // the next file overwrites that row
+  p.AddToList({"d"});  // the next file overwrites that row
   EXPECT_EQ(grid.Cell(0, 4), "d");
 
   // Shared counts: a click loads nothing.

@@ -81,7 +81,7 @@ class MainLayoutTest : public ::testing::Test {
 TEST_F(MainLayoutTest, BothModesAfterAnyNumberOfSwitchesKeepingTheList) {
   Start(false);
   ExpectSimple();
-  main().AppendToJobList("a");
+  p.AddToList({"a"});
   for (int round = 0; round < 3; ++round) {
     main().ExtendedButtonClick();
     ExpectExtended();
@@ -137,7 +137,7 @@ TEST_F(MainLayoutTest, TabOrderRunsFromTheButtonBarToTheGrid) {
 
 TEST_F(MainLayoutTest, CtrlUpAndDownMoveTheSelectedFileInExtendedModeOnly) {
   Start(true);
-  for (const char* name : {"a", "b", "c"}) main().AppendToJobList(name);
+  for (const char* name : {"a", "b", "c"}) p.AddToList({name});
   main().FileGrid.SetRow(1);
   main().AantalEdit.SetFocus();
   const ui::ShiftState ctrl{false, true, false};

@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/program.h"
 #include "fakes/fake_help_platform.h"
@@ -42,6 +44,11 @@ class ProgramFixture {
     main().NotifyActivated();
   }
   void Finish() { program->Finish(); }
+  // Adds files to the job list as the "Openen" button does.
+  void AddToList(std::vector<std::string> paths) {
+    fake.openDialog.Choose(std::move(paths));
+    main().OpenButtonClick();
+  }
 
   forms::TPrintfile1& main() { return *program->Printfile1(); }
 

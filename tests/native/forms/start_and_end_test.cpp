@@ -27,10 +27,10 @@ TEST(ProgramStart, CreatesTheWindowsInOrderAndLoadsTheStoredState) {
             (std::vector<std::string>{"Printfile1", "infobox", "Setupdialog1"}));
   auto& main = p.main();
   EXPECT_EQ(main.Text(), "Uitvoer van bestand naar");
-  EXPECT_EQ(*main.ControlStrings()[0], "L1i");
-  EXPECT_EQ(*main.ControlStrings()[1], "L1e");
-  EXPECT_EQ(*main.ControlStrings()[10], "\033E");
-  EXPECT_EQ(*main.ControlStrings()[11], "\x1b%-12345X");
+  EXPECT_EQ(main.ControlStrings().Init(output::OutputTarget::Lpt1), "L1i");
+  EXPECT_EQ(main.ControlStrings().Exit(output::OutputTarget::Lpt1), "L1e");
+  EXPECT_EQ(main.ControlStrings().Init(output::OutputTarget::Win), "\033E");
+  EXPECT_EQ(main.ControlStrings().Exit(output::OutputTarget::Win), "\x1b%-12345X");
   EXPECT_FALSE(main.SettingsChanged());
   // The selector lists the printers in the reverse of the platform's order and
   // starts on the current printer, since no last printer is stored.
@@ -78,7 +78,7 @@ TEST(ProgramEnd, WritesTheRegistryAlwaysAndTheControlFileOnlyAfterAnEdit) {
   edited.fake.files.AddFile(kCfgPath, TwelveLines({"cfg"}));
   edited.Start();
   edited.ShowAndActivate();
-  *edited.main().ControlStrings()[3] = "new";
+  edited.main().ControlStrings().Exit(output::OutputTarget::Lpt2) = "new";
   edited.main().MarkSettingsChanged();
   edited.Finish();
   EXPECT_EQ(edited.fake.files.Contents(kIniPath), TwelveLines({"cfg", "", "", "new"}));
@@ -93,7 +93,7 @@ TEST(ProgramEnd, EditsThatCannotBeSavedAreReportedAndAFailedRegistryIsNot) {
   p.fake.registry.FailCreateKey(5);
   p.Start();
   p.ShowAndActivate();
-  *p.main().ControlStrings()[0] = "new";
+  p.main().ControlStrings().Init(output::OutputTarget::Lpt1) = "new";
   p.main().MarkSettingsChanged();
   p.Finish();
 
@@ -117,32 +117,36 @@ TEST(ProgramLifecycle, DropsAreAcceptedFromShowingUntilDestruction) {
   EXPECT_FALSE(p.fake.shell.Calls()[1].accept);
 }
 
-TEST(BusyState, DisablesTheSixteenCommandsAndOneLeaveEndsIt) {
+TEST(BusyState, ARunDisablesTheSixteenCommandsAndItsEndEnablesThem) {
   ProgramFixture p;
+  p.fake.files.AddDevice("LPT1");
+  p.fake.files.AddFile("a", "<a>");
+  p.StoreRegistry("EXTENDEDMODE", "ON");
   p.Start();
   auto& main = p.main();
-  const std::vector<std::string> expected = {
-      "BitBtn1",          "BitBtn2",       "BitBtn3",
-      "BitBtn4",          "BitBtn5",       "BitBtn6",
-      "Cancel",           "Setup",         "Printersetupbutton",
-      "HelpBook",         "Info",          "NewButton",
-      "OpenButton",       "RegelUpButton", "RegelDownButton",
-      "AantallenGroupBox"};
-  std::vector<std::string> names;
-  for (ui::Control* control : main.BusyControls()) names.push_back(control->Name());
-  EXPECT_EQ(names, expected);
+  p.AddToList({"a"});
+  const std::vector<ui::Control*> commands = {
+      &main.BitBtn1,          &main.BitBtn2,       &main.BitBtn3,
+      &main.BitBtn4,          &main.BitBtn5,       &main.BitBtn6,
+      &main.Cancel,           &main.Setup,         &main.Printersetupbutton,
+      &main.HelpBook,         &main.Info,          &main.NewButton,
+      &main.OpenButton,       &main.RegelUpButton, &main.RegelDownButton,
+      &main.AantallenGroupBox};
 
   main.SetsCheckBox.SetEnabled(false);
-  main.EnterBusyState();
-  main.EnterBusyState();
-  for (ui::Control* control : main.BusyControls()) EXPECT_FALSE(control->Enabled());
-  EXPECT_TRUE(main.ExtendedButton.Enabled());
-  EXPECT_TRUE(main.PrintersComboBox.Enabled());
-  EXPECT_TRUE(main.VraagAantalCheckBox.Enabled());  // blocked through its group only
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorHourGlass);
+  int dispatches = 0;
+  p.fake.pump.onProcess = [&](int) {
+    ++dispatches;
+    for (ui::Control* control : commands) EXPECT_FALSE(control->Enabled()) << control->Name();
+    EXPECT_TRUE(main.ExtendedButton.Enabled());
+    EXPECT_TRUE(main.PrintersComboBox.Enabled());
+    EXPECT_TRUE(main.VraagAantalCheckBox.Enabled());  // blocked through its group only
+    EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorHourGlass);
+  };
+  main.BitBtn1Click();
+  EXPECT_GT(dispatches, 0);
 
-  main.LeaveBusyState();
-  for (ui::Control* control : main.BusyControls()) EXPECT_TRUE(control->Enabled());
+  for (ui::Control* control : commands) EXPECT_TRUE(control->Enabled()) << control->Name();
   EXPECT_FALSE(main.SetsCheckBox.Enabled());  // its own state survives
   EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_platform.h"
+#include "output/message_sink.h"
 #include "output/output_services.h"
 #include "platform/msg.h"
 
@@ -12,8 +13,8 @@ struct OutputRig {
 
   fakes::FakePlatform fake;
   platform::Msg msg;
-  output::OutputServices services{fake.files, fake.spooler, fake.cursor,
-                                  fake.pump,  fake.clock,   msg};
+  output::MessageSink messages{msg, fake.cursor};
+  output::OutputServices services{fake.files, fake.spooler, fake.pump, fake.clock, messages};
 };
 
 }  // namespace morvane::testing

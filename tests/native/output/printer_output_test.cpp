@@ -112,7 +112,7 @@ TEST_F(SendFileToPrinterTest, SourceThatCannotBeOpenedIsReportedAndNoPrinterIsOp
   EXPECT_EQ(fake.boxes.Shown()[0].style, 0x30u);
   EXPECT_EQ(fake.boxes.Shown()[0].owner, 42);
   EXPECT_EQ(fake.boxes.Shown()[0].cursor, platform::kCursorDefault);
-  EXPECT_EQ(fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(fake.cursor.Get(), platform::kCursorHourGlass);  // the run goes on
 }
 
 TEST_F(SendFileToPrinterTest, PrinterThatCannotBeOpenedShowsTheErrorNumberUnderTheMainCaption) {
@@ -127,7 +127,8 @@ TEST_F(SendFileToPrinterTest, PrinterThatCannotBeOpenedShowsTheErrorNumberUnderT
   ASSERT_EQ(fake.boxes.Shown().size(), 1u);
   EXPECT_EQ(fake.boxes.Shown()[0].text, "error 1801");
   EXPECT_EQ(fake.boxes.Shown()[0].caption, kCaption);
-  EXPECT_EQ(fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(fake.boxes.Shown()[0].cursor, platform::kCursorDefault);
+  EXPECT_EQ(fake.cursor.Get(), platform::kCursorHourGlass);
   EXPECT_EQ(fake.files.OpenHandles(), 0);  // the source was closed again
   EXPECT_EQ(fake.files.OpensOf(kPath)[0].closeCalls, 1);
 }

@@ -77,6 +77,17 @@ TEST(ControlFileFormat, WritesTwelveCrLfLinesWithoutLineBreaksInside) {
   EXPECT_EQ(Parse(file, 5)[0], "ab");
   EXPECT_EQ(Parse(file, 5)[1], "c");
   EXPECT_EQ(Parse(file, 5)[2], "");
+
+  // Each target's pair has its own two lines, INIT first, in the targets' order.
+  const char* const targets[] = {"LPT1", "LPT2", "LPT3", "COM1", "COM2", "WIN"};
+  ControlStrings keyed;
+  for (const output::ControlStringKey& key : output::kControlStringKeys) {
+    keyed[key] = std::string(targets[static_cast<int>(key.target)]) +
+                 (key.end == output::ControlEnd::Init ? " init" : " exit");
+  }
+  EXPECT_EQ(FormatControlFile(keyed),
+            "LPT1 init\r\nLPT1 exit\r\nLPT2 init\r\nLPT2 exit\r\nLPT3 init\r\nLPT3 exit\r\n"
+            "COM1 init\r\nCOM1 exit\r\nCOM2 init\r\nCOM2 exit\r\nWIN init\r\nWIN exit\r\n");
 }
 
 TEST(LoadControlStrings, PrefersIniThenCfgAndIgnoresDirectories) {

@@ -6,6 +6,7 @@
 #include "fakes/fake_ui_services.h"
 #include "output/control_strings.h"
 #include "output/job_list.h"
+#include "output/message_sink.h"
 #include "output/output_services.h"
 #include "platform/msg.h"
 #include "platform/win32/win32_file_system.h"
@@ -24,7 +25,8 @@ struct RealOutputServices {
   platform::win32::Win32MonotonicClock clock;
   fakes::FakeMessageBoxes boxes{&cursor};
   platform::Msg msg{boxes, [] { return platform::WindowHandle{0}; }};
-  output::OutputServices services{files, spooler, cursor, pump, clock, msg};
+  output::MessageSink messages{msg, cursor};
+  output::OutputServices services{files, spooler, pump, clock, messages};
 };
 
 // How the list's copies are counted, as the two check boxes choose it.

@@ -1,0 +1,144 @@
+#include "forms/run_owner.h"
+
+#include <utility>
+
+#include "base/scope_exit.h"
+#include "platform/hour_glass.h"
+
+namespace morvane::forms {
+namespace {
+
+// When a run empties the job list.
+enum class ListClearing { None, BeforeBusyEnds, AfterRun };
+
+struct RunOrder {
+  ListClearing clearing;
+  // Pending messages are handled once the busy state has begun and once it
+  // has ended (the runners handle them around every copy besides).
+  bool dispatchAround;
+  // The hint bar tells which copy of how many goes out.
+  bool showsProgress;
+  // A close asked for during the run is carried out when the run ends.
+  bool closesWhenHeld;
+};
+
+RunOrder OrderOf(RunKind kind) {
+  switch (kind) {
+    case RunKind::ExtendedCommand:
+      // The list is the user's work in extended mode and stays for the next
+      // run. The click comes from the window itself, which has nothing left
+      // to settle before the first copy.
+      return {ListClearing::None, false, true, true};
+    case RunKind::SimpleDeviceCommand:
+      // The open dialog has just closed: the window repaints what it covered
+      // before a port, which may stall for as long as its device waits, holds
+      // it, and settles again after the run. The list is emptied as the
+      // command's very last step, after that dispatch, so that a simple-mode
+      // command leaves nothing in the hidden list, whatever the dispatches
+      // during the run put there.
+      return {ListClearing::AfterRun, true, true, true};
+    case RunKind::SimplePrinterCommand:
+      // The spooler takes a document without waiting for the printer, so no
+      // copy holds the window long enough to need a repaint first. The list is
+      // emptied while the busy state still holds, before anything else can
+      // look at it.
+      return {ListClearing::BeforeBusyEnds, false, true, true};
+    case RunKind::SimpleDrop:
+      // The shell's drag ends and the window repaints before the copies. The
+      // list is emptied inside the busy state: the dispatch after the run is
+      // the first moment another drop may start a run, and a drop there
+      // finds an empty list to replace and keeps what it brought.
+      return {ListClearing::BeforeBusyEnds, true, true, true};
+    case RunKind::Batch:
+      break;
+  }
+  // The list is not this run's: the named files are. The window goes down to
+  // the taskbar before the first copy and settles before the batch closes it,
+  // which it does at the end whatever was asked meanwhile. A minimized window
+  // shows no progress.
+  return {ListClearing::None, true, false, false};
+}
+
+}  // namespace
+
+RunOwner::RunOwner(platform::Platform& platform, platform::Msg& msg, RunWindow window)
+    : platform_(platform), msg_(msg), window_(std::move(window)) {}
+
+void RunOwner::Perform(RunKind kind, const Body& body) {
+  const RunOrder order = OrderOf(kind);
+  base::ScopeExit clearAfterRun([&] {
+    if (order.clearing == ListClearing::AfterRun) window_.clearList();
+  });
+  bool closeHeld = false;
+  {
+    const platform::HourGlass::Scope hourGlass(platform_.cursor);
+    base::ScopeExit leave([&] {
+      LeaveBusyState();
+      closeHeld = std::exchange(closeHeld_, false);
+    });
+    EnterBusyState();
+    base::ScopeExit clearInRun([&] {
+      if (order.clearing == ListClearing::BeforeBusyEnds) window_.clearList();
+    });
+    if (order.dispatchAround) platform_.pump.ProcessMessages();
+    Run run(*this, order.showsProgress);
+    body(run);
+  }
+  // Only a run that came to its end closes the window; one ended by an
+  // exception drops the close it held, with the rest of its state.
+  if (closeHeld && order.closesWhenHeld) window_.close();
+  if (order.dispatchAround) platform_.pump.ProcessMessages();
+}
+
+bool RunOwner::ShowsProgress() const { return run_ && run_->progress_; }
+
+bool RunOwner::MayClose() {
+  if (!FRunInProgress) return true;
+  // Closing in the middle of a copy would leave a document or a port half
+  // written; the run goes on to its end and the window closes then.
+  closeHeld_ = true;
+  if (ShowsProgress()) run_->progress_->NoteClosing();
+  return false;
+}
+
+void RunOwner::EnterBusyState() {
+  FRunInProgress = true;
+  for (ui::Control* control : window_.busyControls) control->SetEnabled(false);
+}
+
+void RunOwner::LeaveBusyState() {
+  for (ui::Control* control : window_.busyControls) control->SetEnabled(true);
+  FRunInProgress = false;
+}
+
+RunOwner::Run::Run(RunOwner& owner, bool showsProgress)
+    : owner_(owner), messages_(owner.msg_, owner.platform_.cursor) {
+  if (showsProgress) {
+    progress_.emplace(owner_.window_.hintBar, owner_.platform_.clock,
+                      owner_.window_.plannedCopies());
+    if (owner_.closeHeld_) progress_->NoteClosing();
+  }
+  owner_.run_ = this;
+}
+
+RunOwner::Run::~Run() {
+  owner_.run_ = nullptr;
+  if (!progress_) return;
+  progress_.reset();
+  owner_.window_.showGuideText();
+}
+
+void RunOwner::Run::StartCopy(const std::string& path) {
+  if (progress_) progress_->StartCopy(path);
+}
+
+output::OutputServices RunOwner::Run::Services() {
+  return {owner_.platform_.files,
+          owner_.platform_.spooler,
+          owner_.platform_.pump,
+          owner_.platform_.clock,
+          messages_,
+          progress_ ? &*progress_ : nullptr};
+}
+
+}  // namespace morvane::forms

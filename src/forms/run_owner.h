@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/run_progress.h"
+#include "output/message_sink.h"
+#include "output/output_services.h"
+#include "platform/msg.h"
+#include "platform/platform.h"
+#include "ui/control.h"
+#include "ui/panel.h"
+
+namespace morvane::forms {
+
+// The kinds of run the main window starts. When each empties the job list and
+// whether it handles pending messages around the run, and why, is said where
+// the kinds are ordered (run_owner.cpp).
+enum class RunKind {
+  // A target button in extended mode: the list as it stands.
+  ExtendedCommand,
+  // LPT1 to COM2 in simple mode: the files just chosen in the open dialog.
+  SimpleDeviceCommand,
+  // WIN in simple mode: the files just chosen in the open dialog.
+  SimplePrinterCommand,
+  // Files dropped on a target button in simple mode.
+  SimpleDrop,
+  // The files named after "/WIN" on the command line, to the selected printer.
+  Batch,
+};
+
+// What the main window lends its runs.
+struct RunWindow {
+  // The commands a run disables for its length, in their order.
+  std::vector<ui::Control*> busyControls;
+  // Shows a run's progress.
+  ui::Panel& hintBar;
+  // How many copies a run of the job list would send as the list stands now.
+  std::function<std::int64_t()> plannedCopies;
+  // Gives the hint bar back the mode's guide text.
+  std::function<void()> showGuideText;
+  // Empties the job list.
+  std::function<void()> clearList;
+  // Closes the window.
+  std::function<void()> close;
+};
+
+// The one owner of the main window's runs. From a run's first moment to its
+// last it holds the run flag, the busy state, the hourglass, the hint bar's
+// progress and the sink that the run's warnings go to; a close asked for
+// meanwhile waits for the run's end. However a run ends, by an exception
+// too, it leaves none of these behind.
+class RunOwner {
+ public:
+  class Run;
+  // Sends the copies of one run, each through what the run hands it.
+  using Body = std::function<void(Run&)>;
+
+  RunOwner(platform::Platform& platform, platform::Msg& msg, RunWindow window);
+
+  // One run of the kind: its frame around the copies that `body` sends.
+  void Perform(RunKind kind, const Body& body);
+
+  // A run is in progress: no second one may start, and the window stays open.
+  bool InProgress() const { return FRunInProgress; }
+  // The hint bar shows the progress of the run in progress.
+  bool ShowsProgress() const;
+  // The window is asked to close. True when it may close now; during a run the
+  // close is held back until the run has ended, and the hint bar says so.
+  bool MayClose();
+
+ private:
+  void EnterBusyState();
+  void LeaveBusyState();
+
+  platform::Platform& platform_;
+  platform::Msg& msg_;
+  RunWindow window_;
+  bool FRunInProgress = false;
+  // The window was asked to close during the run in progress.
+  bool closeHeld_ = false;
+  // The run in progress, from the moment its copies may start.
+  Run* run_ = nullptr;
+};
+
+// What a run hands the copies it sends.
+class RunOwner::Run {
+ public:
+  Run(const Run&) = delete;
+  Run& operator=(const Run&) = delete;
+
+  // The next copy of the run starts, of the file at path.
+  void StartCopy(const std::string& path);
+  // What that copy is sent with.
+  output::OutputServices Services();
+  // Where the run's warnings go, its copies' and its own.
+  output::MessageSink& Messages() { return messages_; }
+
+ private:
+  friend class RunOwner;
+  Run(RunOwner& owner, bool showsProgress);
+  ~Run();
+
+  RunOwner& owner_;
+  output::MessageSink messages_;
+  std::optional<RunProgress> progress_;
+};
+
+}  // namespace morvane::forms
