@@ -12,6 +12,11 @@ REQUIRED_PACKAGES=(
   clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
+# The help file's check unpacks it with extract_chmLib.
+REQUIRED_PACKAGES+=(libchm-bin)
+# scripts/help-screenshots renders the help pages in a headless browser.
+HELP_SCREENSHOT_PACKAGES=(chromium)
+
 # The 64-bit build and Wine's 64-bit loader, which every machine tests too.
 WINE64_PACKAGES=(g++-mingw-w64-x86-64 wine64)
 

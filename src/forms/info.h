@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "base/version.h"
 #include "forms/hyper_label.h"
 #include "platform/shell.h"
 #include "ui/button.h"
@@ -16,7 +17,7 @@ namespace morvane::forms {
 
 inline constexpr char kInfoCaption[] = "Info";
 inline constexpr char kProductName[] = "Morvane";
-inline constexpr char kVersionText[] = "Versie 2.3  19-05-2003";
+inline constexpr char kVersionText[] = "Versie " MORVANE_VERSION_TEXT "  " MORVANE_RELEASE_DATE;
 inline constexpr char kNewVersionsLink[] = "Zie de internetsite voor nieuwe versies";
 inline constexpr char kMakerAddress[] = "https://morvane.example.org/";
 inline constexpr char kOkCaption[] = "Ok";
