@@ -1,11 +1,10 @@
 # The 32-bit program on a kernel that runs no 32-bit code.
 #
 # Some machines' kernels start 64-bit programs only. There Wine's 32-bit
-# loader runs under qemu's i386 user-mode emulator: scripts/wine32/wine starts
-# it (and every 32-bit program it starts) through a binfmt_misc registration
-# private to a user namespace, with a small preloaded object that mends
-# qemu's handling of MAP_FIXED_NOREPLACE, in a prefix that the 64-bit loader
-# makes and whose 32-bit half runs under the emulator. Source after common.sh.
+# loader runs under qemu's i386 user-mode emulator, with a small preloaded
+# object that mends qemu's handling of MAP_FIXED_NOREPLACE, in a prefix that
+# the 64-bit loader makes and whose 32-bit half is set up through the emulator
+# (scripts/wine32/wine says how). Source after common.sh.
 
 I386_SHIM_SOURCE=$MORVANE_ROOT/scripts/lib/i386-emulation/noreplace.c
 I386_SHIM_ROOT=$BUILD_ROOT/i386-emulation
