@@ -23,23 +23,25 @@ REG
 
 # select_wine_build: the build whose program Wine runs: always the 32-bit
 # program, through scripts/wine32/wine, which runs it under qemu's i386
-# emulator where the kernel runs no 32-bit code (i386-emulation.sh). Sets
-# WINE_PRESET, WINE_BUILD_DIR, WINE_PROGRAM_EXE and MORVANE_WINE_ARCH.
+# emulator where the kernel runs no 32-bit code (i386-emulation.sh).
 select_wine_build() {
-  WINE_PRESET=win32
-  export MORVANE_WINE_ARCH=win32
-  prepend_path "$MORVANE_ROOT/scripts/wine32"
-  WINE_BUILD_DIR=$BUILD_ROOT/$WINE_PRESET
-  WINE_PROGRAM_EXE=$WINE_BUILD_DIR/morvane.exe
+  use_wine_build win32
 }
 
 # select_wine64_build: the same sources built for 64-bit Windows, under
 # Wine's 64-bit loader: how a fault of the 64-bit build is seen, and where
 # the emulator would make a measurement meaningless (scripts/bench).
 select_wine64_build() {
-  WINE_PRESET=win64
-  export MORVANE_WINE_ARCH=win64
-  prepend_path "$MORVANE_ROOT/scripts/wine64"
+  use_wine_build win64
+}
+
+# use_wine_build ARCH: sets WINE_PRESET, WINE_BUILD_DIR, WINE_PROGRAM_EXE and
+# MORVANE_WINE_ARCH for the build of that Windows architecture, and puts its
+# "wine" (scripts/ARCH/wine) first on PATH.
+use_wine_build() {
+  WINE_PRESET=$1
+  export MORVANE_WINE_ARCH=$1
+  prepend_path "$MORVANE_ROOT/scripts/$1"
   WINE_BUILD_DIR=$BUILD_ROOT/$WINE_PRESET
   WINE_PROGRAM_EXE=$WINE_BUILD_DIR/morvane.exe
 }
