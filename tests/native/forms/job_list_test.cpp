@@ -64,7 +64,7 @@ TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
   *main().ControlStrings()[6] = "[com1]";
   AddFiles({"a", "b"});
   main().AantalEdit.SetText("2");
-  p.fake.cursor.Set(-2);
+  p.fake.cursor.Set(base::Cursor::HandPoint);
   bool runningDuringRun = false;
   p.fake.pump.onProcess = [&](int) { runningDuringRun |= main().RunInProgress(); };
 
@@ -82,7 +82,7 @@ TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
   // before and one after each of the eight copies.
   EXPECT_EQ(p.fake.pump.Calls(), 16);
   EXPECT_FALSE(main().RunInProgress());
-  EXPECT_EQ(p.fake.cursor.Get(), -2);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::HandPoint);
   EXPECT_EQ(main().FileGrid.RowCount(), 4);  // a run leaves the list as it was
 }
 
@@ -127,11 +127,11 @@ TEST_F(MainJobListTest, PerFileCountsSwitchOffSetsAndBackGivesEveryRowTheCount) 
 
 TEST_F(MainJobListTest, ARunThatMeetsAnErrorStillRestoresTheCursorAndItsFlag) {
   AddFiles({"a"});
-  p.fake.cursor.Set(platform::kCursorDefault);
+  p.fake.cursor.Set(base::Cursor::Default);
   p.fake.pump.onProcess = [](int) { throw std::runtime_error("out of memory"); };
   EXPECT_THROW(main().RunDeviceJob("LPT2"), std::runtime_error);
   EXPECT_FALSE(main().RunInProgress());
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::Default);
   EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
 }
 

@@ -139,12 +139,12 @@ TEST(BusyState, DisablesTheSixteenCommandsAndOneLeaveEndsIt) {
   EXPECT_TRUE(main.ExtendedButton.Enabled());
   EXPECT_TRUE(main.PrintersComboBox.Enabled());
   EXPECT_TRUE(main.VraagAantalCheckBox.Enabled());  // blocked through its group only
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorHourGlass);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::HourGlass);
 
   main.LeaveBusyState();
   for (ui::Control* control : main.BusyControls()) EXPECT_TRUE(control->Enabled());
   EXPECT_FALSE(main.SetsCheckBox.Enabled());  // its own state survives
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::Default);
 }
 
 TEST(PrinterSetupButton, SelectsTheFirstItemEqualAfterAsciiFolding) {

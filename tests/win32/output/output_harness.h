@@ -23,7 +23,7 @@ struct RealOutputServices {
   fakes::FakeMessagePump pump;
   platform::win32::Win32MonotonicClock clock;
   fakes::FakeMessageBoxes boxes{&cursor};
-  platform::Msg msg{boxes, [] { return platform::WindowHandle{0}; }};
+  platform::Msg msg{boxes, [] { return base::WindowHandle{0}; }};
   output::OutputServices services{files, spooler, cursor, pump, clock, msg};
 };
 
