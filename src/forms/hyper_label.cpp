@@ -6,11 +6,11 @@ const ui::Color kLinkColor = ui::Color::Rgb(0, 0, 255);
 }  // namespace
 
 THyperLabel::THyperLabel(ui::Control* parent, std::string name, platform::Shell& shell,
-                         std::function<platform::WindowHandle()> applicationWindow)
+                         std::function<base::WindowHandle()> applicationWindow)
     : Label(parent, std::move(name)),
       shell_(shell),
       applicationWindow_(std::move(applicationWindow)) {
-  SetCursor(ui::MouseCursor::HandPoint);
+  SetCursor(base::Cursor::HandPoint);
 }
 
 void THyperLabel::MouseEntered() {

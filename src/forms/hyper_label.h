@@ -17,7 +17,7 @@ inline constexpr int kShowMaximized = 3;
 class THyperLabel : public ui::Label {
  public:
   THyperLabel(ui::Control* parent, std::string name, platform::Shell& shell,
-              std::function<platform::WindowHandle()> applicationWindow);
+              std::function<base::WindowHandle()> applicationWindow);
 
   std::string Hyperlink = kDefaultHyperlink;
 
@@ -27,7 +27,7 @@ class THyperLabel : public ui::Label {
 
  private:
   platform::Shell& shell_;
-  std::function<platform::WindowHandle()> applicationWindow_;
+  std::function<base::WindowHandle()> applicationWindow_;
   ui::Color FSavedColor;
 };
 

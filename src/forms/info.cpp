@@ -7,8 +7,7 @@ constexpr int kFrame = 1;
 constexpr int kTitleHeight = -16;
 }  // namespace
 
-Tinfobox::Tinfobox(platform::Shell& shell,
-                   std::function<platform::WindowHandle()> applicationWindow)
+Tinfobox::Tinfobox(platform::Shell& shell, std::function<base::WindowHandle()> applicationWindow)
     : Form("infobox"), HyperLabel1(&Panel3, "HyperLabel1", shell, std::move(applicationWindow)) {
   SetText(kInfoCaption);
   SetBorder(ui::BorderStyle::None);

@@ -31,7 +31,7 @@ inline constexpr int kLogoResource = 200;
 // The program-information box, which also serves as the start-up splash.
 class Tinfobox : public ui::Form {
  public:
-  Tinfobox(platform::Shell& shell, std::function<platform::WindowHandle()> applicationWindow);
+  Tinfobox(platform::Shell& shell, std::function<base::WindowHandle()> applicationWindow);
 
   ui::Timer Timer1;
   ui::Shape KaderShape{this, "KaderShape"};

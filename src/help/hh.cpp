@@ -62,10 +62,9 @@ void HelpControl::FreeHelpControl() {
   DefaultHtmlHelp = 0;
 }
 
-platform::WindowHandle HelpControl::CallDefaultHtmlHelp(platform::WindowHandle caller,
-                                                        const std::string& file,
-                                                        std::uint32_t command,
-                                                        std::uintptr_t data) {
+base::WindowHandle HelpControl::CallDefaultHtmlHelp(base::WindowHandle caller,
+                                                    const std::string& file, std::uint32_t command,
+                                                    std::uintptr_t data) {
   return library_.CallHtmlHelpA(DefaultHtmlHelp, caller, file.c_str(), command, data);
 }
 

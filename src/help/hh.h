@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/window_handle.h"
 #include "platform/file_system.h"
 #include "platform/help_control.h"
 #include "platform/registry.h"
-#include "platform/window_handle.h"
 
 namespace morvane::help {
 
@@ -34,8 +34,8 @@ class HelpControl {
   void FreeHelpControl();
 
   // Calls DefaultHtmlHelp, which must have been resolved.
-  platform::WindowHandle CallDefaultHtmlHelp(platform::WindowHandle caller, const std::string& file,
-                                             std::uint32_t command, std::uintptr_t data);
+  base::WindowHandle CallDefaultHtmlHelp(base::WindowHandle caller, const std::string& file,
+                                         std::uint32_t command, std::uintptr_t data);
 
   // The entries, each 0 until resolved. DefaultHtmlHelp is "HtmlHelpA" too.
   platform::EntryPoint HtmlHelpA = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/window_handle.h"
+#include "base/window_handle.h"
 
 namespace morvane::platform {
 
@@ -8,7 +8,7 @@ class Desktop {
  public:
   virtual ~Desktop() = default;
   // GetDesktopWindow.
-  virtual WindowHandle DesktopWindow() = 0;
+  virtual base::WindowHandle DesktopWindow() = 0;
 };
 
 }  // namespace morvane::platform

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/window_handle.h"
+#include "base/window_handle.h"
 
 namespace morvane::platform {
 
@@ -28,8 +28,9 @@ class HelpControlLibrary {
   virtual bool Free(LibraryHandle library) = 0;
   // Calls an entry of the shape HtmlHelpA(caller, file, command, data); file
   // may be null for the commands that take none.
-  virtual WindowHandle CallHtmlHelpA(EntryPoint entry, WindowHandle caller, const char* file,
-                                     std::uint32_t command, std::uintptr_t data) = 0;
+  virtual base::WindowHandle CallHtmlHelpA(EntryPoint entry, base::WindowHandle caller,
+                                           const char* file, std::uint32_t command,
+                                           std::uintptr_t data) = 0;
 };
 
 }  // namespace morvane::platform

@@ -14,7 +14,7 @@ class HourGlass {
   class Scope {
    public:
     explicit Scope(ScreenCursor& cursor) : cursor_(cursor), saved_(cursor.Get()) {
-      cursor_.Set(kCursorHourGlass);
+      cursor_.Set(base::Cursor::HourGlass);
     }
     ~Scope() { cursor_.Set(saved_); }
     Scope(const Scope&) = delete;
@@ -22,12 +22,12 @@ class HourGlass {
 
    private:
     ScreenCursor& cursor_;
-    int saved_;
+    base::Cursor saved_;
   };
 
-  static void Show(ScreenCursor& cursor) { cursor.Set(kCursorHourGlass); }
+  static void Show(ScreenCursor& cursor) { cursor.Set(base::Cursor::HourGlass); }
   // While a warning in the middle of work waits for the user.
-  static void ShowArrow(ScreenCursor& cursor) { cursor.Set(kCursorDefault); }
+  static void ShowArrow(ScreenCursor& cursor) { cursor.Set(base::Cursor::Default); }
 };
 
 }  // namespace morvane::platform

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/window_handle.h"
+#include "base/window_handle.h"
 
 namespace morvane::platform {
 
@@ -10,7 +10,7 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // A modal system box; returns the button pressed (1 for OK), 0 on failure.
-  virtual int Show(WindowHandle owner, const char* text, const char* caption,
+  virtual int Show(base::WindowHandle owner, const char* text, const char* caption,
                    std::uint32_t style) = 0;
 };
 

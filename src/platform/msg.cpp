@@ -5,7 +5,7 @@
 
 namespace morvane::platform {
 
-Msg::Msg(MessageBoxes& boxes, std::function<WindowHandle()> mainWindow)
+Msg::Msg(MessageBoxes& boxes, std::function<base::WindowHandle()> mainWindow)
     : boxes_(boxes), mainWindow_(std::move(mainWindow)) {}
 
 int Msg::ShowMessageBox(const char* text, const char* caption, std::uint32_t style) {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "base/window_handle.h"
 #include "platform/message_box.h"
-#include "platform/window_handle.h"
 
 namespace morvane::platform {
 
@@ -17,7 +17,7 @@ inline constexpr int kButtonOk = 1;
 // window (or by none while there is none yet).
 class Msg {
  public:
-  Msg(MessageBoxes& boxes, std::function<WindowHandle()> mainWindow);
+  Msg(MessageBoxes& boxes, std::function<base::WindowHandle()> mainWindow);
 
   int ShowMessageBox(const char* text, const char* caption, std::uint32_t style);
   bool ShowWarning(const char* text, const char* caption);
@@ -25,7 +25,7 @@ class Msg {
 
  private:
   MessageBoxes& boxes_;
-  std::function<WindowHandle()> mainWindow_;
+  std::function<base::WindowHandle()> mainWindow_;
 };
 
 }  // namespace morvane::platform

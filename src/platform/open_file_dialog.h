@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/name_text.h"
-#include "platform/window_handle.h"
+#include "base/window_handle.h"
 
 namespace morvane::platform {
 
@@ -42,7 +42,7 @@ class OpenFileDialog {
   virtual ~OpenFileDialog() = default;
   // Shows the dialog modally. Confirmed: true, with the full paths of the
   // chosen files in the dialog's order. Cancelled: false.
-  virtual bool Execute(WindowHandle owner, const OpenFileDialogOptions& options,
+  virtual bool Execute(base::WindowHandle owner, const OpenFileDialogOptions& options,
                        std::vector<std::string>& paths) = 0;
 };
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/window_handle.h"
+#include "base/window_handle.h"
 
 namespace morvane::platform {
 
@@ -14,7 +14,7 @@ class PrinterSetup {
   // until the dialog chooses another); false when there is no current printer.
   virtual bool CurrentDeviceName(std::string& name) = 0;
   // Shows the dialog on the current printer; true when it was confirmed.
-  virtual bool Execute(WindowHandle owner) = 0;
+  virtual bool Execute(base::WindowHandle owner) = 0;
 };
 
 }  // namespace morvane::platform

@@ -1,17 +1,15 @@
 #pragma once
 
-namespace morvane::platform {
+#include "base/cursor.h"
 
-inline constexpr int kCursorDefault = 0;
-inline constexpr int kCursorHourGlass = -11;
-inline constexpr int kCursorHandPoint = -21;
+namespace morvane::platform {
 
 // The cursor shown over all of the program's windows.
 class ScreenCursor {
  public:
   virtual ~ScreenCursor() = default;
-  virtual int Get() const = 0;
-  virtual void Set(int cursor) = 0;
+  virtual base::Cursor Get() const = 0;
+  virtual void Set(base::Cursor cursor) = 0;
 };
 
 }  // namespace morvane::platform

@@ -2,18 +2,18 @@
 
 #include <string>
 
-#include "platform/window_handle.h"
+#include "base/window_handle.h"
 
 namespace morvane::platform {
 
 class Shell {
  public:
   virtual ~Shell() = default;
-  virtual void DragAcceptFiles(WindowHandle window, bool accept) = 0;
+  virtual void DragAcceptFiles(base::WindowHandle window, bool accept) = 0;
   // Asks the shell to carry out verb on file (a document or an address), with
   // no parameters and no working folder; the result is not reported.
-  virtual void OpenDocument(WindowHandle owner, const std::string& verb, const std::string& file,
-                            int showCommand) = 0;
+  virtual void OpenDocument(base::WindowHandle owner, const std::string& verb,
+                            const std::string& file, int showCommand) = 0;
 };
 
 }  // namespace morvane::platform

@@ -1,17 +1,13 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/window_handle.h"
 #include "ui/keys.h"
 
 namespace morvane::ui {
-
-// A control's window, as an opaque number. 0 means "no window"; headless
-// controls never get anything else.
-using WindowHandle = std::intptr_t;
 
 // A colour as red, green and blue; the system colours have their own names.
 struct Color {
@@ -83,7 +79,7 @@ class ControlPeer {
  public:
   virtual ~ControlPeer() = default;
   virtual void Changed(Property property) = 0;
-  virtual WindowHandle Handle() const = 0;
+  virtual base::WindowHandle Handle() const = 0;
   // Gives the control's window the keyboard focus.
   virtual void SetFocus() {}
 };
@@ -133,7 +129,7 @@ class Control {
 
   ControlPeer* Peer() const { return peer_.get(); }
   void AttachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
-  WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
+  base::WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
 
   // The form the control sits on, or null.
   Form* OwnerForm();

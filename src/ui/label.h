@@ -1,11 +1,9 @@
 #pragma once
 
+#include "base/cursor.h"
 #include "ui/control.h"
 
 namespace morvane::ui {
-
-// The cursors a control can ask for while the mouse is over it.
-enum class MouseCursor { Default, HandPoint };
 
 // Static text. The peer reports the mouse entering and leaving it and the
 // left button going down on it.
@@ -16,8 +14,8 @@ class Label : public Control {
   const ControlKind& Kind() const override { return kKind; }
 
   // The cursor shown while the mouse is over the label.
-  MouseCursor Cursor() const { return cursor_; }
-  void SetCursor(MouseCursor cursor) { cursor_ = cursor; }
+  base::Cursor Cursor() const { return cursor_; }
+  void SetCursor(base::Cursor cursor) { cursor_ = cursor; }
 
   // An auto-sized label takes the size of its text in its font when it is
   // shown on screen; its width and height from the program do not count then.
@@ -33,7 +31,7 @@ class Label : public Control {
   virtual void LeftButtonDown() {}
 
  private:
-  MouseCursor cursor_ = MouseCursor::Default;
+  base::Cursor cursor_ = base::Cursor::Default;
   bool showHint_ = false;
   bool autoSize_ = true;
 };

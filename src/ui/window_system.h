@@ -18,7 +18,7 @@ class WindowSystem {
   // Shows the main form and handles messages until it has been closed.
   virtual void RunMessageLoop(Form& mainForm) = 0;
   // The window that carries the task-bar button; 0 where there is none.
-  virtual WindowHandle ApplicationWindow() const = 0;
+  virtual base::WindowHandle ApplicationWindow() const = 0;
 };
 
 }  // namespace morvane::ui

@@ -7,7 +7,7 @@ namespace {
 
 constexpr platform::LibraryHandle kFirstHandle = 0x10000000;
 constexpr platform::LibraryHandle kHandleStep = 0x10000;
-constexpr platform::WindowHandle kHelpWindow = 0x4242;
+constexpr base::WindowHandle kHelpWindow = 0x4242;
 
 }  // namespace
 
@@ -45,11 +45,10 @@ bool FakeHelpControlLibrary::Free(platform::LibraryHandle library) {
   return loaded_.erase(library) > 0;
 }
 
-platform::WindowHandle FakeHelpControlLibrary::CallHtmlHelpA(platform::EntryPoint entry,
-                                                             platform::WindowHandle caller,
-                                                             const char* file,
-                                                             std::uint32_t command,
-                                                             std::uintptr_t data) {
+base::WindowHandle FakeHelpControlLibrary::CallHtmlHelpA(platform::EntryPoint entry,
+                                                         base::WindowHandle caller,
+                                                         const char* file, std::uint32_t command,
+                                                         std::uintptr_t data) {
   events_.push_back("HtmlHelpA " + std::to_string(command));
   bool live = false;
   for (const auto& [handle, path] : loaded_) {

@@ -15,7 +15,7 @@ namespace morvane::fakes {
 // loaded at the time of the call.
 struct HtmlHelpCall {
   platform::EntryPoint entry = 0;
-  platform::WindowHandle caller = 0;
+  base::WindowHandle caller = 0;
   std::optional<std::string> file;
   std::uint32_t command = 0;
   std::uintptr_t data = 0;
@@ -37,9 +37,9 @@ class FakeHelpControlLibrary final : public platform::HelpControlLibrary {
   platform::LibraryHandle Load(const std::string& path) override;
   platform::EntryPoint Resolve(platform::LibraryHandle library, const char* name) override;
   bool Free(platform::LibraryHandle library) override;
-  platform::WindowHandle CallHtmlHelpA(platform::EntryPoint entry, platform::WindowHandle caller,
-                                       const char* file, std::uint32_t command,
-                                       std::uintptr_t data) override;
+  base::WindowHandle CallHtmlHelpA(platform::EntryPoint entry, base::WindowHandle caller,
+                                   const char* file, std::uint32_t command,
+                                   std::uintptr_t data) override;
 
  private:
   struct Library {

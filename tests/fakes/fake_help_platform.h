@@ -32,8 +32,8 @@ class FakeLocalClock final : public platform::LocalClock {
 
 class FakeDesktop final : public platform::Desktop {
  public:
-  platform::WindowHandle DesktopWindow() override { return window; }
-  platform::WindowHandle window = 0x10010;
+  base::WindowHandle DesktopWindow() override { return window; }
+  base::WindowHandle window = 0x10010;
 };
 
 // Every service of the help layer faked.

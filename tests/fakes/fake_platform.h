@@ -40,7 +40,7 @@ class FakeWindowSystem final : public ui::WindowSystem {
     if (whileRunning) whileRunning(mainForm);
   }
 
-  platform::WindowHandle ApplicationWindow() const override { return 0; }
+  base::WindowHandle ApplicationWindow() const override { return 0; }
 
   const std::string& Title() const { return title_; }
   const std::vector<std::string>& Realized() const { return realized_; }

@@ -19,7 +19,7 @@ bool FakePrinterSetup::CurrentDeviceName(std::string& name) {
   return true;
 }
 
-bool FakePrinterSetup::Execute(platform::WindowHandle owner) {
+bool FakePrinterSetup::Execute(base::WindowHandle owner) {
   ++executeCalls_;
   lastOwner_ = owner;
   if (confirmed_ && chosenDevice_) currentDevice_ = chosenDevice_;

@@ -16,17 +16,17 @@ class FakePrinterSetup final : public platform::PrinterSetup {
   void SetDialogResult(bool confirmed, std::optional<std::string> chosenDevice = std::nullopt);
 
   int ExecuteCalls() const { return executeCalls_; }
-  platform::WindowHandle LastOwner() const { return lastOwner_; }
+  base::WindowHandle LastOwner() const { return lastOwner_; }
 
   bool CurrentDeviceName(std::string& name) override;
-  bool Execute(platform::WindowHandle owner) override;
+  bool Execute(base::WindowHandle owner) override;
 
  private:
   std::optional<std::string> currentDevice_;
   bool confirmed_ = false;
   std::optional<std::string> chosenDevice_;
   int executeCalls_ = 0;
-  platform::WindowHandle lastOwner_ = 0;
+  base::WindowHandle lastOwner_ = 0;
 };
 
 }  // namespace morvane::fakes

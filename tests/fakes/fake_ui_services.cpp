@@ -2,9 +2,9 @@
 
 namespace morvane::fakes {
 
-int FakeMessageBoxes::Show(platform::WindowHandle owner, const char* text, const char* caption,
+int FakeMessageBoxes::Show(base::WindowHandle owner, const char* text, const char* caption,
                            std::uint32_t style) {
-  shown_.push_back({owner, text, caption, style, cursor_ ? cursor_->Get() : 0});
+  shown_.push_back({owner, text, caption, style, cursor_ ? cursor_->Get() : base::Cursor::Default});
   return answer_;
 }
 

@@ -15,19 +15,19 @@
 namespace morvane::fakes {
 
 struct ShownBox {
-  platform::WindowHandle owner = 0;
+  base::WindowHandle owner = 0;
   std::string text;
   std::string caption;
   std::uint32_t style = 0;
   // The screen cursor at the moment the box was shown.
-  int cursor = 0;
+  base::Cursor cursor = base::Cursor::Default;
 };
 
 // Message boxes that are answered at once, each recorded.
 class FakeMessageBoxes final : public platform::MessageBoxes {
  public:
   explicit FakeMessageBoxes(const platform::ScreenCursor* cursor = nullptr) : cursor_(cursor) {}
-  int Show(platform::WindowHandle owner, const char* text, const char* caption,
+  int Show(base::WindowHandle owner, const char* text, const char* caption,
            std::uint32_t style) override;
 
   const std::vector<ShownBox>& Shown() const { return shown_; }
@@ -42,16 +42,16 @@ class FakeMessageBoxes final : public platform::MessageBoxes {
 
 class FakeScreenCursor final : public platform::ScreenCursor {
  public:
-  int Get() const override { return cursor_; }
-  void Set(int cursor) override {
+  base::Cursor Get() const override { return cursor_; }
+  void Set(base::Cursor cursor) override {
     cursor_ = cursor;
     history_.push_back(cursor);
   }
-  const std::vector<int>& History() const { return history_; }
+  const std::vector<base::Cursor>& History() const { return history_; }
 
  private:
-  int cursor_ = platform::kCursorDefault;
-  std::vector<int> history_;
+  base::Cursor cursor_ = base::Cursor::Default;
+  std::vector<base::Cursor> history_;
 };
 
 // Counts the dispatches; a test may hook in what the user does meanwhile.
@@ -85,12 +85,12 @@ class FakeMonotonicClock final : public platform::MonotonicClock {
 };
 
 struct DragAcceptCall {
-  platform::WindowHandle window = 0;
+  base::WindowHandle window = 0;
   bool accept = false;
 };
 
 struct OpenDocumentCall {
-  platform::WindowHandle owner = 0;
+  base::WindowHandle owner = 0;
   std::string verb;
   std::string file;
   int showCommand = 0;
@@ -98,10 +98,10 @@ struct OpenDocumentCall {
 
 class FakeShell final : public platform::Shell {
  public:
-  void DragAcceptFiles(platform::WindowHandle window, bool accept) override {
+  void DragAcceptFiles(base::WindowHandle window, bool accept) override {
     calls_.push_back({window, accept});
   }
-  void OpenDocument(platform::WindowHandle owner, const std::string& verb, const std::string& file,
+  void OpenDocument(base::WindowHandle owner, const std::string& verb, const std::string& file,
                     int showCommand) override {
     opened_.push_back({owner, verb, file, showCommand});
   }
@@ -117,7 +117,7 @@ class FakeShell final : public platform::Shell {
 // the next answer (a list of paths, or a cancel when none is left).
 class FakeOpenFileDialog final : public platform::OpenFileDialog {
  public:
-  bool Execute(platform::WindowHandle owner, const platform::OpenFileDialogOptions& options,
+  bool Execute(base::WindowHandle owner, const platform::OpenFileDialogOptions& options,
                std::vector<std::string>& paths) override {
     lastOwner_ = owner;
     lastOptions_ = options;
@@ -130,12 +130,12 @@ class FakeOpenFileDialog final : public platform::OpenFileDialog {
   void Choose(std::vector<std::string> paths) { answers_.push_back(std::move(paths)); }
   int Calls() const { return calls_; }
   const platform::OpenFileDialogOptions& LastOptions() const { return lastOptions_; }
-  platform::WindowHandle LastOwner() const { return lastOwner_; }
+  base::WindowHandle LastOwner() const { return lastOwner_; }
 
  private:
   std::vector<std::vector<std::string>> answers_;
   platform::OpenFileDialogOptions lastOptions_;
-  platform::WindowHandle lastOwner_ = 0;
+  base::WindowHandle lastOwner_ = 0;
   int calls_ = 0;
 };
 

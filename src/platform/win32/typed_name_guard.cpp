@@ -4,6 +4,8 @@
 
 #include "base/name_text.h"
 #include "platform/win32/ansi_names.h"
+#include "platform/win32/message_params.h"
+#include "platform/win32/window_property.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -22,8 +24,7 @@ std::wstring DialogText(HWND dialog, UINT message) {
   const LRESULT needed = SendMessageW(dialog, message, 0, 0);
   if (needed <= 0) return {};
   std::vector<wchar_t> buffer(static_cast<std::size_t>(needed) + 1, L'\0');
-  SendMessageW(dialog, message, static_cast<WPARAM>(buffer.size()),
-               reinterpret_cast<LPARAM>(buffer.data()));
+  SendMessageW(dialog, message, buffer.size(), PointerParam(buffer.data()));
   return buffer.data();
 }
 
@@ -93,7 +94,7 @@ bool TypedNameGuard::AcceptOpen(HWND dialog) {
 
 LRESULT CALLBACK TypedNameGuard::DialogProc(HWND dialog, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  auto* guard = static_cast<TypedNameGuard*>(GetPropA(dialog, kGuardProperty));
+  auto* guard = PropertyObject<TypedNameGuard>(dialog, kGuardProperty);
   const WNDPROC dialogProc = guard->dialogProc_;
   if (message == WM_COMMAND && LOWORD(wParam) == IDOK && !guard->AcceptOpen(dialog)) return 0;
   if (message == WM_NCDESTROY) {

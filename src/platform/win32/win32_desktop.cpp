@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/window_handles.h"
+
 namespace morvane::platform::win32 {
 
-WindowHandle Win32Desktop::DesktopWindow() {
-  return reinterpret_cast<WindowHandle>(GetDesktopWindow());
-}
+base::WindowHandle Win32Desktop::DesktopWindow() { return HandleOf(GetDesktopWindow()); }
 
 }  // namespace morvane::platform::win32

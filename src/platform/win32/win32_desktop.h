@@ -6,7 +6,7 @@ namespace morvane::platform::win32 {
 
 class Win32Desktop : public Desktop {
  public:
-  WindowHandle DesktopWindow() override;
+  base::WindowHandle DesktopWindow() override;
 };
 
 }  // namespace morvane::platform::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/ansi_names.h"
+#include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -41,20 +42,19 @@ bool Win32HelpControlLibrary::Free(LibraryHandle library) {
   return FreeLibrary(ToModule(library)) != FALSE;
 }
 
-WindowHandle Win32HelpControlLibrary::CallHtmlHelpA(EntryPoint entry, WindowHandle caller,
-                                                    const char* file, std::uint32_t command,
-                                                    std::uintptr_t data) {
+base::WindowHandle Win32HelpControlLibrary::CallHtmlHelpA(EntryPoint entry,
+                                                          base::WindowHandle caller,
+                                                          const char* file, std::uint32_t command,
+                                                          std::uintptr_t data) {
   // A help file in a folder whose name the code page can't hold is named to
   // the control through its wide entry.
   if (file && NeedsWideCalls(file)) {
     const HtmlHelpWFunction htmlHelpW = WideEntryBeside(entry);
     if (!htmlHelpW) return 0;
-    return reinterpret_cast<WindowHandle>(
-        htmlHelpW(reinterpret_cast<HWND>(caller), WideFromName(file).c_str(), command, data));
+    return HandleOf(htmlHelpW(WindowOf(caller), WideFromName(file).c_str(), command, data));
   }
   const auto htmlHelpA = reinterpret_cast<HtmlHelpAFunction>(entry);
-  return reinterpret_cast<WindowHandle>(
-      htmlHelpA(reinterpret_cast<HWND>(caller), file, command, data));
+  return HandleOf(htmlHelpA(WindowOf(caller), file, command, data));
 }
 
 }  // namespace morvane::platform::win32

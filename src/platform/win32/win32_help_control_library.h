@@ -9,8 +9,8 @@ class Win32HelpControlLibrary : public HelpControlLibrary {
   LibraryHandle Load(const std::string& path) override;
   EntryPoint Resolve(LibraryHandle library, const char* name) override;
   bool Free(LibraryHandle library) override;
-  WindowHandle CallHtmlHelpA(EntryPoint entry, WindowHandle caller, const char* file,
-                             std::uint32_t command, std::uintptr_t data) override;
+  base::WindowHandle CallHtmlHelpA(EntryPoint entry, base::WindowHandle caller, const char* file,
+                                   std::uint32_t command, std::uintptr_t data) override;
 };
 
 }  // namespace morvane::platform::win32

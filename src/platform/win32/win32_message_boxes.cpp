@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/ansi_names.h"
+#include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -13,13 +14,13 @@ std::string_view TextOf(const char* text) {
 
 }  // namespace
 
-int Win32MessageBoxes::Show(WindowHandle owner, const char* text, const char* caption,
+int Win32MessageBoxes::Show(base::WindowHandle owner, const char* text, const char* caption,
                             std::uint32_t style) {
   // A text that names a file may hold a name the code page can't hold.
   if (!NeedsWideCalls(TextOf(text)) && !NeedsWideCalls(TextOf(caption))) {
-    return MessageBoxA(reinterpret_cast<HWND>(owner), text, caption, style);
+    return MessageBoxA(WindowOf(owner), text, caption, style);
   }
-  return MessageBoxW(reinterpret_cast<HWND>(owner), WideFromName(TextOf(text)).c_str(),
+  return MessageBoxW(WindowOf(owner), WideFromName(TextOf(text)).c_str(),
                      caption ? WideFromName(caption).c_str() : nullptr, style);
 }
 

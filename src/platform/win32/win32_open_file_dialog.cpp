@@ -10,7 +10,9 @@
 
 #include "base/name_text.h"
 #include "platform/win32/ansi_names.h"
+#include "platform/win32/message_params.h"
 #include "platform/win32/typed_name_guard.h"
+#include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -48,11 +50,11 @@ DWORD FlagsOf(const OpenFileDialogOptions& options) {
 // confirmed.
 UINT_PTR CALLBACK DialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
   if (message != WM_NOTIFY) return 0;
-  auto* notify = reinterpret_cast<OFNOTIFYW*>(lParam);
-  if (notify->hdr.code != CDN_INITDONE && notify->hdr.code != CDN_SELCHANGE) return 0;
-  auto& guard = *reinterpret_cast<TypedNameGuard*>(notify->lpOFN->lCustData);
+  const auto& notify = ParamData<const OFNOTIFYW>(lParam);
+  if (notify.hdr.code != CDN_INITDONE && notify.hdr.code != CDN_SELCHANGE) return 0;
+  auto& guard = ParamData<TypedNameGuard>(notify.lpOFN->lCustData);
   HWND dialog = GetParent(hook);
-  if (notify->hdr.code == CDN_INITDONE) {
+  if (notify.hdr.code == CDN_INITDONE) {
     guard.Attach(dialog);
     return 0;
   }
@@ -86,7 +88,7 @@ std::string NamesFromWide(const std::wstring& names) {
 // The wide dialog, so that a chosen name the code page can't hold comes back
 // whole (the ANSI dialog would hand over a best-fit substitute, naming
 // another file); each name then goes into the program's name text.
-bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOptions& options,
+bool Win32OpenFileDialog::Execute(base::WindowHandle owner, const OpenFileDialogOptions& options,
                                   std::vector<std::string>& paths) {
   const std::wstring filter = WideFromName(FilterString(options.filters));
   const std::wstring title = WideFromName(options.title);
@@ -97,7 +99,7 @@ bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOption
   for (;;) {
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = reinterpret_cast<HWND>(owner);
+    dialog.hwndOwner = WindowOf(owner);
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = names.data();
@@ -105,7 +107,7 @@ bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOption
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = FlagsOf(options);
     dialog.lpfnHook = DialogHook;
-    dialog.lCustData = reinterpret_cast<LPARAM>(&guard);
+    dialog.lCustData = PointerParam(&guard);
     guard.Watch(dialog);
     if (GetOpenFileNameW(&dialog)) {
       std::vector<std::string> chosen = SplitSelectedNames(NamesFromWide(names));
@@ -115,9 +117,8 @@ bool Win32OpenFileDialog::Execute(WindowHandle owner, const OpenFileDialogOption
         return base::HoldsUncarriedCharacter(path);
       });
       if (uncarried != chosen.end()) {
-        MessageBoxW(reinterpret_cast<HWND>(owner),
-                    WideFromName(options.nameNotCarriedWarning).c_str(), title.c_str(),
-                    kWarningStyle);
+        MessageBoxW(WindowOf(owner), WideFromName(options.nameNotCarriedWarning).c_str(),
+                    title.c_str(), kWarningStyle);
         chosen.erase(uncarried, chosen.end());
       }
       paths = std::move(chosen);

@@ -14,7 +14,7 @@ class Win32OpenFileDialog : public OpenFileDialog {
   explicit Win32OpenFileDialog(std::size_t initialNameBufferSize = kDefaultNameBufferSize)
       : initialNameBufferSize_(initialNameBufferSize) {}
 
-  bool Execute(WindowHandle owner, const OpenFileDialogOptions& options,
+  bool Execute(base::WindowHandle owner, const OpenFileDialogOptions& options,
                std::vector<std::string>& paths) override;
 
  private:

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "platform/win32/window_handles.h"
+
 namespace morvane::platform::win32 {
 namespace {
 
@@ -51,10 +53,10 @@ bool Win32PrinterSetup::CurrentDeviceName(std::string& name) {
   return DefaultPrinterName(name);
 }
 
-bool Win32PrinterSetup::Execute(WindowHandle owner) {
+bool Win32PrinterSetup::Execute(base::WindowHandle owner) {
   PRINTDLGA dialog{};
   dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = reinterpret_cast<HWND>(owner);
+  dialog.hwndOwner = WindowOf(owner);
   dialog.hDevMode = devMode_;
   dialog.hDevNames = devNames_;
   dialog.Flags = PD_PRINTSETUP;

@@ -14,7 +14,7 @@ class Win32PrinterSetup : public PrinterSetup {
   Win32PrinterSetup& operator=(const Win32PrinterSetup&) = delete;
 
   bool CurrentDeviceName(std::string& name) override;
-  bool Execute(WindowHandle owner) override;
+  bool Execute(base::WindowHandle owner) override;
 
  private:
   // The dialog's DEVMODE and DEVNAMES memory, kept between openings.

@@ -6,8 +6,8 @@ namespace morvane::platform::win32 {
 
 class Win32Shell : public Shell {
  public:
-  void DragAcceptFiles(WindowHandle window, bool accept) override;
-  void OpenDocument(WindowHandle owner, const std::string& verb, const std::string& file,
+  void DragAcceptFiles(base::WindowHandle window, bool accept) override;
+  void OpenDocument(base::WindowHandle owner, const std::string& verb, const std::string& file,
                     int showCommand) override;
 };
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "ui/button_face.h"
-#include "ui/win32/message_reflection.h"
+#include "ui/win32/button_control.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/window_classes.h"
 
@@ -38,12 +38,6 @@ LRESULT ButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
       // Owner-drawn buttons report a double click instead of a second press.
       return WindowPeer::HandleMessage(WM_LBUTTONDOWN, wParam, lParam);
-    case Reflected(WM_COMMAND):
-      if (HIWORD(wParam) == BN_CLICKED) Model().Click();
-      return 0;
-    case Reflected(WM_DRAWITEM):
-      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
     case WM_ENABLE:
       // The system button draws itself at once here, which makes the busy
       // state of a run cost a full drawing of every target button before the
@@ -55,7 +49,11 @@ LRESULT ButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void ButtonPeer::DrawItem(const DRAWITEMSTRUCT& item) {
+void ButtonPeer::OnCommand(WORD code) {
+  if (code == BN_CLICKED) Model().Click();
+}
+
+void ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const Button& button = Model();
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
@@ -109,12 +107,11 @@ CheckBoxPeer::CheckBoxPeer(CheckBox& box, HWND window) : TypedPeer(box, window) 
 
 void CheckBoxPeer::Changed(Property property) {
   if (property != Property::Checked) return WindowPeer::Changed(property);
-  SendMessageA(Window(), BM_SETCHECK, Model().Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+  ButtonControl(Window()).SetCheck(Model().Checked());
 }
 
-LRESULT CheckBoxPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == Reflected(WM_COMMAND) && HIWORD(wParam) == BN_CLICKED) Model().Click();
-  return WindowPeer::HandleMessage(message, wParam, lParam);
+void CheckBoxPeer::OnCommand(WORD code) {
+  if (code == BN_CLICKED) Model().Click();
 }
 
 void ToolButtonPeer::SetHot(bool hot) {
@@ -162,8 +159,7 @@ LRESULT ToolButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       if (tracking_) {
         RECT rect;
         GetClientRect(window, &rect);
-        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        SetPressed(PtInRect(&rect, at) != FALSE);
+        SetPressed(PtInRect(&rect, MousePoint(lParam)) != FALSE);
       }
       return 0;
     }
@@ -181,8 +177,7 @@ LRESULT ToolButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       ReleaseCapture();  // ends the tracking through WM_CAPTURECHANGED
       RECT rect;
       GetClientRect(window, &rect);
-      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (!PtInRect(&rect, at)) SetHot(false);
+      if (!PtInRect(&rect, MousePoint(lParam))) SetHot(false);
       if (click) Model().Click();
       return 0;
     }

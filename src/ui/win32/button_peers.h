@@ -15,9 +15,8 @@ class ButtonPeer : public TypedPeer<Button> {
  public:
   using TypedPeer::TypedPeer;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  void DrawItem(const DRAWITEMSTRUCT& item);
+  void OnCommand(WORD code) override;
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
 // A flat tool button of our own window class: only its picture until the
@@ -43,7 +42,7 @@ class CheckBoxPeer : public TypedPeer<CheckBox> {
  public:
   CheckBoxPeer(CheckBox& box, HWND window);
   void Changed(Property property) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(WORD code) override;
 };
 
 }  // namespace morvane::ui::win32

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "ui/win32/combo_box_control.h"
 #include "ui/win32/edit_peers.h"
-#include "ui/win32/message_reflection.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -21,14 +21,14 @@ ComboBoxPeer::ComboBoxPeer(ComboBox& combo, HWND window) : TypedPeer(combo, wind
 void ComboBoxPeer::Changed(Property property) {
   const ComboBox& combo = Model();
   switch (property) {
-    case Property::Items:
-      SendMessageA(Window(), CB_RESETCONTENT, 0, 0);
-      for (const std::string& item : combo.Items()) {
-        SendMessageA(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-      }
-      SendMessageA(Window(), CB_SETCURSEL, static_cast<WPARAM>(combo.ItemIndex()), 0);
+    case Property::Items: {
+      ComboBoxControl box(Window());
+      box.ResetContent();
+      for (const std::string& item : combo.Items()) box.AddString(item);
+      box.SetCurSel(combo.ItemIndex());
       SetWindowTextA(Window(), combo.Text().c_str());
       break;
+    }
     case Property::Bounds: {
       const Bounds& b = combo.GetBounds();
       MoveWindow(Window(), b.left, b.top, b.width, b.height + kDropDownListHeight, TRUE);
@@ -39,14 +39,12 @@ void ComboBoxPeer::Changed(Property property) {
   }
 }
 
-LRESULT ComboBoxPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != Reflected(WM_COMMAND)) return WindowPeer::HandleMessage(message, wParam, lParam);
-  if (HIWORD(wParam) == CBN_EDITCHANGE) {
+void ComboBoxPeer::OnCommand(WORD code) {
+  if (code == CBN_EDITCHANGE) {
     Model().TextChangedByUser(WindowText(Window()));
-  } else if (HIWORD(wParam) == CBN_SELCHANGE) {
-    Model().ItemChosenByUser(static_cast<int>(SendMessageA(Window(), CB_GETCURSEL, 0, 0)));
+  } else if (code == CBN_SELCHANGE) {
+    Model().ItemChosenByUser(ComboBoxControl(Window()).CurSel());
   }
-  return 0;
 }
 
 }  // namespace morvane::ui::win32

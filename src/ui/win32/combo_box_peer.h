@@ -12,7 +12,7 @@ class ComboBoxPeer : public TypedPeer<ComboBox> {
  public:
   ComboBoxPeer(ComboBox& combo, HWND window);
   void Changed(Property property) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(WORD code) override;
 };
 
 }  // namespace morvane::ui::win32

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/window_handles.h"
 #include "ui/bevel_line.h"
 #include "ui/shape.h"
 #include "ui/tab_order.h"
@@ -92,7 +93,7 @@ constexpr ControlWindowKind kControlWindows[] = {
 // on their parent and go beneath everything else.
 void StackInTabOrder(const Control& parent) {
   const auto stackAtBottom = [](const Control& child) {
-    if (auto* window = reinterpret_cast<HWND>(child.Handle())) {
+    if (HWND window = platform::win32::WindowOf(child.Handle())) {
       SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   };

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/win32/message_reflection.h"
+#include "ui/win32/up_down_control.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -38,15 +38,14 @@ LRESULT EditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The field's own double-click handling (selecting a word) still follows.
       Model().DoubleClicked();
       break;
-    case Reflected(WM_COMMAND):
-      if (HIWORD(wParam) == EN_CHANGE && !PuttingText()) {
-        Model().TextChangedByUser(WindowText(Window()));
-      }
-      return 0;
     default:
       break;
   }
   return WindowPeer::HandleMessage(message, wParam, lParam);
+}
+
+void EditPeer::OnCommand(WORD code) {
+  if (code == EN_CHANGE && !PuttingText()) Model().TextChangedByUser(WindowText(Window()));
 }
 
 SpinEditPeer::SpinEditPeer(SpinEdit& spin, HWND edit)
@@ -59,8 +58,9 @@ SpinEditPeer::SpinEditPeer(SpinEdit& spin, HWND edit)
   spin.SetDecimalSeparator(LocaleDecimalSeparator());
   if (!arrows_) return;
   Adopt(arrows_);
-  SendMessageA(arrows_, UDM_SETRANGE32, static_cast<WPARAM>(kArrowRangeLow), kArrowRangeHigh);
-  SendMessageA(arrows_, UDM_SETPOS32, 0, 0);
+  UpDownControl arrows(arrows_);
+  arrows.SetRange(kArrowRangeLow, kArrowRangeHigh);
+  arrows.SetPos(0);
   PlaceArrows();
 }
 
@@ -73,7 +73,7 @@ SpinEditPeer::~SpinEditPeer() {
 void SpinEditPeer::PlaceArrows() {
   // Setting the buddy puts the arrows inside the field's right end and
   // narrows the field to make room.
-  if (arrows_) SendMessageA(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Window()), 0);
+  if (arrows_) UpDownControl(arrows_).SetBuddy(Window());
 }
 
 void SpinEditPeer::Changed(Property property) {
@@ -105,22 +105,22 @@ LRESULT SpinEditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (Model().AcceptsCharacter(static_cast<char>(wParam))) break;
       MessageBeep(0);
       return 0;
-    case Reflected(WM_COMMAND):
-      if (HIWORD(wParam) == EN_CHANGE && !PuttingText()) {
-        Model().TextChangedByUser(WindowText(Window()));
-      }
-      if (HIWORD(wParam) == EN_KILLFOCUS) Model().FocusLost();
-      return 0;
-    case Reflected(WM_NOTIFY): {
-      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-      if (header.hwndFrom != arrows_ || header.code != UDN_DELTAPOS) return 0;
-      Step(reinterpret_cast<const NMUPDOWN&>(header));
-      return TRUE;  // keeps the arrows' own position where it is
-    }
     default:
       break;
   }
   return WindowPeer::HandleMessage(message, wParam, lParam);
+}
+
+void SpinEditPeer::OnCommand(WORD code) {
+  if (code == EN_CHANGE && !PuttingText()) Model().TextChangedByUser(WindowText(Window()));
+  if (code == EN_KILLFOCUS) Model().FocusLost();
+}
+
+LRESULT SpinEditPeer::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom != arrows_ || header.code != UDN_DELTAPOS) return 0;
+  // An up-down control's notification begins with its header.
+  Step(reinterpret_cast<const NMUPDOWN&>(header));
+  return TRUE;  // keeps the arrows' own position where it is
 }
 
 }  // namespace morvane::ui::win32

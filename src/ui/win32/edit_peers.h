@@ -20,6 +20,7 @@ class EditPeer : public TypedPeer<Edit> {
  public:
   using TypedPeer::TypedPeer;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(WORD code) override;
 };
 
 // An EDIT with an up-down control on its right. Typed characters pass the
@@ -32,6 +33,8 @@ class SpinEditPeer : public TypedPeer<SpinEdit> {
 
   void Changed(Property property) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(WORD code) override;
+  LRESULT OnNotify(const NMHDR& header) override;
 
  private:
   void PlaceArrows();

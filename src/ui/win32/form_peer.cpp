@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/win32/message_params.h"
+#include "platform/win32/window_property.h"
 #include "ui/win32/dropped_files.h"
 #include "ui/win32/message_reflection.h"
 #include "ui/win32/win32_window_system.h"
@@ -16,7 +18,7 @@ constexpr char kFormPeerProperty[] = "MorvaneForm";
 
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-    reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    platform::win32::ParamData<std::vector<HWND>>(context).push_back(window);
   }
   return TRUE;
 }
@@ -30,7 +32,7 @@ FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, 
       isMainForm_(isMainForm),
       tips_(window) {
   SetPropA(window_, kFormPeerProperty, this);
-  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+  UseFont(window_, ProgramFont());
   UINT_PTR id = 1;
   for (Timer* timer : form.Timers()) {
     timers_.push_back(std::make_unique<TimerPeer>(window_, id++, *timer));
@@ -62,7 +64,7 @@ FormWindowPeer::~FormWindowPeer() {
 }
 
 FormWindowPeer* FormWindowPeer::FromWindow(HWND window) {
-  return window ? static_cast<FormWindowPeer*>(GetPropA(window, kFormPeerProperty)) : nullptr;
+  return platform::win32::PropertyObject<FormWindowPeer>(window, kFormPeerProperty);
 }
 
 DWORD FormWindowPeer::StyleOf(const Form& form) {
@@ -128,7 +130,7 @@ void FormWindowPeer::Hide() { ShowWindow(window_, SW_HIDE); }
 int FormWindowPeer::ShowModal() {
   std::vector<HWND> disabled;
   EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
-                    reinterpret_cast<LPARAM>(&disabled));
+                    platform::win32::PointerParam(&disabled));
   std::erase(disabled, window_);
   for (HWND window : disabled) EnableWindow(window, FALSE);
 
@@ -143,7 +145,7 @@ int FormWindowPeer::ShowModal() {
       form_.SetModalResult(kModalResultCancel);
       break;
     }
-    if (PreTranslateMessage(&message)) continue;
+    if (PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

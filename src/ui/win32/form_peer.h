@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/window_handles.h"
 #include "ui/form.h"
 #include "ui/win32/tool_tips.h"
 #include "ui/win32/window_peer.h"
@@ -21,7 +22,7 @@ class FormWindowPeer : public FormPeer {
   ~FormWindowPeer() override;
 
   void Changed(Property property) override;
-  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(window_); }
+  base::WindowHandle Handle() const override { return platform::win32::HandleOf(window_); }
 
   void Show() override;
   void Hide() override;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
@@ -25,7 +26,8 @@ void LabelPeer::Changed(Property property) {
 }
 
 HCURSOR LabelPeer::OwnCursor() const {
-  return Model().Cursor() == MouseCursor::HandPoint ? LoadCursorA(nullptr, IDC_HAND) : nullptr;
+  const base::Cursor cursor = Model().Cursor();
+  return cursor == base::Cursor::Default ? nullptr : SystemCursor(cursor);
 }
 
 LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -59,14 +61,14 @@ LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void LabelPeer::ApplyFont() {
   const Font& font = Model().GetFont();
   if (font == Font{}) {
-    SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+    UseFont(Window(), ProgramFont());
     return;
   }
   HFONT created = CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
                               font.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET,
                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                               DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
-  SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(created), FALSE);
+  UseFont(Window(), created);
   if (font_) DeleteObject(font_);
   font_ = created;
 }

@@ -1,5 +1,6 @@
 #include "ui/win32/message_reflection.h"
 
+#include "platform/win32/message_params.h"
 #include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/window_classes.h"
 #include "ui/win32/window_peer.h"
@@ -7,40 +8,59 @@
 namespace morvane::ui::win32 {
 namespace {
 
-// The child window a parent's message is about, or null.
-HWND ChildOf(UINT message, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return reinterpret_cast<HWND>(lParam);
-    case WM_NOTIFY:
-      return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
-    case WM_DRAWITEM:
-      return lParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
-    default:
-      return nullptr;
-  }
+using platform::win32::ParamData;
+
+// A message about a child names it in lParam (WM_COMMAND, WM_CTLCOLOR*).
+WindowPeer* PeerOfChild(LPARAM lParam) {
+  return WindowPeer::FromWindow(reinterpret_cast<HWND>(lParam));
 }
 
 }  // namespace
 
 bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  HWND child = ChildOf(message, lParam);
-  if (!child) return false;
-  if (WindowPeer* peer = WindowPeer::FromWindow(child)) {
-    result = peer->HandleMessage(Reflected(message), wParam, lParam);
-    return true;
+  switch (message) {
+    case WM_COMMAND: {
+      WindowPeer* peer = PeerOfChild(lParam);
+      if (!peer) return false;
+      peer->OnCommand(HIWORD(wParam));
+      result = 0;
+      return true;
+    }
+    case WM_NOTIFY: {
+      if (!lParam) return false;
+      const auto& header = ParamData<const NMHDR>(lParam);
+      WindowPeer* peer = WindowPeer::FromWindow(header.hwndFrom);
+      if (!peer) return false;
+      result = peer->OnNotify(header);
+      return true;
+    }
+    case WM_DRAWITEM: {
+      if (!lParam) return false;
+      const auto& item = ParamData<const DRAWITEMSTRUCT>(lParam);
+      WindowPeer* peer = WindowPeer::FromWindow(item.hwndItem);
+      if (!peer) return false;
+      peer->OnDrawItem(item);
+      result = TRUE;
+      return true;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      if (!lParam) return false;
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      WindowPeer* peer = PeerOfChild(lParam);
+      HBRUSH brush = peer ? peer->OnControlColor(dc) : ControlColors(dc, nullptr);
+      result = reinterpret_cast<LRESULT>(brush);
+      return true;
+    }
+    default:
+      return false;
   }
-  if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORBTN) return false;
-  result = ControlColors(reinterpret_cast<HDC>(wParam), nullptr);
-  return true;
 }
 
-LRESULT ControlColors(HDC dc, const Color* text) {
+HBRUSH ControlColors(HDC dc, const Color* text) {
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   if (text) SetTextColor(dc, ColorRefOf(*text));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 bool ShowProgramCursor() {

@@ -6,23 +6,16 @@
 
 namespace morvane::ui::win32 {
 
-// A message that a control's window sent its parent about itself, as the
-// parent hands it on to the control's peer.
-inline constexpr UINT kReflectedBase = WM_APP + 0x2000;
-constexpr UINT Reflected(UINT message) { return kReflectedBase + message; }
-constexpr bool IsReflected(UINT message) {
-  return message >= kReflectedBase && message < kReflectedBase + WM_USER;
-}
-
 // The parent's part of WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_CTLCOLOR*:
-// the message goes to the peer of the child it is about, reflected. True
-// when it did, or when a child without a peer got the controls' colours.
+// the message, decoded, goes to the peer of the child it is about as a call
+// (WindowPeer::OnCommand, OnNotify, OnDrawItem, OnControlColor). True when
+// it did, or when a child without a peer got the controls' colours.
 bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 // The controls' colours for WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the button
 // face behind the text, and the text in the given colour, if any. Returns the
 // background brush.
-LRESULT ControlColors(HDC dc, const Color* text);
+HBRUSH ControlColors(HDC dc, const Color* text);
 
 // Shows the program-wide cursor on WM_SETCURSOR, if one is set; true then.
 bool ShowProgramCursor();

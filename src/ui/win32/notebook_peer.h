@@ -11,7 +11,7 @@ class NotebookPeer : public TypedPeer<TabbedNotebook> {
  public:
   NotebookPeer(TabbedNotebook& notebook, HWND window);
   void Changed(Property property) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnNotify(const NMHDR& header) override;
 
  private:
   void LayOutPages();

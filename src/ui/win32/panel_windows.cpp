@@ -73,8 +73,9 @@ LRESULT PanelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       event.button = ButtonOf(message);
       event.shift = (wParam & MK_SHIFT) != 0;
       event.ctrl = (wParam & MK_CONTROL) != 0;
-      event.x = static_cast<short>(LOWORD(lParam));
-      event.y = static_cast<short>(HIWORD(lParam));
+      const POINT at = MousePoint(lParam);
+      event.x = at.x;
+      event.y = at.y;
       panel.OnMouseDown(event);
       return 0;
     }

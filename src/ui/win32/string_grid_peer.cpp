@@ -190,7 +190,7 @@ LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_LBUTTONDOWN: {
       ::SetFocus(window);
-      const int row = Model().RowAt(static_cast<short>(HIWORD(lParam)));
+      const int row = Model().RowAt(MousePoint(lParam).y);
       if (row >= Model().FixedRows()) Model().RowChosenByUser(row);
       return 0;
     }

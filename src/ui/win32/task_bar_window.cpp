@@ -1,5 +1,7 @@
 #include "ui/win32/task_bar_window.h"
 
+#include "platform/win32/window_handles.h"
+#include "platform/win32/window_property.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/window_classes.h"
 
@@ -25,7 +27,7 @@ TaskBarWindow::~TaskBarWindow() {
 }
 
 TaskBarWindow* TaskBarWindow::FromWindow(HWND window) {
-  return window ? static_cast<TaskBarWindow*>(GetPropA(window, kApplicationProperty)) : nullptr;
+  return platform::win32::PropertyObject<TaskBarWindow>(window, kApplicationProperty);
 }
 
 void TaskBarWindow::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }
@@ -36,7 +38,7 @@ void TaskBarWindow::Show() {
 }
 
 HWND TaskBarWindow::MainFormWindow() const {
-  return mainForm_ ? reinterpret_cast<HWND>(mainForm_->Handle()) : nullptr;
+  return mainForm_ ? platform::win32::WindowOf(mainForm_->Handle()) : nullptr;
 }
 
 LRESULT TaskBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

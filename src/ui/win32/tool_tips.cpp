@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/message_params.h"
+
 namespace morvane::ui::win32 {
+
+using platform::win32::PointerParam;
 
 ToolTips::ToolTips(HWND form)
     : form_(form),
@@ -25,8 +29,8 @@ void ToolTips::SetTip(HWND tool, const std::string& text) {
   info.hwnd = form_;
   info.uId = reinterpret_cast<UINT_PTR>(tool);
   info.lpszText = buffer.data();
-  SendMessageA(tip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-  if (!text.empty()) SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageA(tip_, TTM_DELTOOLA, 0, PointerParam(&info));
+  if (!text.empty()) SendMessageA(tip_, TTM_ADDTOOLA, 0, PointerParam(&info));
 }
 
 }  // namespace morvane::ui::win32

@@ -14,7 +14,7 @@ void Win32MessagePump::ProcessMessages() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    if (PreTranslateMessage(&message)) continue;
+    if (PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

@@ -1,36 +1,35 @@
 #include "ui/win32/win32_screen_cursor.h"
 
-#include <windows.h>
-
 namespace morvane::ui::win32 {
 namespace {
 
-int currentCursor = platform::kCursorDefault;
-
-LPCSTR SystemCursorFor(int cursor) {
-  switch (cursor) {
-    case platform::kCursorHourGlass:
-      return IDC_WAIT;
-    case platform::kCursorHandPoint:
-      return IDC_HAND;
-    default:
-      return IDC_ARROW;
-  }
-}
+base::Cursor currentCursor = base::Cursor::Default;
 
 }  // namespace
 
-int Win32ScreenCursor::Get() const { return currentCursor; }
+HCURSOR SystemCursor(base::Cursor cursor) {
+  switch (cursor) {
+    case base::Cursor::HourGlass:
+      return LoadCursorA(nullptr, IDC_WAIT);
+    case base::Cursor::HandPoint:
+      return LoadCursorA(nullptr, IDC_HAND);
+    case base::Cursor::Default:
+      break;
+  }
+  return LoadCursorA(nullptr, IDC_ARROW);
+}
 
-void Win32ScreenCursor::Set(int cursor) {
+base::Cursor Win32ScreenCursor::Get() const { return currentCursor; }
+
+void Win32ScreenCursor::Set(base::Cursor cursor) {
   if (cursor == currentCursor) return;
   currentCursor = cursor;
-  SetCursor(LoadCursorA(nullptr, SystemCursorFor(cursor)));
+  SetCursor(SystemCursor(cursor));
 }
 
 HCURSOR Win32ScreenCursor::OverridingCursor() {
-  if (currentCursor == platform::kCursorDefault) return nullptr;
-  return LoadCursorA(nullptr, SystemCursorFor(currentCursor));
+  if (currentCursor == base::Cursor::Default) return nullptr;
+  return SystemCursor(currentCursor);
 }
 
 }  // namespace morvane::ui::win32

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/cursor.h"
 #include "platform/screen_cursor.h"
 
 namespace morvane::ui::win32 {
@@ -10,11 +11,14 @@ namespace morvane::ui::win32 {
 // show it instead of their own (they ask OverridingCursor on WM_SETCURSOR).
 class Win32ScreenCursor : public platform::ScreenCursor {
  public:
-  int Get() const override;
-  void Set(int cursor) override;
+  base::Cursor Get() const override;
+  void Set(base::Cursor cursor) override;
 
   // The cursor handle to show instead of a window's own, or null for none.
   static HCURSOR OverridingCursor();
 };
+
+// The system's cursor for one of ours.
+HCURSOR SystemCursor(base::Cursor cursor);
 
 }  // namespace morvane::ui::win32

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/window_handles.h"
 #include "ui/win32/control_windows.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/task_bar_window.h"
@@ -22,8 +23,8 @@ void Win32WindowSystem::SetApplicationTitle(const std::string& title) {
   if (mainForm_) taskBar_->SetMainForm(*mainForm_);
 }
 
-WindowHandle Win32WindowSystem::ApplicationWindow() const {
-  return taskBar_ ? reinterpret_cast<WindowHandle>(taskBar_->Window()) : 0;
+base::WindowHandle Win32WindowSystem::ApplicationWindow() const {
+  return taskBar_ ? platform::win32::HandleOf(taskBar_->Window()) : 0;
 }
 
 void Win32WindowSystem::Realize(Form& form) {
@@ -50,24 +51,25 @@ void Win32WindowSystem::RunMessageLoop(Form& mainForm) {
   mainForm.Show();
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (PreTranslateMessage(&message)) continue;
+    if (PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
 }
 
-bool PreTranslateMessage(void* rawMessage) {
-  auto* message = static_cast<MSG*>(rawMessage);
-  if (!message->hwnd) return false;
-  HWND root = GetAncestor(message->hwnd, GA_ROOT);
+bool PreTranslateMessage(const MSG& message) {
+  if (!message.hwnd) return false;
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
   FormWindowPeer* form = root ? FormWindowPeer::FromWindow(root) : nullptr;
   if (!form) return false;
   // The preview comes before dialog navigation takes its keys.
-  if ((message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN) &&
-      form->PreviewKey(message->wParam)) {
+  if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+      form->PreviewKey(message.wParam)) {
     return true;
   }
-  return IsDialogMessageA(root, message) != FALSE;
+  // The system takes the message to read, though it asks for one it may change.
+  MSG navigation = message;
+  return IsDialogMessageA(root, &navigation) != FALSE;
 }
 
 }  // namespace morvane::ui::win32

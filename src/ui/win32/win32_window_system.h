@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 #include "ui/window_system.h"
@@ -19,7 +21,7 @@ class Win32WindowSystem : public WindowSystem {
   void SetApplicationTitle(const std::string& title) override;
   void Realize(Form& form) override;
   void RunMessageLoop(Form& mainForm) override;
-  WindowHandle ApplicationWindow() const override;
+  base::WindowHandle ApplicationWindow() const override;
 
  private:
   std::unique_ptr<TaskBarWindow> taskBar_;
@@ -29,6 +31,6 @@ class Win32WindowSystem : public WindowSystem {
 // What our forms do with a queued message before it is dispatched: the key
 // preview, dialog navigation. True when the
 // message was handled and is not to be dispatched.
-bool PreTranslateMessage(void* message);
+bool PreTranslateMessage(const MSG& message);
 
 }  // namespace morvane::ui::win32

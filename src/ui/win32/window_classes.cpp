@@ -51,6 +51,14 @@ HFONT ProgramFont() {
   return font;
 }
 
+void UseFont(HWND window, HFONT font) {
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+POINT MousePoint(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
 COLORREF ColorRefOf(const Color& color) {
   switch (color.system) {
     case Color::System::WindowText:

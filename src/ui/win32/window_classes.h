@@ -23,6 +23,13 @@ inline constexpr char kProgramFontFace[] = "MS Sans Serif";
 // "MS Sans Serif" at height -11 with the ANSI character set: every control's font.
 HFONT ProgramFont();
 
+// Has the window draw its text in font (WM_SETFONT), without redrawing.
+void UseFont(HWND window, HFONT font);
+
+// Where the mouse is, from a mouse message's lParam: client coordinates,
+// negative left of or above the window.
+POINT MousePoint(LPARAM lParam);
+
 COLORREF ColorRefOf(const Color& color);
 
 // The modifier keys held down at the moment.

@@ -1,5 +1,6 @@
 #include "ui/win32/window_peer.h"
 
+#include "platform/win32/window_property.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/message_reflection.h"
 #include "ui/win32/window_classes.h"
@@ -22,7 +23,7 @@ WindowPeer::WindowPeer(Control& control, HWND window) : control_(control), windo
     baseProcedure_ = procedure;
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kProcedure));
   }
-  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont()), FALSE);
+  UseFont(window_, ProgramFont());
   UpdateToolTip();
 }
 
@@ -37,16 +38,11 @@ void WindowPeer::Adopt(HWND part) { SetPropA(part, kPeerProperty, this); }
 void WindowPeer::Disown(HWND part) { RemovePropA(part, kPeerProperty); }
 
 WindowPeer* WindowPeer::FromWindow(HWND window) {
-  return window ? static_cast<WindowPeer*>(GetPropA(window, kPeerProperty)) : nullptr;
+  return platform::win32::PropertyObject<WindowPeer>(window, kPeerProperty);
 }
 
 LRESULT WindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case Reflected(WM_CTLCOLORSTATIC):
-    case Reflected(WM_CTLCOLORBTN):
-      return ControlColors(reinterpret_cast<HDC>(wParam), &control_.GetFont().color);
-    case Reflected(WM_DRAWITEM):
-      return TRUE;
     case WM_SETCURSOR:
       if (ShowProgramCursor()) return TRUE;
       if (HCURSOR own = OwnCursor()) {
@@ -57,12 +53,13 @@ LRESULT WindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  if (IsReflected(message)) return 0;
   // Our own windows hold the controls; a system control's parts are its own.
   LRESULT result = 0;
   if (!baseProcedure_ && ReflectToChild(message, wParam, lParam, result)) return result;
   return CallBase(message, wParam, lParam);
 }
+
+HBRUSH WindowPeer::OnControlColor(HDC dc) { return ControlColors(dc, &control_.GetFont().color); }
 
 LRESULT WindowPeer::CallBase(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!baseProcedure_) return DefWindowProcA(window_, message, wParam, lParam);

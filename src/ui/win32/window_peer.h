@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/window_handles.h"
 #include "ui/control.h"
 
 namespace morvane::ui::win32 {
@@ -16,17 +17,24 @@ class WindowPeer : public ControlPeer {
   WindowPeer& operator=(const WindowPeer&) = delete;
 
   void Changed(Property property) override;
-  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(window_); }
+  base::WindowHandle Handle() const override { return platform::win32::HandleOf(window_); }
   void SetFocus() override { ::SetFocus(window_); }
 
   HWND Window() const { return window_; }
   Control& Model() const { return control_; }
 
-  // Every message for the control: those to its window, whether of our own
-  // class or a system control's taken over, and those its parent's window got
-  // about it (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_CTLCOLOR*), as
-  // Reflected(message). What a peer leaves alone goes on to this.
+  // Every message to the control's window, whether of our own class or a
+  // system control's taken over. What a peer leaves alone goes on to this.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // What its parent's window got about the control, decoded: the
+  // notification code of a WM_COMMAND, a WM_NOTIFY (the result is the
+  // message's), an owner-drawn item to draw, and the colours of its text
+  // (WM_CTLCOLOR*, the background brush is the result).
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
+  virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  virtual HBRUSH OnControlColor(HDC dc);
 
   static WindowPeer* FromWindow(HWND window);
 

@@ -51,7 +51,7 @@ TEST_F(BatchTest, SendsEachExistingFileOnceFramedByTheWinStringsThenCloses) {
   EXPECT_TRUE(busyDuringRun);
   EXPECT_TRUE(p.main().Minimized());
   EXPECT_TRUE(p.main().BitBtn6.Enabled());
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::Default);
   EXPECT_TRUE(closed);
   // Undelivered: the missing name, the folder and the lone apostrophe.
   EXPECT_EQ(p.main().BatchExitStatus(), 3);

@@ -5,7 +5,7 @@
 namespace morvane::testing {
 namespace {
 
-constexpr int kSomeCursor = -3;
+constexpr base::Cursor kSomeCursor = base::Cursor::HandPoint;
 
 class CommandsTest : public ::testing::Test {
  protected:
@@ -61,7 +61,7 @@ TEST_F(CommandsTest, ExtendedModeWithAnEmptyListEntersAndLeavesTheBusyState) {
   main().BitBtn2.Click();
   EXPECT_TRUE(p.fake.files.OpensOf("LPT2").empty());
   auto history = p.fake.cursor.History();
-  EXPECT_NE(std::find(history.begin(), history.end(), platform::kCursorHourGlass), history.end());
+  EXPECT_NE(std::find(history.begin(), history.end(), base::Cursor::HourGlass), history.end());
   ExpectIdle();
 }
 
@@ -230,9 +230,9 @@ TEST_F(CommandsTest, SplashOnAnEmptyCommandLineEndsByItsTimerOrByInfo) {
 TEST(HyperLabel, TurnsBlueUnderTheMouseAndOpensItsLinkOnThePress) {
   fakes::FakeShell shell;
   ui::Form form("f");
-  forms::THyperLabel label(&form, "l", shell, [] { return platform::WindowHandle{9}; });
+  forms::THyperLabel label(&form, "l", shell, [] { return base::WindowHandle{9}; });
   EXPECT_EQ(label.Hyperlink, "http://");
-  EXPECT_EQ(label.Cursor(), ui::MouseCursor::HandPoint);
+  EXPECT_EQ(label.Cursor(), base::Cursor::HandPoint);
   ui::Font bold = label.GetFont();
   bold.bold = true;
   bold.color = ui::Color::Rgb(10, 20, 30);

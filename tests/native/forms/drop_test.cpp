@@ -82,7 +82,7 @@ TEST_F(DropTest, SimpleModeOnATargetButtonSendsTheDroppedFilesAndEmptiesTheList)
   EXPECT_TRUE(busy);
   EXPECT_TRUE(Files().empty());
   EXPECT_TRUE(main().BitBtn4.Enabled());
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::Default);
 
   Drop({"a"}, 210, kPanel3Top + 44);  // Win, at the buttons' last row
   ASSERT_EQ(p.fake.spooler.Jobs().size(), 1u);

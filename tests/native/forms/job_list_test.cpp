@@ -65,7 +65,7 @@ TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
   main().ControlStrings().Init(output::OutputTarget::Com1) = "[com1]";
   AddFiles({"a", "b"});
   main().AantalEdit.SetText("2");
-  p.fake.cursor.Set(-2);
+  p.fake.cursor.Set(base::Cursor::HandPoint);
   bool runningDuringRun = false;
   p.fake.pump.onProcess = [&](int) {
     runningDuringRun |= main().RunInProgress();
@@ -86,7 +86,7 @@ TEST_F(MainJobListTest, DeviceRunUsesTheActivePairAndRestoresTheCursor) {
   // before and one after each of the eight copies.
   EXPECT_EQ(p.fake.pump.Calls(), 16);
   EXPECT_FALSE(main().RunInProgress());
-  EXPECT_EQ(p.fake.cursor.Get(), -2);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::HandPoint);
   EXPECT_EQ(main().FileGrid.RowCount(), 4);  // a run leaves the list as it was
 }
 
@@ -133,7 +133,7 @@ TEST_F(MainJobListTest, PerFileCountsSwitchOffSetsAndBackGivesEveryRowTheCount) 
 TEST_F(MainJobListTest, ARunEndedByAnErrorLeavesNoBusyStateCursorOrHeldCloseBehind) {
   AddFiles({"a"});
   main().Show();
-  p.fake.cursor.Set(platform::kCursorDefault);
+  p.fake.cursor.Set(base::Cursor::Default);
   // The dispatch before the run, the one before the copy, the one after it.
   p.fake.pump.onProcess = [&](int call) {
     if (call == 1) main().Close();  // held back until the run ends
@@ -143,7 +143,7 @@ TEST_F(MainJobListTest, ARunEndedByAnErrorLeavesNoBusyStateCursorOrHeldCloseBehi
   EXPECT_THROW(main().BitBtn2Click(), std::runtime_error);
   EXPECT_FALSE(main().RunInProgress());
   EXPECT_TRUE(main().BitBtn2.Enabled());
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::Default);
   EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
   EXPECT_TRUE(main().Visible());
 

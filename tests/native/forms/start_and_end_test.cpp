@@ -141,14 +141,14 @@ TEST(BusyState, ARunDisablesTheSixteenCommandsAndItsEndEnablesThem) {
     EXPECT_TRUE(main.ExtendedButton.Enabled());
     EXPECT_TRUE(main.PrintersComboBox.Enabled());
     EXPECT_TRUE(main.VraagAantalCheckBox.Enabled());  // blocked through its group only
-    EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorHourGlass);
+    EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::HourGlass);
   };
   main.BitBtn1Click();
   EXPECT_GT(dispatches, 0);
 
   for (ui::Control* control : commands) EXPECT_TRUE(control->Enabled()) << control->Name();
   EXPECT_FALSE(main.SetsCheckBox.Enabled());  // its own state survives
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::Default);
 }
 
 TEST(PrinterSetupButton, SelectsTheFirstItemEqualAfterAsciiFolding) {

@@ -22,7 +22,7 @@ class HelpCommandTest : public testing::HelpTest {
     HelpSession session{fake.platform, helpFake.platform};
     session.ShowProgramHelp(msg, "C:\\Morvane\\");
   }
-  platform::Msg msg{fake.boxes, [] { return platform::WindowHandle{0x2000}; }};
+  platform::Msg msg{fake.boxes, [] { return base::WindowHandle{0x2000}; }};
 };
 
 TEST_F(HelpCommandTest, OpensTheStartTopicOwnedByTheDesktop) {

@@ -9,7 +9,7 @@ namespace morvane::testing {
 
 // The services a copy is sent with, all faked, boxes owned by `owner`.
 struct OutputRig {
-  explicit OutputRig(platform::WindowHandle owner) : msg(fake.boxes, [owner] { return owner; }) {}
+  explicit OutputRig(base::WindowHandle owner) : msg(fake.boxes, [owner] { return owner; }) {}
 
   fakes::FakePlatform fake;
   platform::Msg msg;

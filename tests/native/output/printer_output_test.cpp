@@ -43,7 +43,7 @@ class SendFileToPrinterTest : public ::testing::Test {
 TEST_F(SendFileToPrinterTest, SendsOneRawDocumentFramedByInitAndExitInBlocksOf1025) {
   const std::string data = Bytes(1026);
   fake.files.AddFile(kPath, data);
-  fake.cursor.Set(platform::kCursorHourGlass);
+  fake.cursor.Set(base::Cursor::HourGlass);
   fake.clock.stepPerReading = kDispatchIntervalMicroseconds;  // each block takes that long
 
   Send();
@@ -58,7 +58,7 @@ TEST_F(SendFileToPrinterTest, SendsOneRawDocumentFramedByInitAndExitInBlocksOf10
   EXPECT_TRUE(job.closeCalled);
   EXPECT_EQ(fake.pump.Calls(), 2);  // so a dispatch follows each block
   EXPECT_TRUE(fake.boxes.Shown().empty());
-  EXPECT_EQ(fake.cursor.Get(), platform::kCursorHourGlass);
+  EXPECT_EQ(fake.cursor.Get(), base::Cursor::HourGlass);
   EXPECT_EQ(fake.files.OpenHandles(), 0);
 
   const auto opens = fake.files.OpensOf(kPath);
@@ -98,7 +98,7 @@ TEST_F(SendFileToPrinterTest, BlockBoundariesAndEmptyParts) {
 }
 
 TEST_F(SendFileToPrinterTest, SourceThatCannotBeOpenedIsReportedAndNoPrinterIsOpened) {
-  fake.cursor.Set(platform::kCursorHourGlass);
+  fake.cursor.Set(base::Cursor::HourGlass);
   fake.files.AddFile(kPath, "data");
   fake.files.RefuseOpen(kPath);
 
@@ -111,14 +111,14 @@ TEST_F(SendFileToPrinterTest, SourceThatCannotBeOpenedIsReportedAndNoPrinterIsOp
   EXPECT_EQ(fake.boxes.Shown()[0].caption, "Bestand uitvoer");
   EXPECT_EQ(fake.boxes.Shown()[0].style, 0x30u);
   EXPECT_EQ(fake.boxes.Shown()[0].owner, 42);
-  EXPECT_EQ(fake.boxes.Shown()[0].cursor, platform::kCursorDefault);
-  EXPECT_EQ(fake.cursor.Get(), platform::kCursorHourGlass);  // the run goes on
+  EXPECT_EQ(fake.boxes.Shown()[0].cursor, base::Cursor::Default);
+  EXPECT_EQ(fake.cursor.Get(), base::Cursor::HourGlass);  // the run goes on
 }
 
 TEST_F(SendFileToPrinterTest, PrinterThatCannotBeOpenedShowsTheErrorNumberUnderTheMainCaption) {
   fake.files.AddFile(kPath, "data");
   fake.spooler.FailOpen(1801);
-  fake.cursor.Set(platform::kCursorHourGlass);
+  fake.cursor.Set(base::Cursor::HourGlass);
 
   Send(kPath, "");
 
@@ -127,8 +127,8 @@ TEST_F(SendFileToPrinterTest, PrinterThatCannotBeOpenedShowsTheErrorNumberUnderT
   ASSERT_EQ(fake.boxes.Shown().size(), 1u);
   EXPECT_EQ(fake.boxes.Shown()[0].text, "error 1801");
   EXPECT_EQ(fake.boxes.Shown()[0].caption, kCaption);
-  EXPECT_EQ(fake.boxes.Shown()[0].cursor, platform::kCursorDefault);
-  EXPECT_EQ(fake.cursor.Get(), platform::kCursorHourGlass);
+  EXPECT_EQ(fake.boxes.Shown()[0].cursor, base::Cursor::Default);
+  EXPECT_EQ(fake.cursor.Get(), base::Cursor::HourGlass);
   EXPECT_EQ(fake.files.OpenHandles(), 0);  // the source was closed again
   EXPECT_EQ(fake.files.OpensOf(kPath)[0].closeCalls, 1);
 }
@@ -155,7 +155,7 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
     local.spooler.AddPrinter(kPrinter);
     local.files.AddFile(kPath, data);
     c.inject(local.spooler);
-    local.cursor.Set(platform::kCursorHourGlass);
+    local.cursor.Set(base::Cursor::HourGlass);
     const std::string caption = kCaption;
     SendFileToPrinter(rig.services, PrinterJob{init, exit, caption}, kPath, kPrinter);
 
@@ -169,8 +169,8 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
     EXPECT_EQ(local.boxes.Texts(), std::vector<std::string>{"Fout bij verwerken van uitvoer!"})
         << c.what;
     EXPECT_EQ(local.boxes.Shown()[0].caption, "Bestand uitvoer");
-    EXPECT_EQ(local.boxes.Shown()[0].cursor, platform::kCursorDefault) << c.what;
-    EXPECT_EQ(local.cursor.Get(), platform::kCursorHourGlass) << c.what;
+    EXPECT_EQ(local.boxes.Shown()[0].cursor, base::Cursor::Default) << c.what;
+    EXPECT_EQ(local.cursor.Get(), base::Cursor::HourGlass) << c.what;
     EXPECT_EQ(local.files.OpenHandles(), 0) << c.what;
   }
 }

@@ -7,7 +7,7 @@
 namespace morvane::platform {
 namespace {
 
-constexpr WindowHandle kMainWindow = 0x1234;
+constexpr base::WindowHandle kMainWindow = 0x1234;
 
 TEST(Msg, BoxesAreWarningsOwnedByTheMainWindow) {
   fakes::FakeMessageBoxes boxes;

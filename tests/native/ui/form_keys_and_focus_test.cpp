@@ -100,7 +100,7 @@ TEST_F(FormKeysTest, TheTabCycleFollowsTabOrderAndSkipsWhatCannotTakeTheFocus) {
 class RecordingFormPeer : public FormPeer {
  public:
   void Changed(Property) override {}
-  ui::WindowHandle Handle() const override { return 1; }
+  base::WindowHandle Handle() const override { return 1; }
   void Show() override {}
   void Hide() override {}
   int ShowModal() override { return kModalResultCancel; }

@@ -24,7 +24,7 @@ struct RealOutputServices {
   fakes::FakeMessagePump pump;
   platform::win32::Win32MonotonicClock clock;
   fakes::FakeMessageBoxes boxes{&cursor};
-  platform::Msg msg{boxes, [] { return platform::WindowHandle{0}; }};
+  platform::Msg msg{boxes, [] { return base::WindowHandle{0}; }};
   output::MessageSink messages{msg, cursor};
   output::OutputServices services{files, spooler, pump, clock, messages};
 };

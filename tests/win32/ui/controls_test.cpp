@@ -98,7 +98,7 @@ class ControlPeersTest : public ::testing::Test {
     panel.SetBounds(0, 0, 400, 300);
     label.SetBounds(8, 8, 60, 13);
     label.SetText("Aantal:");
-    label.SetCursor(MouseCursor::HandPoint);
+    label.SetCursor(base::Cursor::HandPoint);
     line.SetBounds(80, 4, 2, 25);
     spin.SetBounds(88, 4, 121, 22);
     field.SetBounds(8, 30, 200, 21);
@@ -129,7 +129,7 @@ class ControlPeersTest : public ::testing::Test {
   void Pump() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (PreTranslateMessage(&message)) continue;
+      if (PreTranslateMessage(message)) continue;
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
@@ -352,13 +352,13 @@ TEST_F(ControlPeersTest, TheProgramsCursorGoesBeforeALabelsOwnAndTheWindowsDefau
   EXPECT_EQ(CursorOver(label), hand);
   EXPECT_NE(CursorOver(field), hand);
   Win32ScreenCursor cursor;
-  cursor.Set(platform::kCursorHourGlass);
+  cursor.Set(base::Cursor::HourGlass);
   for (const Control* control :
        {static_cast<const Control*>(&label), static_cast<const Control*>(&field),
         static_cast<const Control*>(&grid)}) {
     EXPECT_EQ(CursorOver(*control), wait) << control->Name();
   }
-  cursor.Set(platform::kCursorDefault);
+  cursor.Set(base::Cursor::Default);
   EXPECT_EQ(CursorOver(label), hand);
 }
 
