@@ -64,7 +64,7 @@ RunOrder OrderOf(RunKind kind) {
 RunOwner::RunOwner(platform::Platform& platform, platform::Msg& msg, RunWindow window)
     : platform_(platform), msg_(msg), window_(std::move(window)) {}
 
-void RunOwner::Perform(RunKind kind, const Body& body) {
+void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute route) {
   const RunOrder order = OrderOf(kind);
   base::ScopeExit clearAfterRun([&] {
     if (order.clearing == ListClearing::AfterRun) window_.clearList();
@@ -81,7 +81,7 @@ void RunOwner::Perform(RunKind kind, const Body& body) {
       if (order.clearing == ListClearing::BeforeBusyEnds) window_.clearList();
     });
     if (order.dispatchAround) platform_.pump.ProcessMessages();
-    Run run(*this, order.showsProgress);
+    Run run(*this, order.showsProgress, route);
     body(run);
   }
   // Only a run that came to its end closes the window; one ended by an
@@ -111,8 +111,8 @@ void RunOwner::LeaveBusyState() {
   FRunInProgress = false;
 }
 
-RunOwner::Run::Run(RunOwner& owner, bool showsProgress)
-    : owner_(owner), messages_(owner.msg_, owner.platform_.cursor) {
+RunOwner::Run::Run(RunOwner& owner, bool showsProgress, output::WarningRoute route)
+    : owner_(owner), messages_(owner.msg_, owner.platform_.cursor, route) {
   if (showsProgress) {
     progress_.emplace(owner_.window_.hintBar, owner_.platform_.clock,
                       owner_.window_.plannedCopies());

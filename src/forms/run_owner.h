@@ -61,8 +61,10 @@ class RunOwner {
 
   RunOwner(platform::Platform& platform, platform::Msg& msg, RunWindow window);
 
-  // One run of the kind: its frame around the copies that `body` sends.
-  void Perform(RunKind kind, const Body& body);
+  // One run of the kind: its frame around the copies that `body` sends, its
+  // warnings going the given route.
+  void Perform(RunKind kind, const Body& body,
+               output::WarningRoute route = output::WarningRoute::Boxes);
 
   // A run is in progress: no second one may start, and the window stays open.
   bool InProgress() const { return FRunInProgress; }
@@ -101,7 +103,7 @@ class RunOwner::Run {
 
  private:
   friend class RunOwner;
-  Run(RunOwner& owner, bool showsProgress);
+  Run(RunOwner& owner, bool showsProgress, output::WarningRoute route);
   ~Run();
 
   RunOwner& owner_;
