@@ -74,14 +74,16 @@ void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute rout
     const platform::HourGlass::Scope hourGlass(platform_.cursor);
     base::ScopeExit leave([&] {
       LeaveBusyState();
+      messages_.reset();
       closeHeld = std::exchange(closeHeld_, false);
     });
+    messages_.emplace(msg_, platform_.cursor, route);
     EnterBusyState();
     base::ScopeExit clearInRun([&] {
       if (order.clearing == ListClearing::BeforeBusyEnds) window_.clearList();
     });
     if (order.dispatchAround) platform_.pump.ProcessMessages();
-    Run run(*this, order.showsProgress, route);
+    Run run(*this, order.showsProgress);
     body(run);
   }
   // Only a run that came to its end closes the window; one ended by an
@@ -91,6 +93,11 @@ void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute rout
 }
 
 bool RunOwner::ShowsProgress() const { return run_ && run_->progress_; }
+
+void RunOwner::Warn(const std::string& text, const std::string& caption) {
+  if (messages_) return messages_->Warn(text, caption);
+  msg_.ShowWarningStr(text, caption);
+}
 
 bool RunOwner::MayClose() {
   if (!FRunInProgress) return true;
@@ -111,8 +118,7 @@ void RunOwner::LeaveBusyState() {
   FRunInProgress = false;
 }
 
-RunOwner::Run::Run(RunOwner& owner, bool showsProgress, output::WarningRoute route)
-    : owner_(owner), messages_(owner.msg_, owner.platform_.cursor, route) {
+RunOwner::Run::Run(RunOwner& owner, bool showsProgress) : owner_(owner) {
   if (showsProgress) {
     progress_.emplace(owner_.window_.hintBar, owner_.platform_.clock,
                       owner_.window_.plannedCopies());
@@ -133,12 +139,8 @@ void RunOwner::Run::StartCopy(const std::string& path) {
 }
 
 output::OutputServices RunOwner::Run::Services() {
-  return {owner_.platform_.files,
-          owner_.platform_.spooler,
-          owner_.platform_.pump,
-          owner_.platform_.clock,
-          messages_,
-          progress_ ? &*progress_ : nullptr};
+  return {owner_.platform_.files, owner_.platform_.spooler, owner_.platform_.pump,
+          owner_.platform_.clock, *owner_.messages_,        progress_ ? &*progress_ : nullptr};
 }
 
 }  // namespace morvane::forms

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "base/name_text.h"
 #include "forms/program_fixture.h"
 
@@ -187,11 +189,19 @@ TEST_F(BatchTest, AQuietRunShowsNoBoxAndItsLogSaysWhatEachCopyGave) {
   p.fake.files.AddFile("x?\xFF.prn", "never");
   p.fake.spooler.FailWrite(3, fakes::WriteFailure::ThisAndLater);  // the second block
   p.SetCommandLine("/WIN /Quiet big.prn x?\xFF.prn /log=q.log");
+  // In extended mode a drop during the run is taken into the list; its
+  // warning is the run's and stays quiet too.
+  p.StoreRegistry("EXTENDEDMODE", "ON");
   bool closed = false;
   p.Start();
   p.main().OnClose = [&] { closed = true; };
+  bool dropped = false;
+  p.fake.pump.onProcess = [&](int) {
+    if (!std::exchange(dropped, true)) p.main().OnDropFiles(ui::DroppedFiles{{"y?\xFF"}, 0, 0});
+  };
   p.ShowAndActivate();
 
+  EXPECT_TRUE(dropped);
   EXPECT_TRUE(p.fake.boxes.Shown().empty());
   EXPECT_TRUE(closed);
   EXPECT_EQ(p.main().BatchExitStatus(), 2);
