@@ -31,13 +31,13 @@ int main() {
   platform::win32::Win32Shell shell;
   platform::win32::Win32OpenFileDialog openDialog;
   platform::win32::Win32MonotonicClock monotonicClock;
-  platform::Platform platform{files,        spooler, registry, boxes,      cursor,        pump,
-                              printerSetup, system,  shell,    openDialog, monotonicClock};
+  platform::win32::Win32LocalClock clock;
+  platform::Platform platform{files,        spooler, registry, boxes,      cursor,         pump,
+                              printerSetup, system,  shell,    openDialog, monotonicClock, clock};
 
   platform::win32::Win32HelpControlLibrary helpControl;
   platform::win32::Win32FileVersionInfo versions;
   platform::win32::Win32SystemFolders folders;
-  platform::win32::Win32LocalClock clock;
   platform::win32::Win32Desktop desktop;
   help::HelpPlatform help{helpControl, versions, folders, clock, desktop};
 

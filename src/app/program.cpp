@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "base/batch_command.h"
 #include "base/command_line.h"
 #include "base/path_text.h"
 
@@ -11,6 +12,7 @@ Program::Program(platform::Platform& platform, help::HelpPlatform& help, ui::Win
       msg_(platform.boxes, [this] { return printfile1_ ? printfile1_->Handle() : 0; }),
       help_(platform, help) {
   application_.arguments = base::CommandLineArguments(platform.system.CommandLine());
+  application_.batch = base::ParseBatchCommand(application_.arguments);
   application_.programFolder = base::FolderOf(platform.system.ProgramPath());
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "base/batch_command.h"
 
 namespace morvane::base {
 
@@ -11,6 +14,8 @@ inline constexpr char kApplicationTitle[] = "Uitvoer van bestanden";
 struct Application {
   // The arguments after the program itself, split from the command line.
   std::vector<std::string> arguments;
+  // The batch run the arguments ask for; none when they ask for none.
+  std::optional<BatchCommand> batch;
   // The folder of the program file, with its trailing separator.
   std::string programFolder;
 };

@@ -11,6 +11,7 @@
 #include "help/help_session.h"
 #include "output/control_strings.h"
 #include "output/job_list.h"
+#include "output/printer_output.h"
 #include "platform/msg.h"
 #include "platform/platform.h"
 #include "ui/bevel_line.h"
@@ -157,9 +158,12 @@ class TPrintfile1 : public ui::Form {
   void RunDeviceJob(RunOwner::Run& run, const std::string& deviceName);
   void RunPrinterJob(RunOwner::Run& run);
   void RunJobList(const output::SendCopy& sendCopy);
-  void RunBatch();
-  bool SendFileToPrinter(RunOwner::Run& run, const std::string& path,
-                         const std::string& printerName);
+  void RunBatch(const base::BatchCommand& command);
+  // The copies of a batch run; returns the number of named files not
+  // delivered whole.
+  int SendBatch(RunOwner::Run& run, const base::BatchCommand& command);
+  output::PrinterCopy SendFileToPrinter(RunOwner::Run& run, const std::string& path,
+                                        const std::string& printerName);
   void SendFileToDevice(RunOwner::Run& run, const std::string& sourcePath,
                         const std::string& deviceName);
 

@@ -31,7 +31,7 @@ void TPrintfile1::WMDropFiles(const ui::DroppedFiles& drop) {
         AppendToJobList(name);
       }
     }
-    if (refused) msg_.ShowWarning(base::kNameNotCarried, output::kOutputCaption);
+    if (refused) runs_.Warn(base::kNameNotCarried, output::kOutputCaption);
   };
   if (FExtendedMode) {
     appendDropped();

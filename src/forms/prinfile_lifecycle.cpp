@@ -1,8 +1,3 @@
-#include <algorithm>
-
-#include "base/ascii_text.h"
-#include "base/command_line.h"
-#include "base/name_text.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
 #include "settings/control_file.h"
@@ -13,7 +8,6 @@ namespace morvane::forms {
 namespace {
 constexpr int kFileColumnWidth = 473;
 constexpr int kCountColumnWidth = 40;
-constexpr int kMaxExitStatus = 255;
 }  // namespace
 
 void TPrintfile1::FormCreate() {
@@ -39,32 +33,11 @@ void TPrintfile1::FormCreate() {
 void TPrintfile1::FormShow() { platform_.shell.DragAcceptFiles(Handle(), true); }
 
 void TPrintfile1::FormActivate() {
-  const auto& arguments = application_.arguments;
-  if (arguments.empty()) return;
-  if (base::FoldAsciiUpper(arguments.front()) != texts::kBatchSwitch) return;
+  if (!application_.batch) return;
   // The run ends by closing the window, so a later activation must not start it again.
   if (batchStarted_) return;
   batchStarted_ = true;
-  RunBatch();
-}
-
-void TPrintfile1::RunBatch() {
-  Minimize();
-  runs_.Perform(RunKind::Batch, [&](RunOwner::Run& run) {
-    const auto& arguments = application_.arguments;
-    int undelivered = 0;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-      platform_.pump.ProcessMessages();
-      const std::string name = base::UnquoteBatchName(arguments[i]);
-      const bool carried = !base::HoldsUncarriedCharacter(name);
-      if (!carried) run.Messages().Warn(base::kNameNotCarried, output::kOutputCaption);
-      const bool delivered = carried && platform_.files.FileExists(name) &&
-                             SendFileToPrinter(run, name, PrintersComboBox.Text());
-      if (!delivered) ++undelivered;
-    }
-    batchExitStatus_ = std::min(undelivered, kMaxExitStatus);
-  });
-  Close();
+  RunBatch(*application_.batch);
 }
 
 void TPrintfile1::FormDestroy() {

@@ -12,8 +12,8 @@ void TPrintfile1::PrintersetupbuttonClick() {
   if (index >= 0) PrintersComboBox.SelectItem(index);
 }
 
-bool TPrintfile1::SendFileToPrinter(RunOwner::Run& run, const std::string& path,
-                                    const std::string& printerName) {
+output::PrinterCopy TPrintfile1::SendFileToPrinter(RunOwner::Run& run, const std::string& path,
+                                                   const std::string& printerName) {
   const std::string caption = Text();
   return output::SendFileToPrinter(run.Services(), output::PrinterJob{FWinInit, FWinExit, caption},
                                    path, printerName);

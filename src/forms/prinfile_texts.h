@@ -59,7 +59,9 @@ inline constexpr char kAllFilesPattern[] = "*.*";
 inline constexpr char kPrinterFilesFilter[] = "printerbestanden *.PRN";
 inline constexpr char kPrinterFilesPattern[] = "*.PRN";
 
-inline constexpr char kBatchSwitch[] = "/WIN";
+// A batch run that sends nothing: each followed by the argument or the name.
+inline constexpr char kBadOptionPrefix[] = "Ongeldige optie: ";
+inline constexpr char kPrinterNotFoundPrefix[] = "Printer niet gevonden: ";
 
 // At the end, when the edited control strings could not be written.
 inline constexpr char kSettingsNotSavedPrefix[] = "Fout bij opslaan van de instellingen in ";

@@ -64,7 +64,7 @@ RunOrder OrderOf(RunKind kind) {
 RunOwner::RunOwner(platform::Platform& platform, platform::Msg& msg, RunWindow window)
     : platform_(platform), msg_(msg), window_(std::move(window)) {}
 
-void RunOwner::Perform(RunKind kind, const Body& body) {
+void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute route) {
   const RunOrder order = OrderOf(kind);
   base::ScopeExit clearAfterRun([&] {
     if (order.clearing == ListClearing::AfterRun) window_.clearList();
@@ -74,8 +74,10 @@ void RunOwner::Perform(RunKind kind, const Body& body) {
     const platform::HourGlass::Scope hourGlass(platform_.cursor);
     base::ScopeExit leave([&] {
       LeaveBusyState();
+      messages_.reset();
       closeHeld = std::exchange(closeHeld_, false);
     });
+    messages_.emplace(msg_, platform_.cursor, route);
     EnterBusyState();
     base::ScopeExit clearInRun([&] {
       if (order.clearing == ListClearing::BeforeBusyEnds) window_.clearList();
@@ -91,6 +93,11 @@ void RunOwner::Perform(RunKind kind, const Body& body) {
 }
 
 bool RunOwner::ShowsProgress() const { return run_ && run_->progress_; }
+
+void RunOwner::Warn(const std::string& text, const std::string& caption) {
+  if (messages_) return messages_->Warn(text, caption);
+  msg_.ShowWarningStr(text, caption);
+}
 
 bool RunOwner::MayClose() {
   if (!FRunInProgress) return true;
@@ -111,8 +118,7 @@ void RunOwner::LeaveBusyState() {
   FRunInProgress = false;
 }
 
-RunOwner::Run::Run(RunOwner& owner, bool showsProgress)
-    : owner_(owner), messages_(owner.msg_, owner.platform_.cursor) {
+RunOwner::Run::Run(RunOwner& owner, bool showsProgress) : owner_(owner) {
   if (showsProgress) {
     progress_.emplace(owner_.window_.hintBar, owner_.platform_.clock,
                       owner_.window_.plannedCopies());
@@ -133,12 +139,8 @@ void RunOwner::Run::StartCopy(const std::string& path) {
 }
 
 output::OutputServices RunOwner::Run::Services() {
-  return {owner_.platform_.files,
-          owner_.platform_.spooler,
-          owner_.platform_.pump,
-          owner_.platform_.clock,
-          messages_,
-          progress_ ? &*progress_ : nullptr};
+  return {owner_.platform_.files, owner_.platform_.spooler, owner_.platform_.pump,
+          owner_.platform_.clock, *owner_.messages_,        progress_ ? &*progress_ : nullptr};
 }
 
 }  // namespace morvane::forms

@@ -61,13 +61,18 @@ class RunOwner {
 
   RunOwner(platform::Platform& platform, platform::Msg& msg, RunWindow window);
 
-  // One run of the kind: its frame around the copies that `body` sends.
-  void Perform(RunKind kind, const Body& body);
+  // One run of the kind: its frame around the copies that `body` sends, its
+  // warnings going the given route.
+  void Perform(RunKind kind, const Body& body,
+               output::WarningRoute route = output::WarningRoute::Boxes);
 
   // A run is in progress: no second one may start, and the window stays open.
   bool InProgress() const { return FRunInProgress; }
   // The hint bar shows the progress of the run in progress.
   bool ShowsProgress() const;
+  // A warning of the window's own, outside the copies: during a run it goes
+  // where the run's warnings go (a quiet batch run shows no box), else to a box.
+  void Warn(const std::string& text, const std::string& caption);
   // The window is asked to close. True when it may close now; during a run the
   // close is held back until the run has ended, and the hint bar says so.
   bool MayClose();
@@ -84,6 +89,9 @@ class RunOwner {
   bool closeHeld_ = false;
   // The run in progress, from the moment its copies may start.
   Run* run_ = nullptr;
+  // Where the warnings go while a run is in progress, from its first moment
+  // to its last.
+  std::optional<output::MessageSink> messages_;
 };
 
 // What a run hands the copies it sends.
@@ -97,7 +105,7 @@ class RunOwner::Run {
   // What that copy is sent with.
   output::OutputServices Services();
   // Where the run's warnings go, its copies' and its own.
-  output::MessageSink& Messages() { return messages_; }
+  output::MessageSink& Messages() { return *owner_.messages_; }
 
  private:
   friend class RunOwner;
@@ -105,7 +113,6 @@ class RunOwner::Run {
   ~Run();
 
   RunOwner& owner_;
-  output::MessageSink messages_;
   std::optional<RunProgress> progress_;
 };
 

@@ -15,8 +15,9 @@ bool WriteWhole(platform::Printer& printer, const ControlString& text) {
 
 // One copy's document, from its start to its end. Returns false when the
 // copy failed and has to be reported.
+// fileBytes counts the bytes of the file that the spooler took.
 bool WriteDocument(const OutputServices& services, const PrinterJob& job, platform::File& source,
-                   platform::Printer& printer, const std::string& path) {
+                   platform::Printer& printer, const std::string& path, std::uint64_t& fileBytes) {
   if (!printer.StartDoc(path, kRawDatatype)) return false;
   if (!job.init.empty() && !WriteWhole(printer, job.init)) return false;
 
@@ -29,6 +30,7 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
     }
     if (bytesRead == 0) break;
     if (!printer.Write(block.data(), bytesRead)) return false;
+    fileBytes += bytesRead;
     pacer.BlockSent(bytesRead);
   }
 
@@ -37,12 +39,12 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
 
 }  // namespace
 
-bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
-                       const std::string& path, const std::string& printerName) {
+PrinterCopy SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
+                              const std::string& path, const std::string& printerName) {
   std::unique_ptr<platform::File> source = services.files.Open(path, kSourceOpenMode);
   if (!source) {
     services.messages.Warn(kSourceOpenFailed, kOutputCaption);
-    return false;
+    return {};
   }
 
   std::uint32_t lastError = 0;
@@ -51,11 +53,12 @@ bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
     services.messages.Warn(kPrinterOpenErrorPrefix + std::to_string(lastError),
                            job.mainWindowCaption);
     source->Close();
-    return false;
+    return {};
   }
 
   auto reportProcessingError = [&] { services.messages.Warn(kProcessingFailed, kOutputCaption); };
-  const bool written = WriteDocument(services, job, *source, *printer, path);
+  PrinterCopy copy;
+  const bool written = WriteDocument(services, job, *source, *printer, path, copy.fileBytes);
   if (!written) reportProcessingError();
 
   // What was written stays in the document: the spooler prints it.
@@ -63,7 +66,8 @@ bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
   printer->Close();
   const bool closed = source->Close();
   if (!closed && written) reportProcessingError();
-  return written && closed;
+  copy.delivered = written && closed;
+  return copy;
 }
 
 }  // namespace morvane::output

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "platform/local_clock.h"
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
 #include "platform/monotonic_clock.h"
@@ -28,6 +29,7 @@ struct Platform {
   Shell& shell;
   OpenFileDialog& openDialog;
   MonotonicClock& clock;
+  LocalClock& localClock;
 };
 
 }  // namespace morvane::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace morvane::platform {
 
@@ -13,6 +14,9 @@ class SystemInfo {
   virtual std::string CommandLine() = 0;
   // The full path of the program file.
   virtual std::string ProgramPath() = 0;
+  // The UTF-8 form of a text in the program's form (base/name_text.h): the
+  // ANSI code page, with escapes for the characters it cannot hold.
+  virtual std::string Utf8FromText(std::string_view text) = 0;
 };
 
 }  // namespace morvane::platform

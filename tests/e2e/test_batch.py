@@ -2,7 +2,9 @@
 with what reaches the CUPS capture queues as the evidence."""
 
 import os
+import re
 import shutil
+import time
 import unittest
 
 from harness import (LOOK_ALIKE_NAME, MAIN_CAPTION, SLOWDOWN, UNICODE_NAME, ProgramRun,
@@ -206,6 +208,72 @@ class UnknownPrinterTest(ProgramTestCase):
         self.assertEqual(self.wine.program_values().get("LASTPRINTER"), ("REG_SZ", unknown))
         for box in boxes:
             self.assertTrue(box.owner_minimized, "the main window is not minimized in a batch run")
+
+
+class OptionsTest(ProgramTestCase):
+    """/PRINTER=, /COPIES=, /QUIET and /LOG= after "/WIN"."""
+
+    def test_named_printer_takes_the_run_and_the_last_printer_stays(self):
+        self.wine.set_program_value("LASTPRINTER", self.wine.printer)
+        name = self.data_file("a.prn", b"to the named queue")
+
+        # The list's name is found ignoring case.
+        status = self.start("/WIN", f"/printer={self.wine.printer2.swapcase()}", name).wait()
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 0)
+        self.assertJobs(self.wine.printer2, [(name, b"to the named queue")])
+        self.assertJobs(self.wine.printer, [])
+        self.assertEqual(self.wine.program_values().get("LASTPRINTER"),
+                         ("REG_SZ", self.wine.printer))
+
+    def test_copies_of_each_file_go_out_in_a_row(self):
+        self.write_control_file("Morvane.ini", twelve_lines(b"<", b">"))
+        first = self.data_file("a.prn", sample_bytes(2000, 5))
+        second = self.data_file("b.prn", b"second")
+
+        status = self.start("/WIN", first, "/COPIES=3", second).wait()
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 0)
+        a = (first, b"<" + sample_bytes(2000, 5) + b">")
+        b = (second, b"<second>")
+        self.assertJobs(self.wine.printer, [a, a, a, b, b, b])
+
+    def test_quiet_run_with_an_unknown_printer_ends_by_itself(self):
+        first = self.data_file("a.prn", b"a")
+        second = self.data_file("b.prn", b"b")
+
+        started = time.monotonic()
+        status = self.start("/WIN", "/QUIET", "/PRINTER=Morvane Nowhere", first, second).wait(
+            10 * SLOWDOWN)
+        self.assertLess(time.monotonic() - started, 10 * SLOWDOWN)
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 2)  # both named files undelivered
+        self.assertJobs(self.wine.printer, [])
+        self.assertJobs(self.wine.printer2, [])
+
+    def test_log_tells_each_delivered_copy_and_each_missing_file(self):
+        log = self.data_dir / "run.log"
+        log.write_bytes(b"earlier line\r\n")
+        name = self.data_file("caf\u00e9.prn", b"12345")
+
+        status = self.start("/WIN", "/LOG=C:\\x\\run.log", name, "missing.prn").wait()
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 1)
+        # The title of a name outside ASCII may come garbled through Wine's spooler.
+        self.assertEqual([job.data for job in self.wine.jobs(self.wine.printer)], [b"12345"])
+        text = log.read_bytes().decode("utf-8")
+        self.assertTrue(text.startswith("earlier line\r\n"), text)
+        lines = text.split("\r\n")
+        self.assertEqual(lines[-1], "", "the last line does not end with CR LF")
+        stamp = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d"
+        printer = re.escape(self.wine.printer)
+        self.assertRegex(lines[1], f"^{stamp}\tafgeleverd\t{printer}\t{re.escape(name)}\t5$")
+        self.assertRegex(lines[2], f"^{stamp}\tniet gevonden\t{printer}\tmissing.prn\t0$")
+        self.assertEqual(len(lines), 4, text)
 
 
 if __name__ == "__main__":

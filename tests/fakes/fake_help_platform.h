@@ -4,9 +4,9 @@
 
 #include "fakes/fake_file_version_info.h"
 #include "fakes/fake_help_control_library.h"
+#include "fakes/fake_local_clock.h"
 #include "help/help_platform.h"
 #include "platform/desktop.h"
-#include "platform/local_clock.h"
 #include "platform/system_folders.h"
 
 namespace morvane::fakes {
@@ -17,17 +17,6 @@ class FakeSystemFolders final : public platform::SystemFolders {
   std::string SystemDirectory() override { return system; }
   std::string windows = "C:\\WINDOWS";
   std::string system = "C:\\WINDOWS\\SYSTEM";
-};
-
-// A clock that always shows the same moment, and counts how often it is read.
-class FakeLocalClock final : public platform::LocalClock {
- public:
-  std::string DateTimeText() override {
-    ++reads;
-    return text;
-  }
-  std::string text = "5-3-2024 14:07:09";
-  int reads = 0;
 };
 
 class FakeDesktop final : public platform::Desktop {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_local_clock.h"
 #include "fakes/fake_printer_setup.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_spooler.h"
@@ -24,8 +25,9 @@ struct FakePlatform {
   FakeShell shell;
   FakeOpenFileDialog openDialog;
   FakeMonotonicClock clock;
+  FakeLocalClock localClock;
   platform::Platform platform{files,        spooler, registry, boxes,      cursor, pump,
-                              printerSetup, system,  shell,    openDialog, clock};
+                              printerSetup, system,  shell,    openDialog, clock,  localClock};
 };
 
 // A window system without windows: the main form is shown and activated, and

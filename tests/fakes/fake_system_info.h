@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/system_info.h"
 
@@ -15,6 +16,9 @@ class FakeSystemInfo final : public platform::SystemInfo {
   bool IsNtFamily() override;
   std::string CommandLine() override;
   std::string ProgramPath() override;
+  // Reads the text as Latin-1 (the first 256 code points), the escapes as
+  // the UTF-8 bytes they hold, and an uncarried character as U+FFFD.
+  std::string Utf8FromText(std::string_view text) override;
 
  private:
   bool ntFamily_ = true;

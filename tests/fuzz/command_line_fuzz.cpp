@@ -1,9 +1,11 @@
-// The command-line splitter and the batch name unquoting take any line: no
-// argument comes out empty or holds a double quote, and nothing is invented.
+// The command-line splitter, the batch command and the batch name unquoting
+// take any line: no argument comes out empty or holds a double quote, nothing
+// is invented, and a batch command's count stays in its range.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "base/batch_command.h"
 #include "base/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,6 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto arguments = CommandLineArguments(line);
   for (const std::string& argument : arguments) {
     if (argument.empty()) std::abort();
+  }
+  if (const auto batch = ParseBatchCommand(arguments)) {
+    if (batch->files.size() >= arguments.size()) std::abort();
+    if (batch->copies < kMinBatchCopies || batch->copies > kMaxBatchCopies) std::abort();
+    if ((batch->printer && batch->printer->empty()) || (batch->log && batch->log->empty())) {
+      std::abort();
+    }
   }
   return 0;
 }

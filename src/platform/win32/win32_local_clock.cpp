@@ -11,6 +11,12 @@ constexpr int kFormatBufferSize = 128;
 
 }  // namespace
 
+LocalTime Win32LocalClock::Now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 std::string Win32LocalClock::DateTimeText() {
   SYSTEMTIME now{};
   GetLocalTime(&now);

@@ -6,6 +6,7 @@ namespace morvane::platform::win32 {
 
 class Win32LocalClock : public LocalClock {
  public:
+  LocalTime Now() override;
   std::string DateTimeText() override;
 };
 

@@ -9,6 +9,7 @@ class Win32SystemInfo : public SystemInfo {
   bool IsNtFamily() override;
   std::string CommandLine() override;
   std::string ProgramPath() override;
+  std::string Utf8FromText(std::string_view text) override;
 };
 
 }  // namespace morvane::platform::win32

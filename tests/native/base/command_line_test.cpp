@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/batch_command.h"
+
 namespace morvane::base {
 namespace {
 
@@ -58,6 +60,71 @@ TEST(UnquoteBatchName, DropsFirstAndLastCharacterAfterAnOpeningQuote) {
                              "d?\xC5\xBA"),
             "?\xC5\x81\xF3"
             "d");
+}
+
+TEST(ParseBatchCommand, OptionsStandAnywhereAfterWinInAnyCase) {
+  EXPECT_FALSE(ParseBatchCommand({}));
+  EXPECT_FALSE(ParseBatchCommand({"a.prn", "/WIN"}));
+  EXPECT_FALSE(ParseBatchCommand({"/QUIET", "/WIN"}));
+
+  const auto plain = ParseBatchCommand({"/win", "a.prn", "/debug", "/data/a.prn", "-debug"});
+  ASSERT_TRUE(plain);
+  // Every argument that is none of the four options names a file, as given.
+  EXPECT_EQ(plain->files, (Args{"a.prn", "/debug", "/data/a.prn", "-debug"}));
+  EXPECT_FALSE(plain->printer);
+  EXPECT_EQ(plain->copies, 1);
+  EXPECT_FALSE(plain->quiet);
+  EXPECT_FALSE(plain->log);
+  EXPECT_FALSE(plain->badOption);
+
+  const auto all = ParseBatchCommand({"/Win", "a.prn", "/printer=Label Printer", "b.prn",
+                                      "/CoPiEs=007", "/quiet", "/Log=C:\\logs\\Run.log", "c.prn",
+                                      "/PRINTER=LABEL printer", "/QUIET"});
+  ASSERT_TRUE(all);
+  EXPECT_EQ(all->files, (Args{"a.prn", "b.prn", "c.prn"}));
+  // The value keeps its case; a repeat that differs only in case is the same printer.
+  EXPECT_EQ(all->printer, "Label Printer");
+  EXPECT_EQ(all->copies, 7);
+  EXPECT_TRUE(all->quiet);
+  EXPECT_EQ(all->log, "C:\\logs\\Run.log");
+  EXPECT_EQ(all->logArgument, "/Log=C:\\logs\\Run.log");
+  EXPECT_FALSE(all->badOption);
+
+  // Near misses are file names, not options.
+  const auto near = ParseBatchCommand(
+      {"/WIN", "/QUIETLY", "/PRINTER", "/COPIES", "-QUIET", "/LOGFILE=x", "'/QUIET'"});
+  ASSERT_TRUE(near);
+  EXPECT_EQ(near->files,
+            (Args{"/QUIETLY", "/PRINTER", "/COPIES", "-QUIET", "/LOGFILE=x", "'/QUIET'"}));
+  EXPECT_FALSE(near->badOption);
+  EXPECT_FALSE(near->quiet);
+
+  const auto range = ParseBatchCommand({"/WIN", "/COPIES=999999", "/COPIES=999999"});
+  ASSERT_TRUE(range);
+  EXPECT_EQ(range->copies, 999999);
+}
+
+TEST(ParseBatchCommand, TheFirstBadOptionIsKeptAsGivenAndTheRestStillParsed) {
+  for (const std::string bad :
+       {"/PRINTER=", "/COPIES=", "/LOG=", "/COPIES=0", "/COPIES=1000000", "/copies=-3",
+        "/COPIES=+3", "/COPIES=3x", "/COPIES= 3", "/COPIES=99999999999999999999"}) {
+    const auto command = ParseBatchCommand({"/WIN", "a.prn", bad, "/QUIET", "/COPIES=X2"});
+    ASSERT_TRUE(command) << bad;
+    EXPECT_EQ(command->badOption, bad);
+    // An option after the bad one still counts: a quiet run stays quiet.
+    EXPECT_TRUE(command->quiet) << bad;
+    EXPECT_EQ(command->files, Args{"a.prn"}) << bad;
+  }
+  const std::vector<Args> repeats = {
+      {"/WIN", "/COPIES=2", "/COPIES=3"},
+      {"/WIN", "/PRINTER=One", "/PRINTER=Two"},
+      {"/WIN", "/LOG=a.log", "/log=A.log"},
+  };
+  for (const Args& arguments : repeats) {
+    const auto command = ParseBatchCommand(arguments);
+    ASSERT_TRUE(command);
+    EXPECT_EQ(command->badOption, arguments.back());
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "base/name_text.h"
 #include "forms/program_fixture.h"
 
@@ -139,6 +141,123 @@ TEST_F(BatchTest, ExitStatusCountsEveryFileNotDeliveredWholeUpTo255) {
   none.Start();
   none.ShowAndActivate();
   EXPECT_EQ(none.main().BatchExitStatus(), 0);
+}
+
+// The stamp of every line at the fake clock's moment.
+constexpr char kStamp[] = "2024-03-05T14:07:09\t";
+
+TEST_F(BatchTest, OptionsSendEachFileNTimesToTheNamedPrinterAndLogEveryCopy) {
+  p.fake.spooler.AddPrinter("Label Printer");
+  p.fake.files.AddFile("caf\xE9.prn", "AAAA");
+  p.fake.files.AddFile("b.prn", "B");
+  p.fake.files.RefuseOpen("b.prn");
+  p.fake.files.AddFile("C:\\logs\\run.log", "earlier\r\n");
+  p.StoreRegistry("LASTPRINTER", kQueue);
+  p.SetCommandLine(
+      "/WIN /copies=3 caf\xE9.prn \"/printer=label PRINTER\" gone.prn b.prn "
+      "/LOG=C:\\logs\\run.log");
+  p.Start();
+  int dispatches = 0;
+  p.fake.pump.onProcess = [&](int) { ++dispatches; };
+  p.ShowAndActivate();
+
+  // a a a, then the missing name, then b b b failing: the copies of a file in a row.
+  EXPECT_EQ(SentDocuments(),
+            (std::vector<std::string>{"caf\xE9.prn", "caf\xE9.prn", "caf\xE9.prn"}));
+  for (const auto& job : p.fake.spooler.Jobs()) {
+    EXPECT_EQ(job.printerName, "Label Printer");  // the listed name, not the one given
+    EXPECT_EQ(job.Accepted(), "<init>AAAA<exit>");
+  }
+  EXPECT_GE(dispatches, 7);  // before every copy and every name
+  EXPECT_EQ(p.fake.boxes.Texts(), std::vector<std::string>(3, "Fout bij openen bronbestand!"));
+  EXPECT_EQ(p.main().BatchExitStatus(), 2);
+  const std::string delivered =
+      std::string(kStamp) + "afgeleverd\tLabel Printer\tcaf\xC3\xA9.prn\t4\r\n";
+  const std::string failed =
+      std::string(kStamp) + "mislukt: Fout bij openen bronbestand!\tLabel Printer\tb.prn\t0\r\n";
+  EXPECT_EQ(p.fake.files.Contents("C:\\logs\\run.log"),
+            "earlier\r\n" + delivered + delivered + delivered + kStamp +
+                "niet gevonden\tLabel Printer\tgone.prn\t0\r\n" + failed + failed + failed);
+
+  // The option was for this run only: the stored last printer stays.
+  p.Finish();
+  EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string(kQueue) + '\0');
+}
+
+TEST_F(BatchTest, AQuietRunShowsNoBoxAndItsLogSaysWhatEachCopyGave) {
+  p.fake.files.AddFile("big.prn", std::string(3000, 'b'));
+  p.fake.files.AddFile("x?\xFF.prn", "never");
+  p.fake.spooler.FailWrite(3, fakes::WriteFailure::ThisAndLater);  // the second block
+  p.SetCommandLine("/WIN /Quiet big.prn x?\xFF.prn /log=q.log");
+  // In extended mode a drop during the run is taken into the list; its
+  // warning is the run's and stays quiet too.
+  p.StoreRegistry("EXTENDEDMODE", "ON");
+  bool closed = false;
+  p.Start();
+  p.main().OnClose = [&] { closed = true; };
+  bool dropped = false;
+  p.fake.pump.onProcess = [&](int) {
+    if (!std::exchange(dropped, true)) p.main().OnDropFiles(ui::DroppedFiles{{"y?\xFF"}, 0, 0});
+  };
+  p.ShowAndActivate();
+
+  EXPECT_TRUE(dropped);
+  EXPECT_TRUE(p.fake.boxes.Shown().empty());
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(p.main().BatchExitStatus(), 2);
+  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.files.Contents("q.log"),
+            std::string(kStamp) +
+                "mislukt: Fout bij verwerken van uitvoer!\tMorvaneCapture\tbig.prn\t1025\r\n" +
+                kStamp + "mislukt: " + base::kNameNotCarried +
+                "\tMorvaneCapture\tx\xEF\xBF\xBD.prn\t0\r\n");
+}
+
+TEST_F(BatchTest, ABadOptionOrAnUnknownPrinterSendsNothing) {
+  struct Case {
+    std::string line;
+    std::string box;
+    int status;
+  };
+  const std::vector<Case> cases = {
+      {"/WIN a.prn /COPIES=0 b.prn", "Ongeldige optie: /COPIES=0", 2},
+      {"/WIN /printer=", "Ongeldige optie: /printer=", 1},
+      {"/WIN a.prn /copies=2 /COPIES=3", "Ongeldige optie: /COPIES=3", 1},
+      {"/WIN a.prn /Log=C:\\data", "Ongeldige optie: /Log=C:\\data", 1},  // a folder
+      {"/WIN a.prn /PRINTER=Nobody b.prn", "Printer niet gevonden: Nobody", 2},
+  };
+  for (const bool quiet : {false, true}) {
+    for (const Case& c : cases) {
+      ProgramFixture run;
+      run.fake.spooler.AddPrinter(kQueue);
+      run.fake.files.AddFile("a.prn", "A");
+      run.fake.files.AddFile("b.prn", "B");
+      run.fake.files.AddDirectory("C:\\data");
+      run.SetCommandLine(c.line + (quiet ? " /QUIET" : ""));
+      bool closed = false;
+      run.Start();
+      run.main().OnClose = [&] { closed = true; };
+      run.ShowAndActivate();
+
+      EXPECT_TRUE(run.fake.spooler.OpenAttempts().empty()) << c.line;
+      EXPECT_TRUE(closed) << c.line;
+      EXPECT_EQ(run.main().BatchExitStatus(), c.status) << c.line;
+      if (quiet) {
+        EXPECT_TRUE(run.fake.boxes.Shown().empty()) << c.line;
+      } else {
+        ASSERT_EQ(run.fake.boxes.Texts(), std::vector<std::string>{c.box}) << c.line;
+        EXPECT_EQ(run.fake.boxes.Shown()[0].caption, "Bestand uitvoer");
+      }
+    }
+  }
+  // A refused run still says so in its log, once for every named file.
+  ProgramFixture logged;
+  logged.fake.spooler.AddPrinter(kQueue);
+  logged.SetCommandLine("/WIN /QUIET /LOG=r.log /PRINTER=Nobody a.prn");
+  logged.Start();
+  logged.ShowAndActivate();
+  EXPECT_EQ(logged.fake.files.Contents("r.log"),
+            std::string(kStamp) + "mislukt: Printer niet gevonden: Nobody\tNobody\ta.prn\t0\r\n");
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/local_clock.h"
+#include "platform/system_info.h"
+
+namespace morvane::output {
+
+// The results a batch log line gives.
+inline constexpr char kLogDelivered[] = "afgeleverd";
+inline constexpr char kLogNotFound[] = "niet gevonden";
+// Followed by the warning the copy gave.
+inline constexpr char kLogFailedPrefix[] = "mislukt: ";
+
+// What happened to one copy of a batch run, or to a named file that was not
+// found; the texts in the program's form.
+struct BatchLogEntry {
+  std::string result;
+  std::string printer;
+  std::string file;
+  // The bytes of the file that reached the spooler.
+  std::uint64_t bytes = 0;
+};
+
+// The log a batch run appends to: one line per entry, in UTF-8 with CR LF,
+// five fields separated by tabs: the local time (ISO 8601 to the second), the
+// result, the printer, the file and the byte count. Each line is written as it
+// comes, so a run that is ended from outside leaves the lines before.
+class BatchLog {
+ public:
+  // Opens the file at path for appending, creating it when absent; null when
+  // it cannot be opened.
+  static std::unique_ptr<BatchLog> Open(platform::FileSystem& files, platform::LocalClock& clock,
+                                        platform::SystemInfo& system, const std::string& path);
+
+  // Appends the entry stamped with the current local time. False when the
+  // line could not be written whole.
+  bool Append(const BatchLogEntry& entry);
+
+  // The line of an entry at a moment, as Append writes it.
+  static std::string Line(const platform::LocalTime& time, const BatchLogEntry& entry,
+                          platform::SystemInfo& system);
+
+ private:
+  BatchLog(std::unique_ptr<platform::File> file, platform::LocalClock& clock,
+           platform::SystemInfo& system);
+
+  std::unique_ptr<platform::File> file_;
+  platform::LocalClock& clock_;
+  platform::SystemInfo& system_;
+};
+
+}  // namespace morvane::output
