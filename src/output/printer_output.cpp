@@ -9,8 +9,21 @@
 namespace morvane::output {
 namespace {
 
+// The spooler may take fewer bytes than it was given: the rest is given again
+// until all of it is taken. A write that takes nothing would never end, and
+// fails the copy.
+bool WriteAll(platform::Printer& printer, const char* data, std::uint32_t size) {
+  while (size > 0) {
+    std::uint32_t taken = 0;
+    if (!printer.Write(data, size, taken) || taken == 0 || taken > size) return false;
+    data += taken;
+    size -= taken;
+  }
+  return true;
+}
+
 bool WriteWhole(platform::Printer& printer, const ControlString& text) {
-  return printer.Write(text.data(), static_cast<std::uint32_t>(text.size()));
+  return WriteAll(printer, text.data(), static_cast<std::uint32_t>(text.size()));
 }
 
 // One copy's document, from its start to its end. Returns false when the
@@ -28,7 +41,7 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
       return false;
     }
     if (bytesRead == 0) break;
-    if (!printer.Write(block.data(), bytesRead)) return false;
+    if (!WriteAll(printer, block.data(), bytesRead)) return false;
     pacer.BlockSent(bytesRead);
   }
 
@@ -58,12 +71,14 @@ bool SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
   const bool written = WriteDocument(services, job, *source, *printer, path);
   if (!written) reportProcessingError();
 
-  // What was written stays in the document: the spooler prints it.
-  printer->EndDoc();
+  // What was written stays in the document: the spooler prints it. A
+  // document the spooler could not commit did not arrive.
+  const bool ended = printer->EndDoc();
+  if (!ended && written) reportProcessingError();
   printer->Close();
   const bool closed = source->Close();
-  if (!closed && written) reportProcessingError();
-  return written && closed;
+  if (!closed && written && ended) reportProcessingError();
+  return written && ended && closed;
 }
 
 }  // namespace morvane::output

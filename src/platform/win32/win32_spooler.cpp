@@ -38,9 +38,11 @@ class Win32Printer : public Printer {
     return StartDocPrinterA(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0;
   }
 
-  bool Write(const void* data, std::uint32_t size) override {
-    DWORD written = 0;
-    return WritePrinter(handle_, const_cast<void*>(data), size, &written) != FALSE;
+  bool Write(const void* data, std::uint32_t size, std::uint32_t& written) override {
+    DWORD taken = 0;
+    const BOOL ok = WritePrinter(handle_, const_cast<void*>(data), size, &taken);
+    written = taken;
+    return ok != FALSE;
   }
 
   bool EndDoc() override { return EndDocPrinter(handle_) != FALSE; }
