@@ -247,13 +247,16 @@ class PrinterQueueFaultTest(ProgramTestCase):
         self.wine.wait_for_delivery()
         self.assertJobs(self.wine.printer2, self.expected)
 
-    def test_a_rejecting_queue_does_not_stop_the_run(self):
+    def test_a_rejecting_queue_fails_each_copy_without_stopping_the_run(self):
         queue_state(self, self.wine.printer2, rejecting=True)
 
-        # Wine's spooler hands the document to CUPS only after EndDocPrinter
-        # has returned, and drops CUPS's refusal: the program can't learn of
-        # it, so the run ends as if the files were delivered.
-        self.assertEqual(self.start("/WIN", *self.names).wait(), 0)
+        # Wine's spooler hands the document to CUPS when it is ended, and
+        # EndDocPrinter fails when CUPS refuses it: each copy is reported and
+        # counted as not delivered.
+        run = self.start("/WIN", *self.names)
+        for _ in self.names:
+            self.assertEqual(self.answer_box(OUTPUT_CAPTION).text, PROCESSING_FAILED)
+        self.assertEqual(run.wait(), len(self.names))
         self.wine.wait_for_delivery()
         self.assertJobs(self.wine.printer2, [])
         self.assertEqual(self.wine.jobs(self.wine.printer), [])
