@@ -178,6 +178,9 @@ class TPrintfile1 : public ui::Form {
   output::ControlString& FWinExit = FControlStrings.Exit(output::OutputTarget::Win);
   output::ControlString FActiveInit, FActiveExit;
   bool FSettingsChanged = false;
+  // A control file that exists but was not read whole: written now, it would
+  // lose the strings not read, so it is left as it is in this run.
+  std::string controlFileUnread_;
   RunOwner runs_;
 
   bool batchStarted_ = false;

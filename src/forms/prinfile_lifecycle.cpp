@@ -12,7 +12,12 @@ constexpr int kCountColumnWidth = 40;
 
 void TPrintfile1::FormCreate() {
   FSettingsChanged = false;
-  settings::LoadControlStrings(platform_.files, application_.programFolder, FControlStrings);
+  if (!settings::LoadControlStrings(platform_.files, application_.programFolder, FControlStrings,
+                                    controlFileUnread_)) {
+    msg_.ShowWarningStr(
+        texts::kSettingsUnreadPrefix + controlFileUnread_ + texts::kSettingsUnreadSuffix,
+        kSetupCaption);
+  }
 
   for (const std::string& name : settings::ListPrinterItems(platform_.spooler, platform_.system)) {
     PrintersComboBox.AddItem(name);
@@ -48,7 +53,8 @@ void TPrintfile1::FormDestroy() {
       settings::WriteRegistryState(platform_.registry, FExtendedMode, PrintersComboBox.Text()));
   if (!FSettingsChanged) return;
   // Edited control strings are the user's work: their loss is reported.
-  if (!settings::SaveControlStrings(platform_.files, application_.programFolder, FControlStrings)) {
+  if (!controlFileUnread_.empty() ||
+      !settings::SaveControlStrings(platform_.files, application_.programFolder, FControlStrings)) {
     msg_.ShowWarningStr(texts::kSettingsNotSavedPrefix + application_.programFolder +
                             settings::kControlFileName + texts::kSettingsNotSavedSuffix,
                         kSetupCaption);

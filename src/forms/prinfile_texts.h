@@ -63,6 +63,11 @@ inline constexpr char kPrinterFilesPattern[] = "*.PRN";
 inline constexpr char kBadOptionPrefix[] = "Ongeldige optie: ";
 inline constexpr char kPrinterNotFoundPrefix[] = "Printer niet gevonden: ";
 
+// At the start, when a control file exists but could not be read whole.
+inline constexpr char kSettingsUnreadPrefix[] = "Fout bij lezen van de instellingen uit ";
+inline constexpr char kSettingsUnreadSuffix[] =
+    "! De stuurcodes zijn mogelijk leeg of onvolledig; het bestand wordt niet bijgewerkt.";
+
 // At the end, when the edited control strings could not be written.
 inline constexpr char kSettingsNotSavedPrefix[] = "Fout bij opslaan van de instellingen in ";
 inline constexpr char kSettingsNotSavedSuffix[] = "! De gewijzigde stuurcodes zijn niet bewaard.";

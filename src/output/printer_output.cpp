@@ -9,8 +9,21 @@
 namespace morvane::output {
 namespace {
 
+// The spooler may take fewer bytes than it was given: the rest is given again
+// until all of it is taken. A write that takes nothing would never end, and
+// fails the copy.
+bool WriteAll(platform::Printer& printer, const char* data, std::uint32_t size) {
+  while (size > 0) {
+    std::uint32_t taken = 0;
+    if (!printer.Write(data, size, taken) || taken == 0 || taken > size) return false;
+    data += taken;
+    size -= taken;
+  }
+  return true;
+}
+
 bool WriteWhole(platform::Printer& printer, const ControlString& text) {
-  return printer.Write(text.data(), static_cast<std::uint32_t>(text.size()));
+  return WriteAll(printer, text.data(), static_cast<std::uint32_t>(text.size()));
 }
 
 // One copy's document, from its start to its end. Returns false when the
@@ -29,7 +42,7 @@ bool WriteDocument(const OutputServices& services, const PrinterJob& job, platfo
       return false;
     }
     if (bytesRead == 0) break;
-    if (!printer.Write(block.data(), bytesRead)) return false;
+    if (!WriteAll(printer, block.data(), bytesRead)) return false;
     fileBytes += bytesRead;
     pacer.BlockSent(bytesRead);
   }
@@ -61,12 +74,14 @@ PrinterCopy SendFileToPrinter(const OutputServices& services, const PrinterJob& 
   const bool written = WriteDocument(services, job, *source, *printer, path, copy.fileBytes);
   if (!written) reportProcessingError();
 
-  // What was written stays in the document: the spooler prints it.
-  printer->EndDoc();
+  // What was written stays in the document: the spooler prints it. A
+  // document the spooler could not commit did not arrive.
+  const bool ended = printer->EndDoc();
+  if (!ended && written) reportProcessingError();
   printer->Close();
   const bool closed = source->Close();
-  if (!closed && written) reportProcessingError();
-  copy.delivered = written && closed;
+  if (!closed && written && ended) reportProcessingError();
+  copy.delivered = written && ended && closed;
   return copy;
 }
 

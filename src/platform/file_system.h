@@ -36,6 +36,8 @@ class File {
   virtual bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) = 0;
   // The file's size in bytes; 0 for a device or when the size can't be told.
   virtual std::uint64_t Size() = 0;
+  // Has the system write what it still holds of the file to the disk.
+  virtual bool Flush() = 0;
   virtual bool Close() = 0;
 };
 

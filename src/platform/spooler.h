@@ -12,7 +12,10 @@ class Printer {
   virtual ~Printer() = default;
   // Level-1 document: name, no output file, the given datatype.
   virtual bool StartDoc(const std::string& documentName, const std::string& datatype) = 0;
-  virtual bool Write(const void* data, std::uint32_t size) = 0;
+  // Reports in written how many of the bytes the spooler took: it may take
+  // fewer than it was given.
+  virtual bool Write(const void* data, std::uint32_t size, std::uint32_t& written) = 0;
+  // False when the spooler could not commit the document.
   virtual bool EndDoc() = 0;
   virtual bool Close() = 0;
 };

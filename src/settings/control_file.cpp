@@ -44,7 +44,9 @@ bool WriteWholeFile(platform::FileSystem& files, const std::string& path,
                     const std::string& contents) {
   std::unique_ptr<platform::File> file = files.Open(path, kWriteMode);
   if (!file) return false;
-  const bool written = WriteAll(*file, contents);
+  // Flushed before it replaces the old file, so that a crash of the system
+  // cannot leave an empty file in the old one's place.
+  const bool written = WriteAll(*file, contents) && file->Flush();
   const bool closed = file->Close();
   if (written && closed) return true;
   files.Delete(path);
@@ -74,25 +76,37 @@ std::string FormatControlFile(const output::ControlStrings& strings) {
   return contents;
 }
 
-void LoadControlStrings(platform::FileSystem& files, const std::string& programFolder,
-                        output::ControlStrings& strings) {
+bool LoadControlStrings(platform::FileSystem& files, const std::string& programFolder,
+                        output::ControlStrings& strings, std::string& unreadPath) {
   strings = {};
+  unreadPath.clear();
   std::string path = programFolder + kControlFileName;
   if (!files.FileExists(path)) path = programFolder + kFallbackControlFileName;
-  if (!files.FileExists(path)) return;
+  if (!files.FileExists(path)) return true;
 
   std::unique_ptr<platform::File> file = files.Open(path, kReadMode);
-  if (!file) return;
+  if (!file) {
+    unreadPath = path;
+    return false;
+  }
 
   // A read error ends the load; what was read so far stays in force.
   ControlFileParser parser;
   std::array<char, kReadBufferSize> buffer;
   std::uint32_t bytesRead = 0;
-  while (!parser.Full() && file->Read(buffer.data(), kReadBufferSize, bytesRead) && bytesRead > 0) {
+  bool readWhole = true;
+  while (!parser.Full()) {
+    if (!file->Read(buffer.data(), kReadBufferSize, bytesRead)) {
+      readWhole = false;
+      break;
+    }
+    if (bytesRead == 0) break;
     parser.Feed(std::string_view(buffer.data(), bytesRead));
   }
   file->Close();
   strings = parser.Strings();
+  if (!readWhole) unreadPath = path;
+  return readWhole;
 }
 
 bool SaveControlStrings(platform::FileSystem& files, const std::string& programFolder,

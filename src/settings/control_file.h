@@ -38,14 +38,15 @@ std::string FormatControlFile(const output::ControlStrings& strings);
 // Reads the control strings from the control file in programFolder (which ends
 // with its separator), or from the fallback file when the first doesn't exist.
 // Strings whose lines aren't read (a missing or short file, a read error) are
-// empty.
-void LoadControlStrings(platform::FileSystem& files, const std::string& programFolder,
-                        output::ControlStrings& strings);
+// empty. Returns false, with unreadPath naming the file, when a file exists
+// but could not be opened or read to its end: saving then would lose the
+// strings not read.
+bool LoadControlStrings(platform::FileSystem& files, const std::string& programFolder,
+                        output::ControlStrings& strings, std::string& unreadPath);
 
 // Writes the strings to the control file through a temporary file that takes
-// its place only once written whole. The caller saves only when a setting has
-// changed. Returns whether the file was written; after a failure the old file
-// is as it was.
+// its place only once written whole and flushed to the disk. The caller saves only when a setting
+// has changed. Returns whether the file was written; after a failure the old file is as it was.
 bool SaveControlStrings(platform::FileSystem& files, const std::string& programFolder,
                         const output::ControlStrings& strings);
 

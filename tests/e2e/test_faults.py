@@ -16,7 +16,8 @@ from faults import (HeldFile, StoppablePort, fill_folder, make_immutable, mount_
                     pending_jobs, queue_state)
 from gui import OPEN_DIALOG_CAPTION, PortOutput
 from harness import MAIN_CAPTION, ProgramTestCase, control_file, twelve_lines
-from test_commands import DEVICE_STRINGS, SETUP_CAPTION, TOOLBAR_CANCEL, TOOLBAR_SETUP, sample
+from test_commands import (DEVICE_STRINGS, INFO_CAPTION, SETUP_CAPTION, TOOLBAR_CANCEL, TOOLBAR_SETUP,
+                           sample)
 from test_drops import GRID_CLASS, DropTestCase
 
 OUTPUT_CAPTION = "Bestand uitvoer"
@@ -246,21 +247,24 @@ class PrinterQueueFaultTest(ProgramTestCase):
         self.wine.wait_for_delivery()
         self.assertJobs(self.wine.printer2, self.expected)
 
-    def test_a_rejecting_queue_does_not_stop_the_run(self):
+    def test_a_rejecting_queue_fails_each_copy_without_stopping_the_run(self):
         queue_state(self, self.wine.printer2, rejecting=True)
 
-        # Wine's spooler hands the document to CUPS only after EndDocPrinter
-        # has returned, and drops CUPS's refusal: the program can't learn of
-        # it, so the run ends as if the files were delivered.
-        self.assertEqual(self.start("/WIN", *self.names).wait(), 0)
+        # Wine's spooler hands the document to CUPS when it is ended, and
+        # EndDocPrinter fails when CUPS refuses it: each copy is reported and
+        # counted as not delivered.
+        run = self.start("/WIN", *self.names)
+        for _ in self.names:
+            self.assertEqual(self.answer_box(OUTPUT_CAPTION).text, PROCESSING_FAILED)
+        self.assertEqual(run.wait(), len(self.names))
         self.wine.wait_for_delivery()
         self.assertJobs(self.wine.printer2, [])
         self.assertEqual(self.wine.jobs(self.wine.printer), [])
 
 
 class ProgramFolderFaultTest(FaultWindowTestCase):
-    """A confirmed setup change can't be saved at the end: the previous
-    Morvane.ini stays as it was."""
+    """A confirmed setup change can't be saved at the end, or Morvane.ini was
+    not read whole at the start: the previous Morvane.ini stays as it was."""
 
     # LF line ends: any rewrite by the program would show as CR LF.
     PREVIOUS_INI = b"".join(line + b"\n" for line in DEVICE_STRINGS)
@@ -269,6 +273,9 @@ class ProgramFolderFaultTest(FaultWindowTestCase):
         """Ends the program after an edit; it reports that the edit is lost."""
         run = self.start_prepared_window()
         self.confirm_setup({0: "changed"})
+        self.quit_losing_the_edit(run, folder)
+
+    def quit_losing_the_edit(self, run, folder):
         self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_CANCEL])
         box = self.answer_box(SETUP_CAPTION)
         self.assertEqual(box.text, f"Fout bij opslaan van de instellingen in "
@@ -300,6 +307,24 @@ class ProgramFolderFaultTest(FaultWindowTestCase):
         self.change_a_string_and_quit(folder)
 
         self.assertPreviousIniKept(folder)
+
+    def test_a_control_file_held_at_the_start_is_never_written(self):
+        ini = self.run_dir / "Morvane.ini"
+        ini.write_bytes(self.PREVIOUS_INI)
+        held = HeldFile(self, self.windows_name(ini), HOLD_SECONDS)
+
+        run = self.start()
+        box = self.answer_box(SETUP_CAPTION)
+        self.assertEqual(box.text, f"Fout bij lezen van de instellingen uit "
+                         f"{self.windows_name(ini)}! De stuurcodes zijn mogelijk leeg of "
+                         "onvolledig; het bestand wordt niet bijgewerkt.")
+        self.assertTrue(self.desktop.wait(MAIN_CAPTION), "the main window did not appear")
+        self.assertTrue(self.desktop.wait_gone(INFO_CAPTION), "the splash did not go")
+        self.confirm_setup({0: "NEWINIT"})
+        held.release()
+        self.quit_losing_the_edit(run, self.run_dir)
+
+        self.assertPreviousIniKept(self.run_dir)
 
 
 def parsed_lines(data):

@@ -79,6 +79,12 @@ class FakeFileSystem::FakeFile final : public platform::File {
     return succeeded;
   }
 
+  bool Flush() override {
+    OpenRecord& record = Record();
+    ++record.flushCalls;
+    return !closed_ && !owner_.failingFlushes_.contains(record.path);
+  }
+
   bool Close() override {
     OpenRecord& record = Record();
     ++record.closeCalls;
@@ -155,6 +161,8 @@ void FakeFileSystem::FailWriteAfter(const std::string& path, std::uint64_t bytes
 }
 
 void FakeFileSystem::FailClose(const std::string& path) { failingCloses_.insert(path); }
+
+void FakeFileSystem::FailFlush(const std::string& path) { failingFlushes_.insert(path); }
 
 void FakeFileSystem::FailReplace() { replaceFails_ = true; }
 

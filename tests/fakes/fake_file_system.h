@@ -28,6 +28,7 @@ struct OpenRecord {
   std::vector<WriteCall> writes;
   std::uint64_t bytesRead = 0;
   std::uint64_t bytesWritten = 0;
+  int flushCalls = 0;
   int closeCalls = 0;
   bool closeSucceeded = false;
   // The File object has been destroyed.
@@ -70,6 +71,7 @@ class FakeFileSystem final : public platform::FileSystem {
                       WriteFault fault = WriteFault::Error);
   // Close reports failure; the file is closed all the same.
   void FailClose(const std::string& path);
+  void FailFlush(const std::string& path);
   void FailReplace();
   void FailDelete(const std::string& path);
 
@@ -108,6 +110,7 @@ class FakeFileSystem final : public platform::FileSystem {
   std::map<std::string, std::uint64_t> readLimits_;
   std::map<std::string, WriteLimit> writeLimits_;
   std::set<std::string> failingCloses_;
+  std::set<std::string> failingFlushes_;
   std::set<std::string> failingDeletes_;
   bool replaceFails_ = false;
 

@@ -8,7 +8,7 @@ namespace morvane::fakes {
 std::string SpoolJob::Accepted() const {
   std::string bytes;
   for (std::size_t i = 0; i < writes.size(); ++i) {
-    if (writeResults[i]) bytes += writes[i];
+    if (writeResults[i]) bytes += writes[i].substr(0, taken[i]);
   }
   return bytes;
 }
@@ -26,13 +26,15 @@ class FakeSpooler::FakePrinter final : public platform::Printer {
     return job.started;
   }
 
-  bool Write(const void* data, std::uint32_t size) override {
+  bool Write(const void* data, std::uint32_t size, std::uint32_t& written) override {
     SpoolJob& job = Job();
     job.writes.emplace_back(size == 0 ? std::string()
                                       : std::string(static_cast<const char*>(data), size));
     const bool succeeded = job.started && !job.endDocCalled && !job.closeCalled &&
                            owner_.WriteSucceeds(job.writes.size());
+    written = succeeded ? owner_.Takes(job.writes.size(), size) : 0;
     job.writeResults.push_back(succeeded);
+    job.taken.push_back(written);
     return succeeded;
   }
 
@@ -40,7 +42,7 @@ class FakeSpooler::FakePrinter final : public platform::Printer {
     SpoolJob& job = Job();
     const bool hadDocument = job.started && !job.endDocCalled;
     job.endDocCalled = true;
-    return hadDocument;
+    return hadDocument && !owner_.endDocFails_;
   }
 
   bool Close() override {
@@ -73,6 +75,13 @@ void FakeSpooler::FailWrite(std::size_t nth, WriteFailure failure) {
   writeFailure_ = failure;
 }
 
+void FakeSpooler::LimitWrites(std::uint32_t maxBytes, std::size_t fromNth) {
+  writeLimit_ = maxBytes;
+  limitFrom_ = fromNth;
+}
+
+void FakeSpooler::FailEndDoc() { endDocFails_ = true; }
+
 void FakeSpooler::ReportNoBytesNeeded() { noBytesNeeded_ = true; }
 
 void FakeSpooler::FailFilledListing() { filledListingFails_ = true; }
@@ -85,6 +94,11 @@ bool FakeSpooler::WriteSucceeds(std::size_t nth) const {
   if (!failingWrite_) return true;
   if (writeFailure_ == WriteFailure::OnlyThisOne) return nth != *failingWrite_;
   return nth < *failingWrite_;
+}
+
+std::uint32_t FakeSpooler::Takes(std::size_t nth, std::uint32_t size) const {
+  if (!writeLimit_ || nth < limitFrom_) return size;
+  return std::min(size, *writeLimit_);
 }
 
 std::unique_ptr<platform::Printer> FakeSpooler::Open(const std::string& name,

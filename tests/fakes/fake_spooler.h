@@ -27,13 +27,15 @@ struct SpoolJob {
   bool started = false;
   std::string documentName;
   std::string datatype;
-  // Every Write call's bytes, failed ones included, with its result.
+  // Every Write call's bytes, failed ones included, with its result and the
+  // number of its bytes the spooler took.
   std::vector<std::string> writes;
   std::vector<bool> writeResults;
+  std::vector<std::uint32_t> taken;
   bool endDocCalled = false;
   bool closeCalled = false;
 
-  // The bytes of the writes that succeeded, in order.
+  // The bytes the spooler took, in order.
   std::string Accepted() const;
 };
 
@@ -65,6 +67,11 @@ class FakeSpooler final : public platform::Spooler {
   void FailStartDoc();
   // The nth write of each job (counted from 1) fails, alone or with all later ones.
   void FailWrite(std::size_t nth, WriteFailure failure);
+  // From the nth write of each job on, each write succeeds but takes at most
+  // maxBytes of what it is given (none when maxBytes is 0).
+  void LimitWrites(std::uint32_t maxBytes, std::size_t fromNth = 1);
+  // Ending a document fails, as when the spooler cannot commit it.
+  void FailEndDoc();
 
   // The size query reports 0 bytes needed.
   void ReportNoBytesNeeded();
@@ -92,12 +99,16 @@ class FakeSpooler final : public platform::Spooler {
 
   std::vector<const Printer*> Listed(std::uint32_t flags) const;
   bool WriteSucceeds(std::size_t nth) const;
+  std::uint32_t Takes(std::size_t nth, std::uint32_t size) const;
 
   std::vector<Printer> printers_;
   std::optional<std::uint32_t> openError_;
   bool startDocFails_ = false;
   std::optional<std::size_t> failingWrite_;
   WriteFailure writeFailure_ = WriteFailure::OnlyThisOne;
+  std::optional<std::uint32_t> writeLimit_;
+  std::size_t limitFrom_ = 1;
+  bool endDocFails_ = false;
   bool noBytesNeeded_ = false;
   bool filledListingFails_ = false;
   std::optional<std::uint32_t> claimedRecords_;

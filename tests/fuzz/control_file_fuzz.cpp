@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fakes::FakeFileSystem files;
   files.AddFile(kIni, bytes);
   output::ControlStrings loaded;
-  settings::LoadControlStrings(files, kFolder, loaded);
+  std::string unread;
+  Check(settings::LoadControlStrings(files, kFolder, loaded, unread));
 
   // Fed in any chunking, the parser agrees with the load.
   settings::ControlFileParser parser;
@@ -59,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(saved.size() >= 2 && saved.compare(saved.size() - 2, 2, "\r\n") == 0);
 
   output::ControlStrings reloaded;
-  settings::LoadControlStrings(files, kFolder, reloaded);
+  Check(settings::LoadControlStrings(files, kFolder, reloaded, unread));
   for (std::size_t i = 0; i < strings.size(); ++i) {
     Check(reloaded[i] == WithoutLineBreaks(strings[i]));
   }

@@ -68,7 +68,9 @@ TEST_F(Win32SpoolerTest, RawDocumentArrivesByteForByteUnderItsName) {
   ASSERT_TRUE(printer->StartDoc(documentName, "RAW"));
   for (std::size_t offset = 0; offset < bytes.size(); offset += 1025) {
     const std::size_t count = std::min<std::size_t>(1025, bytes.size() - offset);
-    ASSERT_TRUE(printer->Write(bytes.data() + offset, static_cast<std::uint32_t>(count)));
+    std::uint32_t written = 0;
+    ASSERT_TRUE(printer->Write(bytes.data() + offset, static_cast<std::uint32_t>(count), written));
+    ASSERT_EQ(written, count);
   }
   EXPECT_TRUE(printer->EndDoc());
   EXPECT_TRUE(printer->Close());
@@ -86,7 +88,9 @@ TEST_F(Win32SpoolerTest, DocumentsGoToTheNamedQueue) {
   auto printer = spooler_.Open(other, error);
   ASSERT_NE(printer, nullptr) << "error " << error;
   ASSERT_TRUE(printer->StartDoc(documentName, "RAW"));
-  ASSERT_TRUE(printer->Write("second", 6));
+  std::uint32_t written = 0;
+  ASSERT_TRUE(printer->Write("second", 6, written));
+  ASSERT_EQ(written, 6u);
   printer->EndDoc();
   printer->Close();
 
@@ -108,7 +112,8 @@ TEST_F(Win32SpoolerTest, WritingWithoutAStartedDocumentFails) {
   std::uint32_t error = 0;
   auto printer = spooler_.Open(printer_, error);
   ASSERT_NE(printer, nullptr) << "error " << error;
-  EXPECT_FALSE(printer->Write("x", 1));
+  std::uint32_t written = 0;
+  EXPECT_FALSE(printer->Write("x", 1, written));
   EXPECT_TRUE(printer->Close());
 }
 

@@ -36,6 +36,8 @@ class Win32File : public File {
     return static_cast<std::uint64_t>(size.QuadPart);
   }
 
+  bool Flush() override { return FlushFileBuffers(handle_) != FALSE; }
+
   bool Close() override {
     const HANDLE handle = handle_;
     handle_ = INVALID_HANDLE_VALUE;

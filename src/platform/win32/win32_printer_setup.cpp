@@ -7,18 +7,21 @@
 
 #include <vector>
 
+#include "platform/win32/ansi_names.h"
 #include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {
 namespace {
 
+// Asked wide: a name outside the code page comes back in the program's text
+// form, never as a best-fit look-alike that names another printer or none.
 bool DefaultPrinterName(std::string& name) {
   DWORD size = 0;
-  GetDefaultPrinterA(nullptr, &size);
+  GetDefaultPrinterW(nullptr, &size);
   if (size == 0) return false;
-  std::vector<char> buffer(size);
-  if (!GetDefaultPrinterA(buffer.data(), &size)) return false;
-  name.assign(buffer.data());
+  std::vector<wchar_t> buffer(size);
+  if (!GetDefaultPrinterW(buffer.data(), &size)) return false;
+  name = NameFromWide(buffer.data());
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <winspool.h>
 
+#include <cstring>
 #include <vector>
 
 #include "platform/win32/ansi_names.h"
@@ -15,6 +16,8 @@
 
 namespace morvane::platform::win32 {
 namespace {
+
+constexpr int kListingAttempts = 3;
 
 class Win32Printer : public Printer {
  public:
@@ -38,9 +41,11 @@ class Win32Printer : public Printer {
     return StartDocPrinterA(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0;
   }
 
-  bool Write(const void* data, std::uint32_t size) override {
-    DWORD written = 0;
-    return WritePrinter(handle_, const_cast<void*>(data), size, &written) != FALSE;
+  bool Write(const void* data, std::uint32_t size, std::uint32_t& written) override {
+    DWORD taken = 0;
+    const BOOL ok = WritePrinter(handle_, const_cast<void*>(data), size, &taken);
+    written = taken;
+    return ok != FALSE;
   }
 
   bool EndDoc() override { return EndDocPrinter(handle_) != FALSE; }
@@ -65,13 +70,47 @@ class Win32Printer : public Printer {
   HANDLE handle_;
 };
 
+// The printers' names in the program's text form, with their attributes.
+bool ListWide(std::uint32_t flags, std::uint32_t level, std::vector<std::string>& names,
+              std::vector<DWORD>& attributes) {
+  std::vector<BYTE> wide;
+  DWORD needed = 0;
+  DWORD returned = 0;
+  // A printer added between the two calls needs more room: ask again.
+  for (int attempt = 0;; ++attempt) {
+    if (EnumPrintersW(flags, nullptr, level, wide.data(), static_cast<DWORD>(wide.size()), &needed,
+                      &returned)) {
+      break;
+    }
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || attempt == kListingAttempts) return false;
+    wide.assign(needed, 0);
+  }
+  for (DWORD i = 0; i < returned; ++i) {
+    const wchar_t* name = nullptr;
+    DWORD attribute = 0;
+    if (level == kPrinterInfoLevel4) {
+      const auto* record = reinterpret_cast<const PRINTER_INFO_4W*>(wide.data()) + i;
+      name = record->pPrinterName;
+      attribute = record->Attributes;
+    } else {
+      const auto* record = reinterpret_cast<const PRINTER_INFO_5W*>(wide.data()) + i;
+      name = record->pPrinterName;
+      attribute = record->Attributes;
+    }
+    names.push_back(NameFromWide(name ? name : L""));
+    attributes.push_back(attribute);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::unique_ptr<Printer> Win32Spooler::Open(const std::string& name, std::uint32_t& lastError) {
-  std::vector<char> printerName(name.begin(), name.end());
-  printerName.push_back('\0');
+  // Opened wide: the ANSI call would take an escaped character for '?' and
+  // open another printer, or none.
+  std::wstring printerName = WideFromName(name);
   HANDLE handle = nullptr;
-  if (!OpenPrinterA(printerName.data(), &handle, nullptr)) {
+  if (!OpenPrinterW(printerName.data(), &handle, nullptr)) {
     lastError = GetLastError();
     return nullptr;
   }
@@ -79,15 +118,56 @@ std::unique_ptr<Printer> Win32Spooler::Open(const std::string& name, std::uint32
   return std::make_unique<Win32Printer>(handle);
 }
 
+// The listing is taken wide, so that a name outside the code page reaches the
+// program in its text form instead of as a best-fit look-alike, and handed on
+// laid out as the ANSI listing lays it out: the records first, then the names
+// their first fields point to.
 bool Win32Spooler::EnumPrinters(std::uint32_t flags, std::uint32_t level, std::uint8_t* buffer,
                                 std::uint32_t size, std::uint32_t& bytesNeeded,
                                 std::uint32_t& recordsReturned) {
-  DWORD needed = 0;
-  DWORD returned = 0;
-  const BOOL ok = EnumPrintersA(flags, nullptr, level, buffer, size, &needed, &returned);
-  bytesNeeded = needed;
-  recordsReturned = returned;
-  return ok != FALSE;
+  bytesNeeded = 0;
+  recordsReturned = 0;
+  std::size_t stride = 0;
+  if (level == kPrinterInfoLevel4) stride = sizeof(PRINTER_INFO_4A);
+  if (level == kPrinterInfoLevel5) stride = sizeof(PRINTER_INFO_5A);
+  if (stride == 0) {
+    SetLastError(ERROR_INVALID_LEVEL);
+    return false;
+  }
+
+  std::vector<std::string> names;
+  std::vector<DWORD> attributes;
+  if (!ListWide(flags, level, names, attributes)) return false;
+
+  std::size_t needed = names.size() * stride;
+  for (const std::string& name : names) needed += name.size() + 1;
+  bytesNeeded = static_cast<std::uint32_t>(needed);
+  if (needed == 0) return true;
+  if (buffer == nullptr || size < needed) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return false;
+  }
+
+  std::memset(buffer, 0, needed);
+  std::size_t nameOffset = names.size() * stride;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    char* name = reinterpret_cast<char*>(buffer + nameOffset);
+    std::memcpy(name, names[i].c_str(), names[i].size() + 1);
+    nameOffset += names[i].size() + 1;
+    if (level == kPrinterInfoLevel4) {
+      PRINTER_INFO_4A record{};
+      record.pPrinterName = name;
+      record.Attributes = attributes[i];
+      std::memcpy(buffer + i * stride, &record, sizeof record);
+    } else {
+      PRINTER_INFO_5A record{};
+      record.pPrinterName = name;
+      record.Attributes = attributes[i];
+      std::memcpy(buffer + i * stride, &record, sizeof record);
+    }
+  }
+  recordsReturned = static_cast<std::uint32_t>(names.size());
+  return true;
 }
 
 }  // namespace morvane::platform::win32

@@ -205,7 +205,7 @@ TEST_F(BatchTest, AQuietRunShowsNoBoxAndItsLogSaysWhatEachCopyGave) {
   EXPECT_TRUE(p.fake.boxes.Shown().empty());
   EXPECT_TRUE(closed);
   EXPECT_EQ(p.main().BatchExitStatus(), 2);
-  EXPECT_EQ(p.fake.cursor.Get(), platform::kCursorDefault);
+  EXPECT_EQ(p.fake.cursor.Get(), base::Cursor::Default);
   EXPECT_EQ(p.fake.files.Contents("q.log"),
             std::string(kStamp) +
                 "mislukt: Fout bij verwerken van uitvoer!\tMorvaneCapture\tbig.prn\t1025\r\n" +

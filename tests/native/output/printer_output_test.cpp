@@ -133,21 +133,27 @@ TEST_F(SendFileToPrinterTest, PrinterThatCannotBeOpenedShowsTheErrorNumberUnderT
   EXPECT_EQ(fake.files.OpensOf(kPath)[0].closeCalls, 1);
 }
 
-// Every spooler failure ends the copy with one box; what was written stays in
-// the document, which is still ended and closed, and the cursor comes back.
+// Every spooler failure ends the copy with one box and counts it as not
+// delivered; what was written stays in the document, which is still ended and
+// closed, and the cursor comes back.
 TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnded) {
   const std::string data = Bytes(3000);  // INIT, three blocks, EXIT: five writes
   struct Case {
     const char* what;
     std::function<void(fakes::FakeSpooler&)> inject;
     std::string accepted;
+    std::size_t writes;  // none after the failing one
   };
   const std::vector<Case> cases = {
-      {"start of the document", [](auto& s) { s.FailStartDoc(); }, ""},
-      {"INIT", [](auto& s) { s.FailWrite(1, fakes::WriteFailure::OnlyThisOne); }, ""},
+      {"start of the document", [](auto& s) { s.FailStartDoc(); }, "", 0},
+      {"INIT", [](auto& s) { s.FailWrite(1, fakes::WriteFailure::OnlyThisOne); }, "", 1},
       {"second block", [](auto& s) { s.FailWrite(3, fakes::WriteFailure::OnlyThisOne); },
-       "\033E" + data.substr(0, 1025)},
-      {"EXIT", [](auto& s) { s.FailWrite(5, fakes::WriteFailure::OnlyThisOne); }, "\033E" + data},
+       "\033E" + data.substr(0, 1025), 3},
+      {"EXIT", [](auto& s) { s.FailWrite(5, fakes::WriteFailure::OnlyThisOne); }, "\033E" + data,
+       5},
+      {"a write that takes nothing", [](auto& s) { s.LimitWrites(0, 3); },
+       "\033E" + data.substr(0, 1025), 3},
+      {"end of the document", [](auto& s) { s.FailEndDoc(); }, "\033E" + data + exit, 5},
   };
   for (const Case& c : cases) {
     testing::OutputRig rig{1};
@@ -157,13 +163,13 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
     c.inject(local.spooler);
     local.cursor.Set(base::Cursor::HourGlass);
     const std::string caption = kCaption;
-    SendFileToPrinter(rig.services, PrinterJob{init, exit, caption}, kPath, kPrinter);
+    EXPECT_FALSE(SendFileToPrinter(rig.services, PrinterJob{init, exit, caption}, kPath, kPrinter))
+        << c.what;
 
     ASSERT_EQ(local.spooler.Jobs().size(), 1u) << c.what;
     const fakes::SpoolJob& job = local.spooler.Jobs()[0];
     EXPECT_EQ(job.Accepted(), c.accepted) << c.what;
-    // Nothing is written after the failing write.
-    EXPECT_EQ(job.writeResults.empty() ? true : !job.writeResults.back(), true) << c.what;
+    EXPECT_EQ(job.writes.size(), c.writes) << c.what;
     EXPECT_TRUE(job.endDocCalled) << c.what;
     EXPECT_TRUE(job.closeCalled) << c.what;
     EXPECT_EQ(local.boxes.Texts(), std::vector<std::string>{"Fout bij verwerken van uitvoer!"})
@@ -173,6 +179,23 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
     EXPECT_EQ(local.cursor.Get(), base::Cursor::HourGlass) << c.what;
     EXPECT_EQ(local.files.OpenHandles(), 0) << c.what;
   }
+}
+
+// The spooler may take part of a write: the rest is given again until all of
+// it is taken, and the copy is whole.
+TEST_F(SendFileToPrinterTest, WritesTheRestOfAPartlyTakenWrite) {
+  const std::string data = Bytes(2100);
+  fake.files.AddFile(kPath, data);
+  fake.spooler.LimitWrites(400, 2);
+
+  const std::string caption = kCaption;
+  EXPECT_TRUE(SendFileToPrinter(services, PrinterJob{init, exit, caption}, kPath, kPrinter));
+
+  const fakes::SpoolJob& job = OnlyJob();
+  EXPECT_EQ(job.Accepted(), init + data + exit);
+  EXPECT_EQ(job.writes[2], data.substr(400, 625));  // the rest of the first block
+  EXPECT_EQ(job.writes.size(), 1u + 3 + 3 + 1 + 1);
+  EXPECT_TRUE(fake.boxes.Shown().empty());
 }
 
 TEST_F(SendFileToPrinterTest, ReadErrorStopsTheFileWithoutExit) {

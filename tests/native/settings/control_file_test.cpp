@@ -22,10 +22,13 @@ ControlStrings Parse(const std::string& bytes, std::size_t chunkSize) {
   return parser.Strings();
 }
 
-ControlStrings Load(fakes::FakeFileSystem& files) {
+// A file read whole, or none at all, is no reason to keep the next save away.
+ControlStrings Load(fakes::FakeFileSystem& files, bool readWhole = true) {
   ControlStrings strings;
   strings.fill("stale");
-  LoadControlStrings(files, kFolder, strings);
+  std::string unread = "stale";
+  EXPECT_EQ(LoadControlStrings(files, kFolder, strings, unread), readWhole);
+  EXPECT_EQ(unread, readWhole ? "" : kIni);
   return strings;
 }
 
@@ -141,12 +144,18 @@ TEST(LoadControlStrings, ReadErrorKeepsWhatWasRead) {
     fakes::FakeFileSystem files;
     files.AddFile(kIni, contents);
     files.FailReadAfter(kIni, c.readable);
-    const ControlStrings strings = Load(files);
+    const ControlStrings strings = Load(files, false);
     EXPECT_EQ(strings[0], "one");
     EXPECT_EQ(strings[c.lastLine], c.lastText);
     for (std::size_t i = c.lastLine + 1; i < strings.size(); ++i) EXPECT_EQ(strings[i], "");
     EXPECT_EQ(files.OpenHandles(), 0);
   }
+
+  // Held by another program: nothing read.
+  fakes::FakeFileSystem files;
+  files.AddFile(kIni, contents);
+  files.RefuseOpen(kIni);
+  EXPECT_EQ(Load(files, false), ControlStrings{});
 }
 
 TEST(SaveControlStrings, WritesThroughTemporaryFile) {
@@ -162,6 +171,7 @@ TEST(SaveControlStrings, WritesThroughTemporaryFile) {
   EXPECT_EQ(files.Opens()[0].mode.access, platform::FileAccess::Write);
   EXPECT_EQ(files.Opens()[0].mode.share, platform::ShareRead);
   EXPECT_EQ(files.Opens()[0].mode.disposition, platform::FileDisposition::CreateAlways);
+  EXPECT_EQ(files.Opens()[0].flushCalls, 1);
 }
 
 TEST(SaveControlStrings, SavedStringsLoadBackUnchanged) {
@@ -185,6 +195,7 @@ TEST(SaveControlStrings, FailureLeavesOldFileByteForByte) {
       [](fakes::FakeFileSystem& f) {
         f.FailWriteAfter(kTemporary, 10, fakes::WriteFault::ShortCount);
       },
+      [](fakes::FakeFileSystem& f) { f.FailFlush(kTemporary); },
       [](fakes::FakeFileSystem& f) { f.FailClose(kTemporary); },
       [](fakes::FakeFileSystem& f) { f.FailReplace(); },
   };

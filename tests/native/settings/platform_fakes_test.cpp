@@ -20,6 +20,11 @@ bool WriteText(platform::File& file, const std::string& text, std::uint32_t& wri
   return file.Write(text.data(), static_cast<std::uint32_t>(text.size()), written);
 }
 
+bool Put(platform::Printer& printer, const char* text) {
+  std::uint32_t written = 0;
+  return printer.Write(text, 1, written) && written == 1;
+}
+
 TEST(FakeFileSystem, DevicesKeepEveryOpenAndFilesTruncate) {
   FakeFileSystem files;
   files.AddDevice("LPT1");
@@ -88,9 +93,9 @@ TEST(FakeSpooler, RecordsJobsAndFailsWritesAsTold) {
   auto printer = spooler.Open("Laser", error);
   ASSERT_TRUE(printer);
   EXPECT_TRUE(printer->StartDoc("C:\\a.prn", "RAW"));
-  EXPECT_TRUE(printer->Write("1", 1));
-  EXPECT_FALSE(printer->Write("2", 1));
-  EXPECT_TRUE(printer->Write("3", 1));
+  EXPECT_TRUE(Put(*printer, "1"));
+  EXPECT_FALSE(Put(*printer, "2"));
+  EXPECT_TRUE(Put(*printer, "3"));
   printer->EndDoc();
   printer->Close();
   EXPECT_EQ(spooler.Jobs()[0].Accepted(), "13");
@@ -99,14 +104,14 @@ TEST(FakeSpooler, RecordsJobsAndFailsWritesAsTold) {
   spooler.FailWrite(2, WriteFailure::ThisAndLater);
   printer = spooler.Open("Laser", error);
   printer->StartDoc("C:\\b.prn", "RAW");
-  for (const char* block : {"1", "2", "3"}) printer->Write(block, 1);
+  for (const char* block : {"1", "2", "3"}) Put(*printer, block);
   EXPECT_EQ(spooler.Jobs()[1].Accepted(), "1");
   EXPECT_FALSE(spooler.Jobs()[1].endDocCalled);
 
   spooler.FailStartDoc();
   printer = spooler.Open("Laser", error);
   EXPECT_FALSE(printer->StartDoc("C:\\c.prn", "RAW"));
-  EXPECT_FALSE(printer->Write("1", 1));
+  EXPECT_FALSE(Put(*printer, "1"));
 
   spooler.FailOpen(5);
   EXPECT_FALSE(spooler.Open("Laser", error));

@@ -17,6 +17,7 @@ class RecordingDevice final : public platform::File {
     return ok;
   }
   std::uint64_t Size() override { return real_->Size(); }
+  bool Flush() override { return real_->Flush(); }
   bool Close() override {
     const bool ok = real_->Close();
     calls_.push_back({DeviceCall::Kind::Close, 0, ok});
