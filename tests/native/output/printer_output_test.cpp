@@ -163,7 +163,8 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
     c.inject(local.spooler);
     local.cursor.Set(base::Cursor::HourGlass);
     const std::string caption = kCaption;
-    EXPECT_FALSE(SendFileToPrinter(rig.services, PrinterJob{init, exit, caption}, kPath, kPrinter))
+    EXPECT_FALSE(
+        SendFileToPrinter(rig.services, PrinterJob{init, exit, caption}, kPath, kPrinter).delivered)
         << c.what;
 
     ASSERT_EQ(local.spooler.Jobs().size(), 1u) << c.what;
@@ -189,7 +190,8 @@ TEST_F(SendFileToPrinterTest, WritesTheRestOfAPartlyTakenWrite) {
   fake.spooler.LimitWrites(400, 2);
 
   const std::string caption = kCaption;
-  EXPECT_TRUE(SendFileToPrinter(services, PrinterJob{init, exit, caption}, kPath, kPrinter));
+  EXPECT_TRUE(
+      SendFileToPrinter(services, PrinterJob{init, exit, caption}, kPath, kPrinter).delivered);
 
   const fakes::SpoolJob& job = OnlyJob();
   EXPECT_EQ(job.Accepted(), init + data + exit);
