@@ -233,6 +233,10 @@ void TPrintfile1::Panel2MouseDown(const ui::MouseDownEvent& event) { Knoppenpane
 void TPrintfile1::Panel3MouseDown(const ui::MouseDownEvent& event) { KnoppenpanelMouseDown(event); }
 
 bool TPrintfile1::FormKeyDown(int key, ui::ShiftState shift) {
+  if (key == ui::kKeyEscape && runs_.InProgress()) {
+    runs_.AskToStop();
+    return true;
+  }
   if (!FExtendedMode || !shift.ctrl) return false;
   if (key == ui::kKeyUp) {
     FileGrid.SetFocus();

@@ -58,7 +58,11 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
   auto note = [&](std::string result, const std::string& file, std::uint64_t bytes) {
     if (log) log->Append({std::move(result), printerName(), file, bytes});
   };
-  auto failed = [&] { return output::kLogFailedPrefix + run.Messages().TakeWarning(); };
+  auto failed = [&] {
+    std::string why = run.Messages().TakeWarning();
+    if (why.empty() && run.Stopped()) why = texts::kLogStopped;
+    return output::kLogFailedPrefix + why;
+  };
 
   if (refusal) {
     // Nothing is sent, and no named file is delivered.
@@ -69,9 +73,22 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
         1, static_cast<int>(std::min<std::size_t>(command.files.size(), kMaxExitStatus)));
   }
 
+  // The box of a failed copy offers to stop the run while copies follow.
+  std::int64_t sendable = 0;
+  for (const std::string& file : command.files) {
+    const std::string name = base::UnquoteBatchName(file);
+    if (!base::HoldsUncarriedCharacter(name) && platform_.files.FileExists(name)) ++sendable;
+  }
+  run.PlanCopies(sendable * command.copies);
+
   int undelivered = 0;
   for (const std::string& file : command.files) {
     platform_.pump.ProcessMessages();
+    if (run.Stopped()) {
+      note(failed(), file, 0);
+      ++undelivered;
+      continue;
+    }
     const std::string name = base::UnquoteBatchName(file);
     if (base::HoldsUncarriedCharacter(name)) {
       run.Messages().Warn(base::kNameNotCarried, output::kOutputCaption);
@@ -87,9 +104,16 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
     bool whole = true;
     for (int copy = 0; copy < command.copies; ++copy) {
       if (copy > 0) platform_.pump.ProcessMessages();
+      if (run.Stopped()) {
+        // The copies of the file that were not sent are not delivered.
+        note(failed(), file, 0);
+        whole = false;
+        break;
+      }
       // Without the option the selector is read afresh for every copy: a
       // printer chosen during the run applies to the later copies.
       const std::string target = printerName();
+      run.StartCopy(name);
       const output::PrinterCopy sent = SendFileToPrinter(run, name, target);
       if (log) {
         log->Append({sent.delivered ? std::string(output::kLogDelivered) : failed(), target, file,

@@ -118,18 +118,22 @@ void TPrintfile1::SelectActivePair(output::OutputTarget target) {
 void TPrintfile1::RunDeviceJob(RunOwner::Run& run, const std::string& deviceName) {
   RunJobList([&](const std::string& path) {
     platform_.pump.ProcessMessages();
+    if (run.Stopped()) return false;
     run.StartCopy(path);
     SendFileToDevice(run, path, deviceName);
     platform_.pump.ProcessMessages();
+    return !run.Stopped();
   });
 }
 
 void TPrintfile1::RunPrinterJob(RunOwner::Run& run) {
   RunJobList([&](const std::string& path) {
     platform_.pump.ProcessMessages();
+    if (run.Stopped()) return false;
     run.StartCopy(path);
     SendFileToPrinter(run, path, PrintersComboBox.Text());
     platform_.pump.ProcessMessages();
+    return !run.Stopped();
   });
 }
 

@@ -47,8 +47,14 @@ inline constexpr char kProgressPrefix[] = "Bezig: kopie ";
 inline constexpr char kProgressOf[] = " van ";
 inline constexpr char kProgressSeparator[] = ", ";
 inline constexpr char kProgressPercent[] = "%";
+// Added while a run is in progress: how to stop it.
+inline constexpr char kStopKeyHint[] = " (Esc: afbreken)";
 // Added while the window waits for the run to end before it closes.
 inline constexpr char kClosesAfterRun[] = " (venster sluit na afloop)";
+// Esc or the close box during a run asks this, under the output caption.
+inline constexpr char kStopQuestion[] = "Uitvoer afbreken?";
+// The log's reason for a file whose copies a stop cut off or never started.
+inline constexpr char kLogStopped[] = "afgebroken";
 
 inline constexpr char kFileHeader[] = "Bestand";
 inline constexpr char kCountHeader[] = "Aantal";

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/scope_exit.h"
+#include "forms/prinfile_texts.h"
 #include "platform/hour_glass.h"
 
 namespace morvane::forms {
@@ -62,7 +63,10 @@ RunOrder OrderOf(RunKind kind) {
 }  // namespace
 
 RunOwner::RunOwner(platform::Platform& platform, platform::Msg& msg, RunWindow window)
-    : platform_(platform), msg_(msg), window_(std::move(window)) {}
+    : platform_(platform),
+      msg_(msg),
+      window_(std::move(window)),
+      stopOffer_{stop_, [this] { return run_ && run_->CopiesFollow(); }} {}
 
 void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute route) {
   const RunOrder order = OrderOf(kind);
@@ -77,7 +81,8 @@ void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute rout
       messages_.reset();
       closeHeld = std::exchange(closeHeld_, false);
     });
-    messages_.emplace(msg_, platform_.cursor, route);
+    stop_ = {};
+    messages_.emplace(msg_, platform_.cursor, route, &stopOffer_);
     EnterBusyState();
     base::ScopeExit clearInRun([&] {
       if (order.clearing == ListClearing::BeforeBusyEnds) window_.clearList();
@@ -95,17 +100,30 @@ void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute rout
 bool RunOwner::ShowsProgress() const { return run_ && run_->progress_; }
 
 void RunOwner::Warn(const std::string& text, const std::string& caption) {
-  if (messages_) return messages_->Warn(text, caption);
+  if (messages_) return messages_->Note(text, caption);
   msg_.ShowWarningStr(text, caption);
 }
 
 bool RunOwner::MayClose() {
   if (!FRunInProgress) return true;
   // Closing in the middle of a copy would leave a document or a port half
-  // written; the run goes on to its end and the window closes then.
+  // written; the run ends first, by itself or stopped, and the window closes
+  // then.
   closeHeld_ = true;
   if (ShowsProgress()) run_->progress_->NoteClosing();
+  AskToStop();
   return false;
+}
+
+void RunOwner::AskToStop() {
+  // The question's own box takes the keys and clicks meant for a second one.
+  if (!FRunInProgress || stop_.Requested() || askingToStop_) return;
+  askingToStop_ = true;
+  const base::ScopeExit asked([&] { askingToStop_ = false; });
+  platform::HourGlass::ShowArrow(platform_.cursor);
+  const bool stop = msg_.Ask(texts::kStopQuestion, output::kOutputCaption);
+  platform::HourGlass::Show(platform_.cursor);
+  if (stop) stop_.Request();
 }
 
 void RunOwner::EnterBusyState() {
@@ -120,8 +138,8 @@ void RunOwner::LeaveBusyState() {
 
 RunOwner::Run::Run(RunOwner& owner, bool showsProgress) : owner_(owner) {
   if (showsProgress) {
-    progress_.emplace(owner_.window_.hintBar, owner_.platform_.clock,
-                      owner_.window_.plannedCopies());
+    planned_ = owner_.window_.plannedCopies();
+    progress_.emplace(owner_.window_.hintBar, owner_.platform_.clock, planned_);
     if (owner_.closeHeld_) progress_->NoteClosing();
   }
   owner_.run_ = this;
@@ -135,12 +153,14 @@ RunOwner::Run::~Run() {
 }
 
 void RunOwner::Run::StartCopy(const std::string& path) {
+  ++started_;
   if (progress_) progress_->StartCopy(path);
 }
 
 output::OutputServices RunOwner::Run::Services() {
   return {owner_.platform_.files, owner_.platform_.spooler, owner_.platform_.pump,
-          owner_.platform_.clock, *owner_.messages_,        progress_ ? &*progress_ : nullptr};
+          owner_.platform_.clock, *owner_.messages_,        progress_ ? &*progress_ : nullptr,
+          &owner_.stop_};
 }
 
 }  // namespace morvane::forms

@@ -50,9 +50,9 @@ struct RunWindow {
 
 // The one owner of the main window's runs. From a run's first moment to its
 // last it holds the run flag, the busy state, the hourglass, the hint bar's
-// progress and the sink that the run's warnings go to; a close asked for
-// meanwhile waits for the run's end. However a run ends, by an exception
-// too, it leaves none of these behind.
+// progress, the sink that the run's warnings go to and the user's word to
+// stop; a close asked for meanwhile waits for the run's end. However a run
+// ends, by an exception too, it leaves none of these behind.
 class RunOwner {
  public:
   class Run;
@@ -74,8 +74,12 @@ class RunOwner {
   // where the run's warnings go (a quiet batch run shows no box), else to a box.
   void Warn(const std::string& text, const std::string& caption);
   // The window is asked to close. True when it may close now; during a run the
-  // close is held back until the run has ended, and the hint bar says so.
+  // close is held back until the run has ended, and the hint bar says so. The
+  // user is asked whether to stop the run.
   bool MayClose();
+  // Asks the user whether to stop the run in progress; Yes stops it. Asks
+  // nothing when no run is in progress or its stop has been asked for.
+  void AskToStop();
 
  private:
   void EnterBusyState();
@@ -89,6 +93,11 @@ class RunOwner {
   bool closeHeld_ = false;
   // The run in progress, from the moment its copies may start.
   Run* run_ = nullptr;
+  // The user's word to stop the run in progress; the box of a failed copy
+  // can give it while copies follow.
+  output::RunStop stop_;
+  output::StopOffer stopOffer_;
+  bool askingToStop_ = false;
   // Where the warnings go while a run is in progress, from its first moment
   // to its last.
   std::optional<output::MessageSink> messages_;
@@ -100,19 +109,29 @@ class RunOwner::Run {
   Run(const Run&) = delete;
   Run& operator=(const Run&) = delete;
 
+  // How many copies the run is to send, when the run does not send the job
+  // list (whose planned copies it knows by itself).
+  void PlanCopies(std::int64_t copies) { planned_ = copies; }
   // The next copy of the run starts, of the file at path.
   void StartCopy(const std::string& path);
   // What that copy is sent with.
   output::OutputServices Services();
   // Where the run's warnings go, its copies' and its own.
   output::MessageSink& Messages() { return *owner_.messages_; }
+  // The user has stopped the run: no further copy may start.
+  bool Stopped() const { return owner_.stop_.Requested(); }
 
  private:
   friend class RunOwner;
   Run(RunOwner& owner, bool showsProgress);
   ~Run();
 
+  // Copies of the run are still to come after the one in progress.
+  bool CopiesFollow() const { return started_ < planned_; }
+
   RunOwner& owner_;
+  std::int64_t planned_ = 0;
+  std::int64_t started_ = 0;
   std::optional<RunProgress> progress_;
 };
 

@@ -41,7 +41,7 @@ void RunProgress::NoteClosing() {
 void RunProgress::Show(int percent) {
   lastPercent_ = percent;
   shownAt_ = clock_.Microseconds();
-  std::string text = Text(copy_, copies_, fileName_, percent);
+  std::string text = Text(copy_, copies_, fileName_, percent) + texts::kStopKeyHint;
   if (closing_) text += texts::kClosesAfterRun;
   hintBar_.SetText(text);
 }

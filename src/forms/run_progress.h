@@ -9,9 +9,9 @@
 
 namespace morvane::forms {
 
-// The hint bar's account of a run: which copy of how many, which file, and
-// how much of it has gone out. Shown at every new copy and at most every
-// 100 ms in between.
+// The hint bar's account of a run: which copy of how many, which file, how
+// much of it has gone out, and how to stop the run. Shown at every new copy
+// and at most every 100 ms in between.
 class RunProgress final : public output::CopyProgress {
  public:
   static constexpr std::int64_t kRefreshMicroseconds = 100000;

@@ -15,9 +15,10 @@ namespace morvane::output {
 // by a dispatch, as every block used to be.
 inline constexpr std::int64_t kDispatchIntervalMicroseconds = 4000;
 
-// Paces the dispatches of one copy and tells the run's progress how far the
-// copy has come whenever it dispatches.
-class CopyPacer {
+// Paces the dispatches of one copy, tells the run's progress how far the copy
+// has come whenever it dispatches, and says when the user has stopped the run.
+// A write that waits for its device dispatches whenever messages come.
+class CopyPacer final : public platform::WriteWait {
  public:
   // The source's size is asked only when someone watches the progress.
   CopyPacer(const OutputServices& services, platform::File& source)
@@ -26,14 +27,23 @@ class CopyPacer {
         lastDispatch_(services.clock.Microseconds()) {}
 
   // After each block: one reading of the clock, and a dispatch when due.
-  void BlockSent(std::uint32_t bytes) {
+  // False when the run has been stopped meanwhile.
+  bool BlockSent(std::uint32_t bytes) {
     sent_ += bytes;
     const std::int64_t now = services_.clock.Microseconds();
-    if (now - lastDispatch_ < kDispatchIntervalMicroseconds) return;
+    if (now - lastDispatch_ < kDispatchIntervalMicroseconds) return true;
     lastDispatch_ = now;
     if (services_.progress) services_.progress->CopyAdvanced(sent_, fileSize_);
     services_.pump.ProcessMessages();
+    return !Stopped();
   }
+
+  bool MessagesArrived() override {
+    services_.pump.ProcessMessages();
+    return !Stopped();
+  }
+
+  bool Stopped() const { return services_.stop && services_.stop->Requested(); }
 
  private:
   const OutputServices& services_;

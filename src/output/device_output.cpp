@@ -10,32 +10,35 @@
 namespace morvane::output {
 namespace {
 
+enum class CopyEnd { Whole, Failed, Stopped };
+
 // A control string goes out in one write: through the transfer buffer when it
 // fits, straight from the string when it is longer.
 bool WriteControlString(platform::File& device, const ControlString& text,
-                        std::array<char, kTransferBufferSize>& buffer) {
+                        std::array<char, kTransferBufferSize>& buffer, CopyPacer& pacer) {
   const char* data = text.data();
   if (text.size() <= buffer.size()) {
     std::memcpy(buffer.data(), text.data(), text.size());
     data = buffer.data();
   }
   std::uint32_t written = 0;
-  return device.Write(data, static_cast<std::uint32_t>(text.size()), written) &&
+  return device.WriteWaiting(data, static_cast<std::uint32_t>(text.size()), written, pacer) &&
          written == text.size();
 }
 
-bool CopyFile(const OutputServices& services, platform::File& source, platform::File& device,
-              std::array<char, kTransferBufferSize>& buffer) {
-  CopyPacer pacer(services, source);
+CopyEnd CopyFile(CopyPacer& pacer, platform::File& source, platform::File& device,
+                 std::array<char, kTransferBufferSize>& buffer) {
   for (;;) {
     std::uint32_t bytesRead = 0;
     if (!source.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), bytesRead)) {
-      return false;
+      return CopyEnd::Failed;
     }
-    if (bytesRead == 0) return true;
+    if (bytesRead == 0) return CopyEnd::Whole;
     std::uint32_t written = 0;
-    if (!device.Write(buffer.data(), bytesRead, written) || written != bytesRead) return false;
-    pacer.BlockSent(bytesRead);
+    if (!device.WriteWaiting(buffer.data(), bytesRead, written, pacer) || written != bytesRead) {
+      return pacer.Stopped() ? CopyEnd::Stopped : CopyEnd::Failed;
+    }
+    if (!pacer.BlockSent(bytesRead)) return CopyEnd::Stopped;
   }
 }
 
@@ -58,22 +61,28 @@ void SendFileToDevice(const OutputServices& services, const DeviceJob& job,
   }
 
   std::array<char, kTransferBufferSize> buffer;
+  CopyPacer pacer(services, *source);
   bool reported = false;
   auto fail = [&] {
     warn(kProcessingFailed);
     reported = true;
   };
-  if (!job.init.empty() && !WriteControlString(*device, job.init, buffer)) {
-    fail();
+  // A stop cuts the copy off where it is: the user asked for it, so it is no
+  // failure to report, and nothing more goes to the device, EXIT included.
+  if (!job.init.empty() && !WriteControlString(*device, job.init, buffer, pacer)) {
+    if (!pacer.Stopped()) fail();
   } else {
-    if (!CopyFile(services, *source, *device, buffer)) fail();
+    if (CopyFile(pacer, *source, *device, buffer) == CopyEnd::Failed) fail();
     // EXIT is attempted after a failed copy too.
-    if (!job.exit.empty() && !WriteControlString(*device, job.exit, buffer)) fail();
+    if (!pacer.Stopped() && !job.exit.empty() &&
+        !WriteControlString(*device, job.exit, buffer, pacer) && !pacer.Stopped()) {
+      fail();
+    }
   }
 
   const bool sourceClosed = source->Close();
   const bool deviceClosed = device->Close();
-  if ((!sourceClosed || !deviceClosed) && !reported) warn(kProcessingFailed);
+  if ((!sourceClosed || !deviceClosed) && !reported && !pacer.Stopped()) warn(kProcessingFailed);
 }
 
 }  // namespace morvane::output

@@ -11,8 +11,11 @@ constexpr int kRowsThatAreNoFiles = 2;
 
 int FileCount(const JobListSource& list) { return list.RowCount() - kRowsThatAreNoFiles; }
 
-void SendTimes(const SendCopy& sendCopy, const std::string& path, int times) {
-  for (int copy = 0; copy < times; ++copy) sendCopy(path);
+bool SendTimes(const SendCopy& sendCopy, const std::string& path, int times) {
+  for (int copy = 0; copy < times; ++copy) {
+    if (!sendCopy(path)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -28,7 +31,7 @@ void RunJobList(JobListSource& list, const SendCopy& sendCopy) {
       const int rows = FileCount(list);
       for (int row = kFirstDataRow; row <= rows; ++row) {
         const std::string path = list.Path(row);
-        if (list.FileExists(path)) sendCopy(path);
+        if (list.FileExists(path) && !sendCopy(path)) return;
       }
     }
   }
@@ -36,14 +39,16 @@ void RunJobList(JobListSource& list, const SendCopy& sendCopy) {
     const int rows = FileCount(list);
     for (int row = kFirstDataRow; row <= rows; ++row) {
       const std::string path = list.Path(row);
-      if (list.FileExists(path)) SendTimes(sendCopy, path, list.ReadCount());
+      if (list.FileExists(path) && !SendTimes(sendCopy, path, list.ReadCount())) return;
     }
   }
   if (!list.SetsChecked() && list.PerFileChecked()) {
     const int rows = FileCount(list);
     for (int row = kFirstDataRow; row <= rows; ++row) {
       const std::string path = list.Path(row);
-      if (list.FileExists(path)) SendTimes(sendCopy, path, CountFromText(list.CountText(row)));
+      if (list.FileExists(path) && !SendTimes(sendCopy, path, CountFromText(list.CountText(row)))) {
+        return;
+      }
     }
   }
 }

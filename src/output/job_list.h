@@ -26,11 +26,13 @@ class JobListSource {
   virtual bool FileExists(const std::string& path) = 0;
 };
 
-using SendCopy = std::function<void(const std::string& path)>;
+// Sends one copy of the file at path; false when the run is to end there.
+using SendCopy = std::function<bool(const std::string& path)>;
 
 // Sends every file of the list as often and in the order the copy mode says:
 // Sets, N passes over the list; Uniform, each file N times in a row; PerFile,
 // each file as often as its own count. Files that do not exist are skipped.
+// The run ends early when a copy says so.
 void RunJobList(JobListSource& list, const SendCopy& sendCopy);
 
 // How many copies a run of the list would send as the list stands now, with

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "output/run_stop.h"
 #include "platform/msg.h"
 #include "platform/screen_cursor.h"
 
@@ -16,6 +18,13 @@ enum class WarningRoute {
   Quiet,
 };
 
+// Lets the user stop a run from the box of a failed copy, while copies of the
+// run are still to come.
+struct StopOffer {
+  RunStop& stop;
+  std::function<bool()> copiesFollow;
+};
+
 // Where the warnings of a run go. On the Boxes route each goes to the user in
 // a warning box: the run shows the hourglass for its whole length; a box shows
 // the arrow while it waits for the user, and the hourglass comes back once it
@@ -24,11 +33,15 @@ enum class WarningRoute {
 class MessageSink {
  public:
   MessageSink(platform::Msg& msg, platform::ScreenCursor& cursor,
-              WarningRoute route = WarningRoute::Boxes)
-      : msg_(msg), cursor_(cursor), route_(route) {}
+              WarningRoute route = WarningRoute::Boxes, const StopOffer* stopOffer = nullptr)
+      : msg_(msg), cursor_(cursor), route_(route), stopOffer_(stopOffer) {}
 
-  // Text and caption up to their first zero byte, as a box can show them.
+  // A copy has failed. Text and caption go up to their first zero byte, as a
+  // box can show them. While copies of the run follow, the box lets the user
+  // stop the run: OK goes on, Cancel stops it.
   void Warn(const std::string& text, const std::string& caption);
+  // A warning of the window's own, outside the copies: its box has OK only.
+  void Note(const std::string& text, const std::string& caption);
 
   // The text of the last warning since the previous call, empty when none
   // came; it is forgotten.
@@ -37,7 +50,10 @@ class MessageSink {
  private:
   platform::Msg& msg_;
   platform::ScreenCursor& cursor_;
+  void Show(const std::string& text, const std::string& caption, bool offerStop);
+
   WarningRoute route_;
+  const StopOffer* stopOffer_;
   std::string lastWarning_;
 };
 

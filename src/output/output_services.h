@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "output/message_sink.h"
+#include "output/run_stop.h"
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
 #include "platform/monotonic_clock.h"
@@ -18,8 +19,8 @@ class CopyProgress {
 };
 
 // What sending a copy needs of the rest of the program. The run that sends
-// the copy hands it the last two: where its failures are reported, and who
-// is told how far it has come.
+// the copy hands it the last three: where its failures are reported, who is
+// told how far it has come, and the user's word to stop.
 struct OutputServices {
   platform::FileSystem& files;
   platform::Spooler& spooler;
@@ -28,6 +29,8 @@ struct OutputServices {
   MessageSink& messages;
   // Null when nobody watches, as in the batch mode.
   CopyProgress* progress = nullptr;
+  // Null when nobody can stop the copy.
+  const RunStop* stop = nullptr;
 };
 
 // The texts and the caption of every output warning.

@@ -26,28 +26,30 @@ bool WriteWhole(platform::Printer& printer, const ControlString& text) {
   return WriteAll(printer, text.data(), static_cast<std::uint32_t>(text.size()));
 }
 
-// One copy's document, from its start to its end. Returns false when the
-// copy failed and has to be reported.
+enum class DocumentEnd { Whole, Failed, Stopped };
+
+// One copy's document, from its start to its end.
 // fileBytes counts the bytes of the file that the spooler took.
-bool WriteDocument(const OutputServices& services, const PrinterJob& job, platform::File& source,
-                   platform::Printer& printer, const std::string& path, std::uint64_t& fileBytes) {
-  if (!printer.StartDoc(path, kRawDatatype)) return false;
-  if (!job.init.empty() && !WriteWhole(printer, job.init)) return false;
+DocumentEnd WriteDocument(CopyPacer& pacer, const PrinterJob& job, platform::File& source,
+                          platform::Printer& printer, const std::string& path,
+                          std::uint64_t& fileBytes) {
+  if (!printer.StartDoc(path, kRawDatatype)) return DocumentEnd::Failed;
+  if (!job.init.empty() && !WriteWhole(printer, job.init)) return DocumentEnd::Failed;
 
   std::array<char, kPrinterBlockSize> block;
-  CopyPacer pacer(services, source);
   for (;;) {
     std::uint32_t bytesRead = 0;
     if (!source.Read(block.data(), static_cast<std::uint32_t>(block.size()), bytesRead)) {
-      return false;
+      return DocumentEnd::Failed;
     }
     if (bytesRead == 0) break;
-    if (!WriteAll(printer, block.data(), bytesRead)) return false;
+    if (!WriteAll(printer, block.data(), bytesRead)) return DocumentEnd::Failed;
     fileBytes += bytesRead;
-    pacer.BlockSent(bytesRead);
+    if (!pacer.BlockSent(bytesRead)) return DocumentEnd::Stopped;
   }
 
-  return job.exit.empty() || WriteWhole(printer, job.exit);
+  return job.exit.empty() || WriteWhole(printer, job.exit) ? DocumentEnd::Whole
+                                                           : DocumentEnd::Failed;
 }
 
 }  // namespace
@@ -71,7 +73,17 @@ PrinterCopy SendFileToPrinter(const OutputServices& services, const PrinterJob& 
 
   auto reportProcessingError = [&] { services.messages.Warn(kProcessingFailed, kOutputCaption); };
   PrinterCopy copy;
-  const bool written = WriteDocument(services, job, *source, *printer, path, copy.fileBytes);
+  CopyPacer pacer(services, *source);
+  const DocumentEnd end = WriteDocument(pacer, job, *source, *printer, path, copy.fileBytes);
+  if (end == DocumentEnd::Stopped) {
+    // The user stopped the run: the document goes, so that no half job
+    // prints. That is no failure to report.
+    printer->Abort();
+    printer->Close();
+    source->Close();
+    return copy;
+  }
+  const bool written = end == DocumentEnd::Whole;
   if (!written) reportProcessingError();
 
   // What was written stays in the document: the spooler prints it. A

@@ -19,11 +19,22 @@ struct FileOpenMode {
   unsigned share;
   FileDisposition disposition;
   // The name must be one of the system's devices (a port such as "LPT1");
-  // where it is not, the open fails and no file of that name is created.
+  // where it is not, the open fails and no file of that name is created. A
+  // device's writes can wait for it without holding up the thread's windows
+  // (File::WriteWaiting).
   bool device = false;
   // The name must be a file on disk: a device name, a pipe or a console is
   // refused before anything waits on it.
   bool diskFileOnly = false;
+};
+
+// What a write does while its device keeps it waiting.
+class WriteWait {
+ public:
+  virtual ~WriteWait() = default;
+  // Messages have come for the thread's windows: handles them. False
+  // cancels the write.
+  virtual bool MessagesArrived() = 0;
 };
 
 // An open file or device. The destructor closes it when Close was not called;
@@ -34,6 +45,14 @@ class File {
   // Reads up to size bytes; bytesRead is 0 at the end of the file.
   virtual bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) = 0;
   virtual bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) = 0;
+  // As Write; while a device keeps the write waiting, `wait` is told of every
+  // message that comes for the thread's windows, and when it answers false the
+  // write is cancelled and fails. Only a device waits this way.
+  virtual bool WriteWaiting(const void* data, std::uint32_t size, std::uint32_t& bytesWritten,
+                            WriteWait& wait) {
+    static_cast<void>(wait);
+    return Write(data, size, bytesWritten);
+  }
   // The file's size in bytes; 0 for a device or when the size can't be told.
   virtual std::uint64_t Size() = 0;
   // Has the system write what it still holds of the file to the disk.

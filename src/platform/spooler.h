@@ -17,6 +17,9 @@ class Printer {
   virtual bool Write(const void* data, std::uint32_t size, std::uint32_t& written) = 0;
   // False when the spooler could not commit the document.
   virtual bool EndDoc() = 0;
+  // Deletes the document in progress, so that none of it prints; the
+  // document is then over, without EndDoc.
+  virtual bool Abort() = 0;
   virtual bool Close() = 0;
 };
 

@@ -5,6 +5,7 @@ namespace morvane::ui {
 // Virtual-key codes, the same numbers Windows uses, so that the forms and
 // their tests need no Windows header.
 inline constexpr int kKeyReturn = 0x0D;
+inline constexpr int kKeyEscape = 0x1B;
 inline constexpr int kKeyPageUp = 0x21;
 inline constexpr int kKeyPageDown = 0x22;
 inline constexpr int kKeyEnd = 0x23;

@@ -52,6 +52,23 @@ class FakeFileSystem::FakeFile final : public platform::File {
 
   std::uint64_t Size() override { return entry_->isDevice ? 0 : entry_->contents.size(); }
 
+  bool WriteWaiting(const void* data, std::uint32_t size, std::uint32_t& bytesWritten,
+                    platform::WriteWait& wait) override {
+    OpenRecord& record = Record();
+    if (auto stall = owner_.stalls_.find(record.path);
+        stall != owner_.stalls_.end() && record.bytesWritten + size > stall->second.bytes) {
+      for (int message = 0; message < stall->second.messages; ++message) {
+        ++Record().waits;
+        if (!wait.MessagesArrived()) {
+          Record().writes.push_back({Bytes(data, size), 0, false});
+          bytesWritten = 0;
+          return false;
+        }
+      }
+    }
+    return Write(data, size, bytesWritten);
+  }
+
   bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) override {
     bytesWritten = 0;
     OpenRecord& record = Record();
@@ -158,6 +175,10 @@ void FakeFileSystem::FailReadAfter(const std::string& path, std::uint64_t bytes)
 void FakeFileSystem::FailWriteAfter(const std::string& path, std::uint64_t bytes,
                                     WriteFault fault) {
   writeLimits_[path] = WriteLimit{bytes, fault};
+}
+
+void FakeFileSystem::StallWritesAfter(const std::string& path, std::uint64_t bytes, int messages) {
+  stalls_[path] = {bytes, messages};
 }
 
 void FakeFileSystem::FailClose(const std::string& path) { failingCloses_.insert(path); }

@@ -28,6 +28,8 @@ struct OpenRecord {
   std::vector<WriteCall> writes;
   std::uint64_t bytesRead = 0;
   std::uint64_t bytesWritten = 0;
+  // Messages a waiting write was told of.
+  int waits = 0;
   int flushCalls = 0;
   int closeCalls = 0;
   bool closeSucceeded = false;
@@ -69,6 +71,10 @@ class FakeFileSystem final : public platform::FileSystem {
   // Writes take the first `bytes` bytes of each open, then fail as `fault` says.
   void FailWriteAfter(const std::string& path, std::uint64_t bytes,
                       WriteFault fault = WriteFault::Error);
+  // A device that stops taking bytes once each open has taken `bytes`: a
+  // write past that point waits, telling its wait of a message `messages`
+  // times, then goes through, unless the wait cancels it first.
+  void StallWritesAfter(const std::string& path, std::uint64_t bytes, int messages);
   // Close reports failure; the file is closed all the same.
   void FailClose(const std::string& path);
   void FailFlush(const std::string& path);
@@ -109,6 +115,11 @@ class FakeFileSystem final : public platform::FileSystem {
   std::set<std::string> refusedOpens_;
   std::map<std::string, std::uint64_t> readLimits_;
   std::map<std::string, WriteLimit> writeLimits_;
+  struct Stall {
+    std::uint64_t bytes;
+    int messages;
+  };
+  std::map<std::string, Stall> stalls_;
   std::set<std::string> failingCloses_;
   std::set<std::string> failingFlushes_;
   std::set<std::string> failingDeletes_;

@@ -30,7 +30,7 @@ class FakeSpooler::FakePrinter final : public platform::Printer {
     SpoolJob& job = Job();
     job.writes.emplace_back(size == 0 ? std::string()
                                       : std::string(static_cast<const char*>(data), size));
-    const bool succeeded = job.started && !job.endDocCalled && !job.closeCalled &&
+    const bool succeeded = job.started && !job.endDocCalled && !job.aborted && !job.closeCalled &&
                            owner_.WriteSucceeds(job.writes.size());
     written = succeeded ? owner_.Takes(job.writes.size(), size) : 0;
     job.writeResults.push_back(succeeded);
@@ -43,6 +43,13 @@ class FakeSpooler::FakePrinter final : public platform::Printer {
     const bool hadDocument = job.started && !job.endDocCalled;
     job.endDocCalled = true;
     return hadDocument && !owner_.endDocFails_;
+  }
+
+  bool Abort() override {
+    SpoolJob& job = Job();
+    const bool hadDocument = job.started && !job.endDocCalled && !job.aborted;
+    job.aborted = true;
+    return hadDocument;
   }
 
   bool Close() override {

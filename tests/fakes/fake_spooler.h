@@ -33,6 +33,7 @@ struct SpoolJob {
   std::vector<bool> writeResults;
   std::vector<std::uint32_t> taken;
   bool endDocCalled = false;
+  bool aborted = false;
   bool closeCalled = false;
 
   // The bytes the spooler took, in order.

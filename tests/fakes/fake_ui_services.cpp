@@ -5,7 +5,7 @@ namespace morvane::fakes {
 int FakeMessageBoxes::Show(base::WindowHandle owner, const char* text, const char* caption,
                            std::uint32_t style) {
   shown_.push_back({owner, text, caption, style, cursor_ ? cursor_->Get() : base::Cursor::Default});
-  return answer_;
+  return onShow ? onShow(shown_.back()) : answer_;
 }
 
 std::vector<std::string> FakeMessageBoxes::Texts() const {

@@ -33,6 +33,8 @@ class FakeMessageBoxes final : public platform::MessageBoxes {
   const std::vector<ShownBox>& Shown() const { return shown_; }
   std::vector<std::string> Texts() const;
   void SetAnswer(int answer) { answer_ = answer; }
+  // When set, answers each box in place of the fixed answer.
+  std::function<int(const ShownBox& box)> onShow;
 
  private:
   const platform::ScreenCursor* cursor_;

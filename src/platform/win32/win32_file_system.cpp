@@ -44,8 +44,90 @@ class Win32File : public File {
     return CloseHandle(handle) != FALSE;
   }
 
+ protected:
+  HANDLE Handle() const { return handle_; }
+
  private:
   HANDLE handle_;
+};
+
+// A device opened for overlapped writes. A port may stop taking bytes for as
+// long as its device likes (a serial printer out of paper, a reader that has
+// stopped): its write waits for the device while the thread goes on handling
+// its windows' messages, and can be cancelled. A write that completes at once
+// costs no wait.
+class Win32Device final : public Win32File {
+ public:
+  Win32Device(HANDLE handle, HANDLE completed) : Win32File(handle), completed_(completed) {}
+  ~Win32Device() override { CloseHandle(completed_); }
+
+  bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) override {
+    OVERLAPPED overlapped = Next();
+    bytesRead = 0;
+    if (!ReadFile(Handle(), buffer, size, nullptr, &overlapped) &&
+        GetLastError() != ERROR_IO_PENDING) {
+      return false;
+    }
+    DWORD read = 0;
+    const bool ok = GetOverlappedResult(Handle(), &overlapped, &read, TRUE) != FALSE;
+    Advance(read);
+    bytesRead = read;
+    return ok;
+  }
+
+  bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) override {
+    return WriteOverlapped(data, size, bytesWritten, nullptr);
+  }
+
+  bool WriteWaiting(const void* data, std::uint32_t size, std::uint32_t& bytesWritten,
+                    WriteWait& wait) override {
+    return WriteOverlapped(data, size, bytesWritten, &wait);
+  }
+
+ private:
+  // A device ignores the offset; a port that the system links to a plain file
+  // takes it as the place to write, so it moves on with every transfer.
+  OVERLAPPED Next() const {
+    OVERLAPPED overlapped{};
+    overlapped.Offset = static_cast<DWORD>(position_);
+    overlapped.OffsetHigh = static_cast<DWORD>(position_ >> 32);
+    overlapped.hEvent = completed_;
+    return overlapped;
+  }
+
+  void Advance(DWORD transferred) { position_ += transferred; }
+
+  bool WriteOverlapped(const void* data, std::uint32_t size, std::uint32_t& bytesWritten,
+                       WriteWait* wait) {
+    OVERLAPPED overlapped = Next();
+    bytesWritten = 0;
+    const bool done = WriteFile(Handle(), data, size, nullptr, &overlapped) != FALSE;
+    if (!done && GetLastError() != ERROR_IO_PENDING) return false;
+    const bool awaited = done || AwaitCompletion(overlapped, wait);
+    // A cancelled transfer has ended too before the record it reports to
+    // goes out of scope.
+    DWORD written = 0;
+    const bool ok = GetOverlappedResult(Handle(), &overlapped, &written, TRUE) != FALSE;
+    Advance(written);
+    bytesWritten = written;
+    return awaited && ok && written == size;
+  }
+
+  // False when the write was cancelled.
+  bool AwaitCompletion(OVERLAPPED& overlapped, WriteWait* wait) {
+    if (!wait) return true;
+    for (;;) {
+      const DWORD woken = MsgWaitForMultipleObjects(1, &completed_, FALSE, INFINITE, QS_ALLINPUT);
+      if (woken == WAIT_OBJECT_0) return true;
+      if (woken != WAIT_OBJECT_0 + 1 || !wait->MessagesArrived()) {
+        CancelIoEx(Handle(), &overlapped);
+        return false;
+      }
+    }
+  }
+
+  HANDLE completed_;
+  std::uint64_t position_ = 0;
 };
 
 DWORD AccessFlags(FileAccess access) {
@@ -87,14 +169,13 @@ HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode) {
   const DWORD access = AccessFlags(mode.access);
   const DWORD share = ShareFlags(mode.share);
   const DWORD disposition = DispositionFlag(mode.disposition);
+  const DWORD flags = FILE_ATTRIBUTE_NORMAL | (mode.device ? FILE_FLAG_OVERLAPPED : 0);
   if (TakesAnsiCalls(path)) {
-    return CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+    return CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
   }
   const std::wstring wide = WidePath(path);
   if (wide.empty()) return INVALID_HANDLE_VALUE;
-  return CreateFileW(wide.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                     nullptr);
+  return CreateFileW(wide.c_str(), access, share, nullptr, disposition, flags, nullptr);
 }
 
 bool DeletePath(const std::string& path) {
@@ -134,6 +215,15 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
     CloseHandle(handle);
     DeletePath(path);
     return nullptr;
+  }
+  if (mode.device) {
+    // Manual reset, as every overlapped transfer's event should be.
+    const HANDLE completed = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (!completed) {
+      CloseHandle(handle);
+      return nullptr;
+    }
+    return std::make_unique<Win32Device>(handle, completed);
   }
   return std::make_unique<Win32File>(handle);
 }

@@ -50,6 +50,8 @@ class Win32Printer : public Printer {
 
   bool EndDoc() override { return EndDocPrinter(handle_) != FALSE; }
 
+  bool Abort() override { return AbortPrinter(handle_) != FALSE; }
+
   bool Close() override {
     const HANDLE handle = handle_;
     handle_ = nullptr;

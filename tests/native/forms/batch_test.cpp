@@ -184,6 +184,30 @@ TEST_F(BatchTest, OptionsSendEachFileNTimesToTheNamedPrinterAndLogEveryCopy) {
   EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string(kQueue) + '\0');
 }
 
+TEST_F(BatchTest, AStopFromTheWindowLeavesTheCopiesNotSentUndelivered) {
+  p.fake.files.AddFile("a.prn", "A");
+  p.fake.files.AddFile("b.prn", "B");
+  p.SetCommandLine("/WIN /COPIES=2 a.prn b.prn /LOG=s.log");
+  p.Start();
+  bool closed = false;
+  p.main().OnClose = [&] { closed = true; };
+  p.fake.boxes.SetAnswer(platform::kButtonYes);
+  p.fake.pump.onProcess = [&](int) {
+    // The task-bar button's close, after the first copy.
+    if (p.fake.spooler.Jobs().size() == 1) p.main().Close();
+  };
+  p.ShowAndActivate();
+
+  EXPECT_EQ(SentDocuments(), std::vector<std::string>{"a.prn"});
+  EXPECT_EQ(p.fake.boxes.Texts(), std::vector<std::string>{"Uitvoer afbreken?"});
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(p.main().BatchExitStatus(), 2);
+  EXPECT_EQ(p.fake.files.Contents("s.log"),
+            std::string(kStamp) + "afgeleverd\tMorvaneCapture\ta.prn\t1\r\n" + kStamp +
+                "mislukt: afgebroken\tMorvaneCapture\ta.prn\t0\r\n" + kStamp +
+                "mislukt: afgebroken\tMorvaneCapture\tb.prn\t0\r\n");
+}
+
 TEST_F(BatchTest, AQuietRunShowsNoBoxAndItsLogSaysWhatEachCopyGave) {
   p.fake.files.AddFile("big.prn", std::string(3000, 'b'));
   p.fake.files.AddFile("x?\xFF.prn", "never");

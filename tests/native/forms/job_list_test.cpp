@@ -171,9 +171,11 @@ TEST_F(MainJobListTest, TheHintBarTellsWhichCopyOfWhichFileAndHowFarThenTheGuide
 
   ASSERT_GE(shown.size(), 4u);
   EXPECT_EQ(shown[0], kSimpleGuide);  // the dispatch before the first copy
-  EXPECT_EQ(shown[1], "Bezig: kopie 1 van 6, a.prn, 25%");
-  EXPECT_NE(std::find(shown.begin(), shown.end(), "Bezig: kopie 3 van 6, a.prn, 75%"), shown.end());
-  EXPECT_EQ(shown[shown.size() - 2], "Bezig: kopie 6 van 6, b.prn, 100%");
+  EXPECT_EQ(shown[1], "Bezig: kopie 1 van 6, a.prn, 25% (Esc: afbreken)");
+  EXPECT_NE(
+      std::find(shown.begin(), shown.end(), "Bezig: kopie 3 van 6, a.prn, 75% (Esc: afbreken)"),
+      shown.end());
+  EXPECT_EQ(shown[shown.size() - 2], "Bezig: kopie 6 van 6, b.prn, 100% (Esc: afbreken)");
   EXPECT_EQ(shown.back(), kSimpleGuide);  // the dispatch after the run
   EXPECT_EQ(main().Aanwijzingpanel.Text(), kSimpleGuide);
 
@@ -199,13 +201,76 @@ TEST_F(MainJobListTest, AskedToCloseDuringARunTheWindowClosesWhenTheRunHasEnded)
     stayedOpen &= main().Visible();
     hint = main().Aanwijzingpanel.Text();
   };
+  p.fake.boxes.SetAnswer(platform::kButtonNo);  // not to stop the run
   p.fake.openDialog.Choose({"a", "b"});
   main().BitBtn2Click();
 
+  ASSERT_EQ(p.fake.boxes.Shown().size(), 1u);
+  EXPECT_EQ(p.fake.boxes.Shown()[0].text, "Uitvoer afbreken?");
+  EXPECT_EQ(p.fake.boxes.Shown()[0].caption, "Bestand uitvoer");
+  EXPECT_EQ(p.fake.boxes.Shown()[0].style, platform::kQuestionStyle);
   EXPECT_EQ(p.fake.files.DeviceOutput("LPT2"), "<a><b>");  // the run went on to its end
   EXPECT_TRUE(stayedOpen);
-  EXPECT_EQ(hint, "Bezig: kopie 2 van 2, b, 0% (venster sluit na afloop)");
+  EXPECT_EQ(hint, "Bezig: kopie 2 van 2, b, 0% (Esc: afbreken) (venster sluit na afloop)");
   EXPECT_FALSE(main().Visible());  // and then the window closed
+}
+
+TEST_F(MainJobListTest, EscOrTheCloseBoxAnsweredYesStopsTheRunAtOnce) {
+  p.fake.files.AddDevice("LPT1");
+  main().Show();
+  main().ExtendedButtonClick();
+  p.fake.files.AddFile("a", std::string(8 * 1024, 'a'));
+  p.fake.files.AddFile("b", "b");
+  p.AddToList({"a", "b"});
+  p.fake.files.StallWritesAfter("LPT1", 2048, 1000);  // the port stops taking bytes
+  p.fake.boxes.SetAnswer(platform::kButtonYes);
+  int waits = 0;
+  p.fake.pump.onProcess = [&](int) {
+    // A message comes while the port keeps the third block waiting.
+    if (main().RunInProgress() && p.fake.files.Opens().back().waits > 0 && ++waits == 3) {
+      main().PressKey(ui::kKeyEscape, {});
+    }
+  };
+  main().BitBtn1Click();
+
+  // The copy was cut off where the port stopped, without EXIT, and no further
+  // copy started; stopping is no failure to report.
+  EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), std::string(2048, 'a'));
+  EXPECT_EQ(p.fake.files.OpensOf("LPT1").size(), 1u);
+  EXPECT_EQ(p.fake.boxes.Texts(), std::vector<std::string>{"Uitvoer afbreken?"});
+  EXPECT_EQ(p.fake.files.OpenHandles(), 0);
+  EXPECT_FALSE(main().RunInProgress());
+
+  // The next run starts afresh; the close box stops it the same way, and the
+  // window then closes.
+  p.fake.pump.onProcess = [&](int) {
+    const auto opens = p.fake.files.OpensOf("LPT1");
+    if (opens.size() == 2 && opens.back().waits > 0) main().Close();
+  };
+  main().BitBtn1Click();
+  EXPECT_EQ(p.fake.files.OpensOf("LPT1").size(), 2u);
+  EXPECT_EQ(p.fake.boxes.Texts().size(), 2u);
+  EXPECT_FALSE(main().Visible());
+}
+
+TEST_F(MainJobListTest, TheBoxOfAFailedCopyStopsTheRunWhileCopiesFollow) {
+  // LPT3 is no device here: each copy fails to open it.
+  main().ExtendedButtonClick();
+  AddFiles({"a", "b"});
+  main().AantalEdit.SetText("250");  // five hundred copies
+  main().BitBtn3Click();
+  ASSERT_EQ(p.fake.boxes.Shown().size(), 500u);
+  EXPECT_EQ(p.fake.boxes.Shown()[0].style, platform::kStoppableWarningStyle);
+  EXPECT_EQ(p.fake.boxes.Shown()[498].style, platform::kStoppableWarningStyle);
+  EXPECT_EQ(p.fake.boxes.Shown()[499].style, platform::kWarningStyle);  // no copy follows
+
+  // Cancel in the second box: the run ends there.
+  p.fake.boxes.onShow = [&](const fakes::ShownBox&) {
+    return p.fake.boxes.Shown().size() == 502 ? platform::kButtonCancel : platform::kButtonOk;
+  };
+  main().BitBtn3Click();
+  EXPECT_EQ(p.fake.boxes.Shown().size(), 502u);
+  EXPECT_FALSE(main().RunInProgress());
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ std::vector<std::string> SentBy(ListedJobs& list, std::function<void(int sent)> 
   RunJobList(list, [&](const std::string& path) {
     sent.push_back(path);
     if (during) during(static_cast<int>(sent.size()));
+    return true;
   });
   return sent;
 }

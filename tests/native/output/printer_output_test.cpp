@@ -182,6 +182,31 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
   }
 }
 
+// A stop given while the document goes out deletes it: no half job prints.
+TEST_F(SendFileToPrinterTest, AStopDeletesTheDocumentInProgressWithoutAReport) {
+  fake.files.AddFile(kPath, Bytes(5000));
+  fake.clock.stepPerReading = kDispatchIntervalMicroseconds;  // a dispatch after each block
+  RunStop stop;
+  services.stop = &stop;
+  fake.pump.onProcess = [&](int call) {
+    if (call == 2) stop.Request();
+  };
+
+  const std::string caption = kCaption;
+  const PrinterCopy copy =
+      SendFileToPrinter(services, PrinterJob{init, exit, caption}, kPath, kPrinter);
+
+  EXPECT_FALSE(copy.delivered);
+  EXPECT_EQ(copy.fileBytes, 2050u);
+  const fakes::SpoolJob& job = OnlyJob();
+  EXPECT_EQ(job.writes.size(), 3u);  // INIT and two blocks, no EXIT
+  EXPECT_TRUE(job.aborted);
+  EXPECT_FALSE(job.endDocCalled);
+  EXPECT_TRUE(job.closeCalled);
+  EXPECT_TRUE(fake.boxes.Shown().empty());
+  EXPECT_EQ(fake.files.OpenHandles(), 0);
+}
+
 // The spooler may take part of a write: the rest is given again until all of
 // it is taken, and the copy is whole.
 TEST_F(SendFileToPrinterTest, WritesTheRestOfAPartlyTakenWrite) {

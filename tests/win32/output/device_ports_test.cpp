@@ -38,6 +38,7 @@ class DevicePortTest : public ::testing::Test {
     const output::DeviceJob job{init, exit};
     output::RunJobList(list, [&](const std::string& path) {
       output::SendFileToDevice(services, job, path, device);
+      return true;
     });
   }
 

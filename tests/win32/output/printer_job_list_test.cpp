@@ -91,6 +91,7 @@ TEST(PrinterJobListTest, EveryCopyIsOneRawDocumentInTheOrderOfItsMode) {
 
   output::RunJobList(list, [&](const std::string& path) {
     output::SendFileToPrinter(real.services, job, path, printer);
+    return true;
   });
 
   EXPECT_TRUE(real.boxes.Texts().empty());
