@@ -101,7 +101,7 @@ timed_window_send() {
 # window took to answer, in µs.
 longest_answer() {
   local probe_log=$BENCH_DIR/probe.log probe_pid
-  driver probe "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$RUN_TIMEOUT_MS" >"$probe_log" 2>&1 &
+  driver probe "$FORM_CLASS" "$MAIN_CAPTION" LPT1 "$RUN_TIMEOUT_MS" "" >"$probe_log" 2>&1 &
   probe_pid=$!
   send_with_window "$1"
   wait "$probe_pid" || { cat "$probe_log" >&2; die "the probe failed"; }

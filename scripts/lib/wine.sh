@@ -36,12 +36,15 @@ select_wine64_build() {
 }
 
 # use_wine_build ARCH: sets WINE_PRESET, WINE_BUILD_DIR, WINE_PROGRAM_EXE and
-# MORVANE_WINE_ARCH for the build of that Windows architecture, and puts its
-# "wine" (scripts/ARCH/wine) first on PATH.
+# MORVANE_WINE_ARCH for the build of that Windows architecture (win32 or
+# win64), and puts its "wine" (scripts/wine32/wine or scripts/wine64/wine)
+# first on PATH.
 use_wine_build() {
   WINE_PRESET=$1
   export MORVANE_WINE_ARCH=$1
-  prepend_path "$MORVANE_ROOT/scripts/$1"
+  local wine_dir=$MORVANE_ROOT/scripts/wine${1#win}
+  [[ -x $wine_dir/wine ]] || die "no wine for the $1 build: $wine_dir/wine"
+  prepend_path "$wine_dir"
   WINE_BUILD_DIR=$BUILD_ROOT/$WINE_PRESET
   WINE_PROGRAM_EXE=$WINE_BUILD_DIR/morvane.exe
 }

@@ -282,11 +282,12 @@ class ProgramTestCase(unittest.TestCase):
         self.start(*args).wait()
         self.wine.wait_for_delivery()
 
-    def answer_box(self, caption, timeout_ms=20000):
-        """Waits for the program's box with that caption, presses OK and returns
-        its text, its owner's caption and whether the owner was minimized."""
+    def answer_box(self, caption, timeout_ms=20000, button="ok"):
+        """Waits for the program's box with that caption, presses the button
+        (ok, cancel, yes or no) and returns its text, its owner's caption and
+        whether the owner was minimized."""
         status, output = self.wine.wine_tool(str(self.wine.answer_box_exe), caption,
-                                             str(timeout_ms))
+                                             str(timeout_ms), button)
         self.assertEqual(status, 0, f"no box \"{caption}\" was answered: {output}")
         lines = [line.rstrip("\r") for line in output.split("\n")]
         self.assertGreaterEqual(len(lines), 3, f"unexpected answer_box output: {output!r}")

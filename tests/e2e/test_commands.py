@@ -22,8 +22,11 @@ COM1_INIT, COM1_EXIT = DEVICE_STRINGS[6], DEVICE_STRINGS[7]
 WIN_INIT, WIN_EXIT = DEVICE_STRINGS[10], DEVICE_STRINGS[11]
 ENABLE_TIMEOUT = 20 * SLOWDOWN  # seconds for a run to end and the buttons to come back
 SCREEN_SIZE = (1024, 768)  # the test prefix's virtual desktop
+OUTPUT_CAPTION = "Bestand uitvoer"
+STOP_QUESTION = "Uitvoer afbreken?"
+STOP_KEY_HINT = " (Esc: afbreken)"
 PROGRESS_PREFIX = "Bezig: "
-PROGRESS = re.compile(r"Bezig: kopie \d+ van 40, lang\.prn, \d+%")
+PROGRESS = re.compile(r"Bezig: kopie \d+ van 40, lang\.prn, \d+%" + re.escape(STOP_KEY_HINT))
 EXTENDED_GUIDE = "Maak een lijst en kies daarna de uitvoereenheid"
 LONG_RUN_TIMEOUT_MS = 120000
 MAX_ANSWER_MS = 25
@@ -280,7 +283,7 @@ class LongRunTest(WindowTestCase):
         self.assertEqual(self.hint_bar(self.main_window()).text, EXTENDED_GUIDE)
         self.quit(run)
 
-    def test_a_close_during_a_run_to_a_stalled_port_waits_for_the_run(self):
+    def test_a_close_during_a_run_to_a_stalled_port_not_stopped_waits_for_the_run(self):
         content = sample(BIG_FILE, 7)
         path = self.data_file("a.prn", content)
         port = StoppablePort(self, "lpt1")
@@ -293,6 +296,7 @@ class LongRunTest(WindowTestCase):
         self.click_button("LPT1")
         port.wait_until_blocked()
         self.desktop.drive("close", "MorvaneForm", MAIN_CAPTION)
+        self.assertEqual(self.answer_box(OUTPUT_CAPTION, button="no").text, STOP_QUESTION)
         time.sleep(CLOSE_GRACE)
         self.assertTrue(self.desktop.is_shown(MAIN_CAPTION), "the window closed during the run")
         port.resume()
@@ -302,7 +306,7 @@ class LongRunTest(WindowTestCase):
         self.assertEqual(port.received(len(expected)), expected)
         self.assertIn("LASTPRINTER", self.wine.program_values() or {}, "the settings were lost")
 
-    def test_a_close_during_a_printer_run_loses_no_document(self):
+    def test_a_close_during_a_printer_run_not_stopped_loses_no_document(self):
         content = sample(BIG_PRINT_FILE, 8)
         path = self.data_file("a.prn", content)
         run = self.start_window(extended=True)
@@ -313,6 +317,7 @@ class LongRunTest(WindowTestCase):
         closer = self.desktop.start_close_in_run(MAIN_CAPTION, "Win", LONG_RUN_TIMEOUT_MS)
         self.click_button("Win")
         closer.result()
+        self.assertEqual(self.answer_box(OUTPUT_CAPTION, button="no").text, STOP_QUESTION)
 
         self.assertEqual(run.wait(), 0)
         self.wine.wait_for_delivery()

@@ -16,11 +16,11 @@ from faults import (HeldFile, StoppablePort, fill_folder, make_immutable, mount_
                     pending_jobs, queue_state)
 from gui import OPEN_DIALOG_CAPTION, PortOutput
 from harness import MAIN_CAPTION, ProgramTestCase, control_file, twelve_lines
-from test_commands import (DEVICE_STRINGS, INFO_CAPTION, SETUP_CAPTION, TOOLBAR_CANCEL, TOOLBAR_SETUP,
-                           sample)
+from test_commands import (DEVICE_STRINGS, INFO_CAPTION, OUTPUT_CAPTION, PROGRESS_PREFIX,
+                           SETUP_CAPTION, STOP_KEY_HINT, STOP_QUESTION, TOOLBAR_CANCEL,
+                           TOOLBAR_SETUP, sample)
 from test_drops import GRID_CLASS, DropTestCase
 
-OUTPUT_CAPTION = "Bestand uitvoer"
 SOURCE_OPEN_FAILED = "Fout bij openen bronbestand!"
 OUTPUT_OPEN_FAILED = "Fout bij openen uitvoer!"
 PROCESSING_FAILED = "Fout bij verwerken van uitvoer!"
@@ -31,6 +31,11 @@ NO_BOX_MS = 2000  # how long to look for a box that must not come
 LPT1_INIT, LPT1_EXIT = DEVICE_STRINGS[0], DEVICE_STRINGS[1]
 WIN_INIT, WIN_EXIT = DEVICE_STRINGS[10], DEVICE_STRINGS[11]
 BIG_SOURCE = 400 * 1024  # more than a pipe holds, so that a stopped reader stalls the copy
+VK_ESCAPE = 0x1B
+STALL_SECONDS = 1.0
+STALL_PROBE_TIMEOUT_MS = 60000
+# The window answers as promptly while a port holds a write as during any run.
+MAX_STALL_ANSWER_MS = 25
 HOLD_SECONDS = 120
 LONG_FOLDER = "d" * 120  # three of these make a path of more than 255 characters
 
@@ -216,6 +221,41 @@ class PortFaultTest(FaultWindowTestCase):
         expected = lpt1(a, b)
         self.assertEqual(port.received(len(expected)), expected)
         self.wait_enabled("LPT1")
+        self.assertNoBox()
+        self.quit(run)
+
+
+    def test_esc_at_a_stalled_port_stops_the_run_and_the_window_answers_meanwhile(self):
+        a, b = sample(BIG_SOURCE, 35), sample(5000, 36)
+        path_a, path_b = self.data_file("a.prn", a), self.data_file("b.prn", b)
+        run = self.start_window(extended=True)
+        self.add_file_with_open(path_a)
+        self.add_file_with_open(path_b)
+        port = StoppablePort(self, "lpt1")
+
+        port.stop()
+        probe = self.desktop.start_probe(MAIN_CAPTION, "LPT1", STALL_PROBE_TIMEOUT_MS,
+                                         PROGRESS_PREFIX)
+        self.click_button("LPT1")
+        port.wait_until_blocked()
+        time.sleep(STALL_SECONDS)  # the port holds the write
+        self.desktop.drive("key", "MorvaneForm", MAIN_CAPTION, str(VK_ESCAPE))
+        self.assertEqual(self.answer_box(OUTPUT_CAPTION, button="yes").text, STOP_QUESTION)
+        self.wait_enabled("LPT1")  # the run has ended while the port still holds
+        answers = probe.result()
+        self.assertTrue(answers.seen_text.endswith(STOP_KEY_HINT),
+                        f"the hint bar did not say how to stop: {answers.seen_text!r}")
+        self.assertLessEqual(answers.longest_ms, MAX_STALL_ANSWER_MS,
+                             f"the window was slow to answer during the stall: {answers}")
+
+        held = port.size() + port.waiting()
+        port.resume()
+        got = port.received(held)
+        self.assertEqual(len(got), held, "bytes arrived after the stop")
+        # Whole blocks of the first file up to the stop: no EXIT, no second file.
+        self.assertLess(len(got), len(lpt1(a)))
+        self.assertEqual(got, lpt1(a)[:len(got)])
+        self.assertEqual((len(got) - len(LPT1_INIT)) % 1024, 0, "a block was cut")
         self.assertNoBox()
         self.quit(run)
 

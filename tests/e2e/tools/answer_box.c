@@ -1,7 +1,7 @@
 /* Waits for a message box with a given caption, prints its text and closes it
- * with OK.
+ * with OK, or with the button named.
  *
- *   answer_box.exe CAPTION TIMEOUT_MS
+ *   answer_box.exe CAPTION TIMEOUT_MS [ok|cancel|yes|no]
  *
  * Prints three lines: the box's text (its static control, id 0xFFFF), the
  * caption of the window that owns the box (empty when it has no owner), and
@@ -50,9 +50,18 @@ static int WaitGone(HWND box, DWORD timeoutMs) {
   return 1;
 }
 
+static int ButtonId(const char* name) {
+  if (strcmp(name, "ok") == 0) return IDOK;
+  if (strcmp(name, "cancel") == 0) return IDCANCEL;
+  if (strcmp(name, "yes") == 0) return IDYES;
+  if (strcmp(name, "no") == 0) return IDNO;
+  return 0;
+}
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    fprintf(stderr, "usage: answer_box CAPTION TIMEOUT_MS\n");
+  const int buttonId = argc == 4 ? ButtonId(argv[3]) : IDOK;
+  if ((argc != 3 && argc != 4) || buttonId == 0) {
+    fprintf(stderr, "usage: answer_box CAPTION TIMEOUT_MS [ok|cancel|yes|no]\n");
     return 2;
   }
   const char* caption = argv[1];
@@ -79,8 +88,8 @@ int main(int argc, char** argv) {
   printf("%s\n%s\n%s\n", buffer, ownerCaption, ownerState);
   fflush(stdout);
 
-  HWND ok = GetDlgItem(box, IDOK);
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)ok);
+  HWND button = GetDlgItem(box, buttonId);
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), (LPARAM)button);
   if (!WaitGone(box, timeoutMs)) {
     fprintf(stderr, "answer_box: the box did not close\n");
     return 2;

@@ -383,6 +383,18 @@ static int Probe(const char* className, const char* caption, const char* buttonT
   return 0;
 }
 
+/* A key pressed and let go in the window, as the keyboard gives it to the
+ * window's thread. */
+static int Key(const char* className, const char* caption, int virtualKey) {
+  HWND window = FindTopLevel(className, caption);
+  if (window == NULL) return 1;
+  const LPARAM repeatOnce = 1;
+  const LPARAM released = (LPARAM)0xC0000001u;
+  PostMessageA(window, WM_KEYDOWN, (WPARAM)virtualKey, repeatOnce);
+  PostMessageA(window, WM_KEYUP, (WPARAM)virtualKey, released);
+  return 0;
+}
+
 static int SetText(const char* className, const char* caption, int index, const char* text) {
   HWND window = FindTopLevel(className, caption);
   if (window == NULL) return 1;
@@ -403,7 +415,8 @@ static int Usage(void) {
           "       window_driver press|wait-enabled|close-in-run CLASS CAPTION BUTTON_TEXT "
           "TIMEOUT_MS\n"
           "       window_driver probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX\n"
-          "       window_driver set-text CLASS CAPTION INDEX TEXT\n");
+          "       window_driver set-text CLASS CAPTION INDEX TEXT\n"
+          "       window_driver key CLASS CAPTION VIRTUAL_KEY\n");
   return 2;
 }
 
@@ -445,6 +458,9 @@ int main(int argc, char** argv) {
   }
   if (argc == 6 && strcmp(command, "close-in-run") == 0) {
     return CloseInRun(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
+  }
+  if (argc == 5 && strcmp(command, "key") == 0) {
+    return Key(argv[2], argv[3], atoi(argv[4]));
   }
   if (argc == 6 && strcmp(command, "set-text") == 0) {
     return SetText(argv[2], argv[3], atoi(argv[4]), argv[5]);
