@@ -232,8 +232,10 @@ class OptionsTest(ProgramTestCase):
         content = sample_bytes(2100, 6)
         name = self.data_file("a.prn", content)
 
-        # A best-fit look-alike of the name ("...CaptureL") names no queue.
-        status = self.start("/WIN", f"/PRINTER={self.wine.unicode_printer}", name).wait()
+        # A best-fit look-alike of the name ("...CaptureL") names no queue;
+        # quiet, so that such a fault ends the run with its status.
+        status = self.start("/WIN", "/QUIET", f"/PRINTER={self.wine.unicode_printer}",
+                            name).wait()
         self.wine.wait_for_delivery()
 
         self.assertEqual(status, 0)
