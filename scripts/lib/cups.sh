@@ -20,11 +20,29 @@ install_capture_backend() {
   install -m 0700 "$CAPTURE_BACKEND_SOURCE" "$CAPTURE_BACKEND"
 }
 
+# uri_path PATH: PATH percent-encoded for a device URI, which CUPS refuses
+# when it holds a byte outside ASCII; the capture backend decodes it.
+uri_path() {
+  local LC_ALL=C
+  local path=$1 encoded='' byte i
+  for ((i = 0; i < ${#path}; i++)); do
+    byte=${path:i:1}
+    case $byte in
+      [A-Za-z0-9/._~-]) encoded+=$byte ;;
+      *)
+        printf -v byte '%%%02X' "'$byte"
+        encoded+=$byte
+        ;;
+    esac
+  done
+  printf '%s' "$encoded"
+}
+
 # ensure_capture_queue QUEUE FOLDER: a raw queue that stores its jobs in FOLDER.
 ensure_capture_queue() {
   local queue=$1 folder=$2
   mkdir -p "$folder"
-  lpadmin -p "$queue" -E -v "morvanecapture:$folder"
+  lpadmin -p "$queue" -E -v "morvanecapture:$(uri_path "$folder")"
 }
 
 make_default_printer() {

@@ -113,6 +113,7 @@ class WineSession:
         self.env_dir = Path(setting("MORVANE_TEST_ENV"))
         self.printer = setting("MORVANE_TEST_PRINTER")
         self.printer2 = setting("MORVANE_TEST_PRINTER2")
+        self.unicode_printer = setting("MORVANE_TEST_PRINTER3")
         if not self.program.is_file():
             raise AssertionError(f"{self.program} has not been built")
         # Wine 8's 32-bit spooler hands CUPS a title outside ASCII with stray
@@ -174,11 +175,15 @@ class WineSession:
 
     # Capture queues.
 
+    @property
+    def queues(self):
+        return (self.printer, self.printer2, self.unicode_printer)
+
     def capture_folder(self, queue):
         return self.captures / queue
 
     def clear_captures(self):
-        for queue in (self.printer, self.printer2):
+        for queue in self.queues:
             folder = self.capture_folder(queue)
             shutil.rmtree(folder, ignore_errors=True)
             folder.mkdir(parents=True)
@@ -188,7 +193,7 @@ class WineSession:
         deadline = time.monotonic() + DELIVERY_TIMEOUT
         while True:
             pending = subprocess.run(
-                ["lpstat", "-o", self.printer, self.printer2], capture_output=True, text=True,
+                ["lpstat", "-o", *self.queues], capture_output=True, text=True,
                 check=False).stdout.strip()
             if not pending:
                 return

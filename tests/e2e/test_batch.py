@@ -227,6 +227,22 @@ class OptionsTest(ProgramTestCase):
         self.assertEqual(self.wine.program_values().get("LASTPRINTER"),
                          ("REG_SZ", self.wine.printer))
 
+    def test_a_printer_name_the_code_page_cannot_hold_names_that_queue(self):
+        self.write_control_file("Morvane.ini", twelve_lines(WIN_INIT, WIN_EXIT))
+        content = sample_bytes(2100, 6)
+        name = self.data_file("a.prn", content)
+
+        # A best-fit look-alike of the name ("...CaptureL") names no queue;
+        # quiet, so that such a fault ends the run with its status.
+        status = self.start("/WIN", "/QUIET", f"/PRINTER={self.wine.unicode_printer}",
+                            name).wait()
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 0)
+        self.assertJobs(self.wine.unicode_printer, [(name, WIN_INIT + content + WIN_EXIT)])
+        self.assertJobs(self.wine.printer, [])
+        self.assertJobs(self.wine.printer2, [])
+
     def test_copies_of_each_file_go_out_in_a_row(self):
         self.write_control_file("Morvane.ini", twelve_lines(b"<", b">"))
         first = self.data_file("a.prn", sample_bytes(2000, 5))

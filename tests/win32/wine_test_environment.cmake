@@ -8,6 +8,8 @@ set(MORVANE_TEST_ENV_DIR "${CMAKE_BINARY_DIR}/test-env" CACHE PATH "Folder of th
 # time need queues and displays of their own.
 set(MORVANE_TEST_PRINTER "MorvaneTestCapture" CACHE STRING "First capture queue of the Wine tests, made the default printer")
 set(MORVANE_TEST_PRINTER2 "MorvaneTestCapture2" CACHE STRING "Second capture queue of the Wine tests")
+# A name the ANSI code page (1252) cannot hold: Ł is U+0141.
+set(MORVANE_TEST_PRINTER3 "MorvaneTestCaptureŁ" CACHE STRING "Third capture queue of the Wine tests, its name outside the code page")
 set(MORVANE_TEST_PREFIX "${MORVANE_TEST_ENV_DIR}/prefix")
 set(MORVANE_TEST_CAPTURES "${MORVANE_TEST_ENV_DIR}/captures")
 set(MORVANE_TEST_PORTS "${MORVANE_TEST_ENV_DIR}/ports")
@@ -36,6 +38,7 @@ set(MORVANE_WINE_TEST_ENVIRONMENT
     "MORVANE_TEST_ENV=${MORVANE_TEST_ENV_DIR}"
     "MORVANE_TEST_PRINTER=${MORVANE_TEST_PRINTER}"
     "MORVANE_TEST_PRINTER2=${MORVANE_TEST_PRINTER2}"
+    "MORVANE_TEST_PRINTER3=${MORVANE_TEST_PRINTER3}"
     "MORVANE_TEST_CAPTURES=${MORVANE_TEST_CAPTURES}"
     "MORVANE_TEST_PORTS=${MORVANE_TEST_PORTS}"
     "MORVANE_95_FAMILY_PROGRAMS=${MORVANE_95_FAMILY_PROGRAMS}")

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 #include <winspool.h>
 
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/ansi_names.h"
@@ -25,18 +26,21 @@ bool DefaultPrinterName(std::string& name) {
   return true;
 }
 
+// The dialog's names are wide (PrintDlgW): the ANSI dialog would hand back a
+// look-alike of a name outside the code page. Their offsets count characters.
 bool DeviceNameFromDevNames(HGLOBAL devNames, std::string& name) {
   const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames));
   if (!names) return false;
-  const SIZE_T size = GlobalSize(devNames);
+  const SIZE_T size = GlobalSize(devNames) / sizeof(wchar_t);
   bool found = false;
   if (names->wDeviceOffset < size) {
-    const char* start = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
-    const char* end = reinterpret_cast<const char*>(names) + size;
-    const char* zero = start;
-    while (zero < end && *zero != '\0') ++zero;
+    const auto* text = reinterpret_cast<const wchar_t*>(names);
+    const wchar_t* start = text + names->wDeviceOffset;
+    const wchar_t* end = text + size;
+    const wchar_t* zero = start;
+    while (zero < end && *zero != L'\0') ++zero;
     if (zero < end) {
-      name.assign(start, zero);
+      name = NameFromWide(std::wstring_view(start, static_cast<std::size_t>(zero - start)));
       found = true;
     }
   }
@@ -57,13 +61,13 @@ bool Win32PrinterSetup::CurrentDeviceName(std::string& name) {
 }
 
 bool Win32PrinterSetup::Execute(base::WindowHandle owner) {
-  PRINTDLGA dialog{};
+  PRINTDLGW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = WindowOf(owner);
   dialog.hDevMode = devMode_;
   dialog.hDevNames = devNames_;
   dialog.Flags = PD_PRINTSETUP;
-  const BOOL confirmed = PrintDlgA(&dialog);
+  const BOOL confirmed = PrintDlgW(&dialog);
   devMode_ = dialog.hDevMode;
   devNames_ = dialog.hDevNames;
   return confirmed != FALSE;
