@@ -182,12 +182,14 @@ class Desktop:
             raise AssertionError(f"pressing {button_text!r} in {caption!r} failed: {output}")
 
     def start_probe(self, caption, button_text, timeout_ms, watched_prefix,
-                    class_name=FORM_CLASS):
+                    class_name=FORM_CLASS, for_ms=None):
         """Starts timing how promptly the window answers during the run that
-        disables the button, and watching, without asking the program, for a
-        child window text that begins with the prefix."""
+        disables the button (or, given for_ms, during that long of it), and
+        watching, without asking the program, for a child window text that
+        begins with the prefix."""
+        extra = [] if for_ms is None else [str(for_ms)]
         return DuringRun(self.driver, "probe", class_name, caption, button_text, timeout_ms,
-                         watched_prefix)
+                         watched_prefix, *extra)
 
     def start_close_in_run(self, caption, button_text, timeout_ms, class_name=FORM_CLASS):
         """Closes the window as soon as the run that disables the button has begun."""

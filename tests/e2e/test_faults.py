@@ -32,7 +32,7 @@ LPT1_INIT, LPT1_EXIT = DEVICE_STRINGS[0], DEVICE_STRINGS[1]
 WIN_INIT, WIN_EXIT = DEVICE_STRINGS[10], DEVICE_STRINGS[11]
 BIG_SOURCE = 400 * 1024  # more than a pipe holds, so that a stopped reader stalls the copy
 VK_ESCAPE = 0x1B
-STALL_SECONDS = 1.0
+STALL_PROBE_MS = 1500
 STALL_PROBE_TIMEOUT_MS = 60000
 # The window answers as promptly while a port holds a write as during any run.
 MAX_STALL_ANSWER_MS = 25
@@ -234,19 +234,21 @@ class PortFaultTest(FaultWindowTestCase):
         port = StoppablePort(self, "lpt1")
 
         port.stop()
-        probe = self.desktop.start_probe(MAIN_CAPTION, "LPT1", STALL_PROBE_TIMEOUT_MS,
-                                         PROGRESS_PREFIX)
         self.click_button("LPT1")
         port.wait_until_blocked()
-        time.sleep(STALL_SECONDS)  # the port holds the write
-        self.desktop.drive("key", "MorvaneForm", MAIN_CAPTION, str(VK_ESCAPE))
-        self.assertEqual(self.answer_box(OUTPUT_CAPTION, button="yes").text, STOP_QUESTION)
-        self.wait_enabled("LPT1")  # the run has ended while the port still holds
-        answers = probe.result()
+        # While the port holds the write, the window answers as in any run.
+        stalled = port.waiting()
+        answers = self.desktop.start_probe(MAIN_CAPTION, "LPT1", STALL_PROBE_TIMEOUT_MS,
+                                           PROGRESS_PREFIX, for_ms=STALL_PROBE_MS).result()
+        self.assertEqual(port.waiting(), stalled, "the port did not hold the write throughout")
         self.assertTrue(answers.seen_text.endswith(STOP_KEY_HINT),
                         f"the hint bar did not say how to stop: {answers.seen_text!r}")
         self.assertLessEqual(answers.longest_ms, MAX_STALL_ANSWER_MS,
                              f"the window was slow to answer during the stall: {answers}")
+
+        self.desktop.drive("key", "MorvaneForm", MAIN_CAPTION, str(VK_ESCAPE))
+        self.assertEqual(self.answer_box(OUTPUT_CAPTION, button="yes").text, STOP_QUESTION)
+        self.wait_enabled("LPT1")  # the run has ended while the port still holds
 
         held = port.size() + port.waiting()
         port.resume()

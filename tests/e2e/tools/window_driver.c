@@ -345,8 +345,10 @@ static BOOL CALLBACK FindPrefixedText(HWND child, LPARAM parameter) {
   return FALSE;
 }
 
+/* Probes until the run ends, or for forMs after the probing began when that
+ * is not 0. */
 static int Probe(const char* className, const char* caption, const char* buttonText,
-                 DWORD timeoutMs, const char* prefix) {
+                 DWORD timeoutMs, const char* prefix, DWORD forMs) {
   HWND button = NULL;
   HWND window = WaitRunBegun(className, caption, buttonText, GetTickCount(), timeoutMs, &button);
   if (window == NULL) return 1;
@@ -357,6 +359,7 @@ static int Probe(const char* className, const char* caption, const char* buttonT
   double longest = 0;
   DWORD longestAt = 0;
   while (!IsWindowEnabled(button)) {
+    if (forMs != 0 && GetTickCount() - begun >= forMs) break;
     if (!IsWindow(window) || GetTickCount() - begun > timeoutMs) {
       fprintf(stderr, "window_driver: the run did not end\n");
       return 1;
@@ -414,7 +417,7 @@ static int Usage(void) {
           "       window_driver close CLASS CAPTION\n"
           "       window_driver press|wait-enabled|close-in-run CLASS CAPTION BUTTON_TEXT "
           "TIMEOUT_MS\n"
-          "       window_driver probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX\n"
+          "       window_driver probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX [FOR_MS]\n"
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n"
           "       window_driver key CLASS CAPTION VIRTUAL_KEY\n");
   return 2;
@@ -450,8 +453,9 @@ int main(int argc, char** argv) {
   if (argc == 6 && strcmp(command, "press") == 0) {
     return Press(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
   }
-  if (argc == 7 && strcmp(command, "probe") == 0) {
-    return Probe(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10), argv[6]);
+  if ((argc == 7 || argc == 8) && strcmp(command, "probe") == 0) {
+    const DWORD forMs = argc == 8 ? strtoul(argv[7], NULL, 10) : 0;
+    return Probe(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10), argv[6], forMs);
   }
   if (argc == 6 && strcmp(command, "wait-enabled") == 0) {
     return WaitEnabled(argv[2], argv[3], argv[4], strtoul(argv[5], NULL, 10));
