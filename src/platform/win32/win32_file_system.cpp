@@ -55,14 +55,15 @@ class Win32File : public File {
 // long as its device likes (a serial printer out of paper, a reader that has
 // stopped): its write waits for the device while the thread goes on handling
 // its windows' messages, and can be cancelled. A write that completes at once
-// costs no wait.
+// costs no wait. One transfer at a time is under way, so the handle itself
+// tells its end, which under Wine costs less than an event of its own.
 class Win32Device final : public Win32File {
  public:
-  Win32Device(HANDLE handle, HANDLE completed) : Win32File(handle), completed_(completed) {}
-  ~Win32Device() override { CloseHandle(completed_); }
+  using Win32File::Win32File;
 
   bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) override {
-    OVERLAPPED overlapped = Next();
+    // A device has no place to read from: the offset stays 0.
+    OVERLAPPED overlapped{};
     bytesRead = 0;
     if (!ReadFile(Handle(), buffer, size, nullptr, &overlapped) &&
         GetLastError() != ERROR_IO_PENDING) {
@@ -70,7 +71,6 @@ class Win32Device final : public Win32File {
     }
     DWORD read = 0;
     const bool ok = GetOverlappedResult(Handle(), &overlapped, &read, TRUE) != FALSE;
-    Advance(read);
     bytesRead = read;
     return ok;
   }
@@ -85,21 +85,9 @@ class Win32Device final : public Win32File {
   }
 
  private:
-  // A device ignores the offset; a port that the system links to a plain file
-  // takes it as the place to write, so it moves on with every transfer.
-  OVERLAPPED Next() const {
-    OVERLAPPED overlapped{};
-    overlapped.Offset = static_cast<DWORD>(position_);
-    overlapped.OffsetHigh = static_cast<DWORD>(position_ >> 32);
-    overlapped.hEvent = completed_;
-    return overlapped;
-  }
-
-  void Advance(DWORD transferred) { position_ += transferred; }
-
   bool WriteOverlapped(const void* data, std::uint32_t size, std::uint32_t& bytesWritten,
                        WriteWait* wait) {
-    OVERLAPPED overlapped = Next();
+    OVERLAPPED overlapped{};
     bytesWritten = 0;
     const bool done = WriteFile(Handle(), data, size, nullptr, &overlapped) != FALSE;
     if (!done && GetLastError() != ERROR_IO_PENDING) return false;
@@ -108,7 +96,6 @@ class Win32Device final : public Win32File {
     // goes out of scope.
     DWORD written = 0;
     const bool ok = GetOverlappedResult(Handle(), &overlapped, &written, TRUE) != FALSE;
-    Advance(written);
     bytesWritten = written;
     return awaited && ok && written == size;
   }
@@ -117,7 +104,8 @@ class Win32Device final : public Win32File {
   bool AwaitCompletion(OVERLAPPED& overlapped, WriteWait* wait) {
     if (!wait) return true;
     for (;;) {
-      const DWORD woken = MsgWaitForMultipleObjects(1, &completed_, FALSE, INFINITE, QS_ALLINPUT);
+      const HANDLE device = Handle();
+      const DWORD woken = MsgWaitForMultipleObjects(1, &device, FALSE, INFINITE, QS_ALLINPUT);
       if (woken == WAIT_OBJECT_0) return true;
       if (woken != WAIT_OBJECT_0 + 1 || !wait->MessagesArrived()) {
         CancelIoEx(Handle(), &overlapped);
@@ -125,9 +113,6 @@ class Win32Device final : public Win32File {
       }
     }
   }
-
-  HANDLE completed_;
-  std::uint64_t position_ = 0;
 };
 
 DWORD AccessFlags(FileAccess access) {
@@ -165,11 +150,11 @@ DWORD Attributes(const std::string& path) {
   return wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
 }
 
-HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode) {
+HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode, bool overlapped) {
   const DWORD access = AccessFlags(mode.access);
   const DWORD share = ShareFlags(mode.share);
   const DWORD disposition = DispositionFlag(mode.disposition);
-  const DWORD flags = FILE_ATTRIBUTE_NORMAL | (mode.device ? FILE_FLAG_OVERLAPPED : 0);
+  const DWORD flags = FILE_ATTRIBUTE_NORMAL | (overlapped ? FILE_FLAG_OVERLAPPED : 0);
   if (TakesAnsiCalls(path)) {
     return CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
   }
@@ -197,7 +182,7 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
   // Opening a port or the console may already wait, so the name is looked at
   // first; the handle's type then catches what the name did not show.
   if (mode.diskFileOnly && NamesDevice(path)) return nullptr;
-  const HANDLE handle = OpenHandle(path, mode);
+  HANDLE handle = OpenHandle(path, mode, mode.device);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   if (mode.diskFileOnly && GetFileType(handle) != FILE_TYPE_DISK) {
     CloseHandle(handle);
@@ -216,15 +201,16 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
     DeletePath(path);
     return nullptr;
   }
-  if (mode.device) {
-    // Manual reset, as every overlapped transfer's event should be.
-    const HANDLE completed = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (!completed) {
-      CloseHandle(handle);
-      return nullptr;
-    }
-    return std::make_unique<Win32Device>(handle, completed);
+  if (mode.device && GetFileType(handle) == FILE_TYPE_DISK) {
+    // A port that the system links to a file on disk (as Wine can) never
+    // keeps a write waiting, and overlapped writes cost a round trip to the
+    // system each there: it is written plainly.
+    CloseHandle(handle);
+    handle = OpenHandle(path, mode, false);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32File>(handle);
   }
+  if (mode.device) return std::make_unique<Win32Device>(handle);
   return std::make_unique<Win32File>(handle);
 }
 
