@@ -1,7 +1,7 @@
 # The device-output part of scripts/bench: a file sent to LPT1 of the bench
 # prefix, with the port linked to a plain file (one copy per run, so that the
-# truncation at every open doesn't matter), timed from the first byte that
-# reaches the port to the last. Source it after common.sh and wine.sh, with
+# truncation at every open doesn't matter) or to a FIFO that a reader drains
+# into one, timed from the first byte that reaches the port to the last. Source it after common.sh and wine.sh, with
 # the bench prefix in use; the caller provides `now`, `die` and COMMAND_LOG.
 
 DEVICE_PORT=lpt1
@@ -20,6 +20,32 @@ link_device_port() {
 
 unlink_device_port() {
   rm -f "$WINEPREFIX/dosdevices/$DEVICE_PORT"
+  stop_fifo_reader
+}
+
+# link_device_fifo TARGET: points LPT1 at a FIFO whose reader appends all it
+# gets to the file TARGET: a port that is a device, not a file on disk, and
+# takes bytes as fast as they come.
+link_device_fifo() {
+  local target=$1 fifo=$BENCH_DIR/lpt1.fifo
+  : >"$target"
+  [[ -p $fifo ]] || mkfifo "$fifo"
+  stop_fifo_reader
+  # Held open for reading and writing, so that the program's closes don't end
+  # the stream.
+  (
+    exec 3<>"$fifo"
+    exec cat <&3 >>"$target"
+  ) </dev/null &
+  FIFO_READER_PID=$!
+  ln -sfn "$fifo" "$WINEPREFIX/dosdevices/$DEVICE_PORT"
+}
+
+stop_fifo_reader() {
+  [[ -n ${FIFO_READER_PID:-} ]] || return 0
+  kill "$FIFO_READER_PID" 2>/dev/null || true
+  wait "$FIFO_READER_PID" 2>/dev/null || true
+  FIFO_READER_PID=
 }
 
 # first_to_last TARGET BYTES PID: watches TARGET grow while the process PID
