@@ -219,7 +219,7 @@ TEST_F(MainJobListTest, EscOrTheCloseBoxAnsweredYesStopsTheRunAtOnce) {
   p.fake.files.AddDevice("LPT1");
   main().Show();
   main().ExtendedButtonClick();
-  p.fake.files.AddFile("a", std::string(8 * 1024, 'a'));
+  p.fake.files.AddFile("a", std::string(std::size_t{8} * 1024, 'a'));
   p.fake.files.AddFile("b", "b");
   p.AddToList({"a", "b"});
   p.fake.files.StallWritesAfter("LPT1", 2048, 1000);  // the port stops taking bytes
