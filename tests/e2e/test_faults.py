@@ -201,17 +201,22 @@ class PortFaultTest(FaultWindowTestCase):
         self.assertListStillGoesToLpt1()
         self.quit(run)
 
-    def test_a_stopped_reader_holds_the_run_until_it_resumes_and_nothing_is_lost(self):
-        a, b = sample(BIG_SOURCE, 33), sample(5000, 34)
+    def start_run_at_a_stalled_lpt1(self, seed):
+        """Sends a file larger than a pipe holds and a small one to LPT1, whose
+        reader has stopped, and returns once the program's write is held."""
+        a, b = sample(BIG_SOURCE, seed), sample(5000, seed + 1)
         path_a, path_b = self.data_file("a.prn", a), self.data_file("b.prn", b)
         run = self.start_window(extended=True)
         self.add_file_with_open(path_a)
         self.add_file_with_open(path_b)
         port = StoppablePort(self, "lpt1")
-
         port.stop()
         self.click_button("LPT1")
         port.wait_until_blocked()
+        return run, port, a, b
+
+    def test_a_stopped_reader_holds_the_run_until_it_resumes_and_nothing_is_lost(self):
+        run, port, a, b = self.start_run_at_a_stalled_lpt1(33)
         stalled = port.waiting()
         time.sleep(1.0)
         self.assertEqual(port.waiting(), stalled, "the program wrote past a full pipe")
@@ -224,18 +229,8 @@ class PortFaultTest(FaultWindowTestCase):
         self.assertNoBox()
         self.quit(run)
 
-
     def test_esc_at_a_stalled_port_stops_the_run_and_the_window_answers_meanwhile(self):
-        a, b = sample(BIG_SOURCE, 35), sample(5000, 36)
-        path_a, path_b = self.data_file("a.prn", a), self.data_file("b.prn", b)
-        run = self.start_window(extended=True)
-        self.add_file_with_open(path_a)
-        self.add_file_with_open(path_b)
-        port = StoppablePort(self, "lpt1")
-
-        port.stop()
-        self.click_button("LPT1")
-        port.wait_until_blocked()
+        run, port, a, _ = self.start_run_at_a_stalled_lpt1(35)
         # While the port holds the write, the window answers as in any run.
         stalled = port.waiting()
         answers = self.desktop.start_probe(MAIN_CAPTION, "LPT1", STALL_PROBE_TIMEOUT_MS,
