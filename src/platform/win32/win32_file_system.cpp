@@ -62,7 +62,7 @@ class Win32Device final : public Win32File {
   using Win32File::Win32File;
 
   bool Read(void* buffer, std::uint32_t size, std::uint32_t& bytesRead) override {
-    // A device has no place to read from: the offset stays 0.
+    // A device takes no offset.
     OVERLAPPED overlapped{};
     bytesRead = 0;
     if (!ReadFile(Handle(), buffer, size, nullptr, &overlapped) &&
