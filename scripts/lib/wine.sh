@@ -103,8 +103,10 @@ prepare_prefix() {
   use_prefix "$prefix"
   local kind=$MORVANE_WINE_ARCH
   # Under the emulator the 32-bit programs run in a prefix of the 64-bit
-  # loader, whose 32-bit half wineboot sets up through the emulator.
+  # loader, whose 32-bit half wineboot sets up through the emulator. A 64-bit
+  # prefix always has its 32-bit half (scripts/wine64/wine).
   [[ $kind == win32 ]] && i386_emulated && kind=win32-emulated
+  [[ $kind == win64 ]] && kind=win64-with-x86
   [[ -f $prefix/system.reg && $(cat "$prefix/$PREFIX_READY_MARK" 2>/dev/null) == "$kind" ]] &&
     return 0
   log "creating Wine prefix $prefix ($kind)"
@@ -113,10 +115,18 @@ prepare_prefix() {
   mkdir -p "$prefix"
   wine wineboot -i </dev/null >/dev/null 2>&1
   wineserver -w
+  [[ $kind == win64-with-x86 ]] && ! has_x86_common_controls "$prefix" &&
+    die "the 64-bit prefix $prefix has no 32-bit half (no x86 common controls)"
   install_wine_fonts "$prefix"
   import_registry <<<"$PREFIX_REGISTRY"
   wineserver -w
   echo "$kind" >"$prefix/$PREFIX_READY_MARK"
+}
+
+# has_x86_common_controls PREFIX: whether the prefix holds the 32-bit common
+# controls assembly, which wineboot installs with the prefix's 32-bit half.
+has_x86_common_controls() {
+  compgen -G "$1/drive_c/windows/winsxs/manifests/x86_microsoft.windows.common-controls_*" >/dev/null
 }
 
 # start_persistent_server: keeps the Wine server of the prefix in use, and
