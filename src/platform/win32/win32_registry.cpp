@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/name_text.h"
@@ -67,7 +68,8 @@ long Win32Registry::QueryValue(RegistryKey key, const std::string& name, std::ui
     return result;
   }
   std::wstring stored(bytes / kWideSize + 1, L'\0');
-  bytes = static_cast<DWORD>(stored.size() * kWideSize);
+  const std::size_t storedBytes = stored.size() * kWideSize;
+  bytes = static_cast<DWORD>(storedBytes);
   result = RegQueryValueExW(ToHkey(key), ValueName(wideName), nullptr, nullptr,
                             reinterpret_cast<BYTE*>(stored.data()), &bytes);
   if (result != ERROR_SUCCESS) return result;
@@ -78,7 +80,7 @@ long Win32Registry::QueryValue(RegistryKey key, const std::string& name, std::ui
   size = static_cast<std::uint32_t>(text.size());
   if (!data) return ERROR_SUCCESS;
   if (offered < size) return ERROR_MORE_DATA;
-  std::memcpy(data, text.data(), text.size());
+  std::copy(text.begin(), text.end(), data);
   return ERROR_SUCCESS;
 }
 
@@ -91,9 +93,9 @@ long Win32Registry::SetValue(RegistryKey key, const std::string& name, std::uint
   // Up to the terminating zero, which the wide text gets again.
   const auto* bytes = reinterpret_cast<const char*>(data);
   const std::wstring text = WideFromName(std::string_view(bytes, strnlen(bytes, size)));
+  const std::size_t textBytes = (text.size() + 1) * kWideSize;
   return RegSetValueExW(ToHkey(key), wideName.c_str(), 0, type,
-                        reinterpret_cast<const BYTE*>(text.c_str()),
-                        static_cast<DWORD>((text.size() + 1) * kWideSize));
+                        reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(textBytes));
 }
 
 long Win32Registry::CloseKey(RegistryKey key) { return RegCloseKey(ToHkey(key)); }
