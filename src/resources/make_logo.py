@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Draws the maker's logo for the info box, 132 x 132 pixels in 16 colours: a
 printer sending out a sheet marked with a large M, on a white ground.
-python3 make_logo.py OUTPUT.bmp"""
+python3 make_logo.py OUTPUT.bmp, and beside it OUTPUT_165.bmp, OUTPUT_198.bmp and
+OUTPUT_264.bmp for the display scales 125, 150 and 200 %, each pixel of the
+drawing a whole block of pixels there."""
+import os
 import struct
 import sys
 
@@ -9,6 +12,7 @@ SIZE = 132
 PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
            (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
            (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+SET_SIZES = (165, 198, 264)
 BLACK, NAVY, SILVER, GREY, RED, LIME, BLUE, WHITE = 0, 4, 7, 8, 9, 10, 12, 15
 
 
@@ -50,22 +54,33 @@ def draw():
     return pixels
 
 
+def scaled(pixels, size):
+    return [[pixels[y * SIZE // size][x * SIZE // size] for x in range(size)]
+            for y in range(size)]
+
+
 def bitmap(pixels):
-    row_bytes = (SIZE + 1) // 2
+    size = len(pixels)
+    row_bytes = (size + 1) // 2
     stride = (row_bytes + 3) & ~3
     data = bytearray()
-    for y in reversed(range(SIZE)):
+    for y in reversed(range(size)):
         row = bytearray()
-        for x in range(0, SIZE, 2):
-            row.append((pixels[y][x] << 4) | pixels[y][x + 1])
+        for x in range(0, size, 2):
+            row.append((pixels[y][x] << 4) | (pixels[y][x + 1] if x + 1 < size else 0))
         data += row + bytes(stride - len(row))
     palette = b"".join(struct.pack("BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 4, 0, len(data), 2835, 2835, 16, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 4, 0, len(data), 2835, 2835, 16, 0)
     offset = 14 + len(info) + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
     return header + info + palette + bytes(data)
 
 
 if __name__ == "__main__":
+    drawing = draw()
     with open(sys.argv[1], "wb") as out:
-        out.write(bitmap(draw()))
+        out.write(bitmap(drawing))
+    stem = os.path.splitext(sys.argv[1])[0]
+    for size in SET_SIZES:
+        with open(f"{stem}_{size}.bmp", "wb") as out:
+            out.write(bitmap(scaled(drawing, size)))

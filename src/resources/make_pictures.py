@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Turns the button pictures' pixel maps into 16-colour Windows bitmaps:
-python3 make_pictures.py OUTPUT_FOLDER MAP.txt...  writes OUTPUT_FOLDER/MAP.bmp
+python3 make_pictures.py OUTPUT_FOLDER MAP.txt...  writes OUTPUT_FOLDER/MAP.bmp,
+and the same picture for the larger display scales as MAP_20.bmp, MAP_24.bmp
+and MAP_32.bmp: each pixel of the map becomes a whole block of pixels, so the
+larger pictures stay as sharp as the map.
 
 A map is 16 lines of 16 letters, one letter a pixel, from the standard
 16-colour palette below. The program shows the button face wherever a picture
@@ -11,6 +14,8 @@ import struct
 import sys
 
 SIZE = 16
+# The sizes for 125, 150 and 200 %, beside the map's own.
+SET_SIZES = (20, 24, 32)
 # letter: (red, green, blue), in the order of the palette written to the file
 PALETTE = {
     "k": (0, 0, 0),        # black
@@ -47,14 +52,23 @@ def read_map(path):
     return rows
 
 
+def scaled(rows, size):
+    """The map at size x size, each pixel taken from the one it covers."""
+    return ["".join(rows[y * SIZE // size][x * SIZE // size] for x in range(size))
+            for y in range(size)]
+
+
 def bitmap(rows):
+    size = len(rows)
+    stride = (size // 2 + 3) & ~3  # each row padded to a multiple of four bytes
     pixels = bytearray()
     for row in reversed(rows):  # a BMP stores its bottom row first
-        for x in range(0, SIZE, 2):
-            pixels.append(INDEX[row[x]] << 4 | INDEX[row[x + 1]])
-        # rows of 8 bytes are already a multiple of four long
+        line = bytearray()
+        for x in range(0, size, 2):
+            line.append(INDEX[row[x]] << 4 | INDEX[row[x + 1]])
+        pixels += line + bytes(stride - len(line))
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE.values())
-    info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 4, 0, len(pixels), 0, 0,
+    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 4, 0, len(pixels), 0, 0,
                        len(PALETTE), 0)
     offset = 14 + len(info) + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
@@ -67,9 +81,13 @@ def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     for path in sys.argv[2:]:
-        name = os.path.splitext(os.path.basename(path))[0] + ".bmp"
-        with open(os.path.join(folder, name), "wb") as out:
-            out.write(bitmap(read_map(path)))
+        stem = os.path.splitext(os.path.basename(path))[0]
+        rows = read_map(path)
+        with open(os.path.join(folder, stem + ".bmp"), "wb") as out:
+            out.write(bitmap(rows))
+        for size in SET_SIZES:
+            with open(os.path.join(folder, f"{stem}_{size}.bmp"), "wb") as out:
+                out.write(bitmap(scaled(rows, size)))
 
 
 if __name__ == "__main__":

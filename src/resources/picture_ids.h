@@ -14,3 +14,6 @@
 #define IDB_ARROW_DOWN 110
 /* The maker's logo in the info box. */
 #define IDB_LOGO 200
+/* Each picture and the logo come in sets for the display scales 100, 125,
+   150 and 200 %: set N holds resource ID + N * IDB_SET_STEP. */
+#define IDB_SET_STEP 1000

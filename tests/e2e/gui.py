@@ -21,7 +21,6 @@ PANEL_CLASS = "MorvanePanel"
 TOOL_BUTTON_CLASS = "MorvaneToolButton"
 OPEN_DIALOG_CAPTION = "Selecteer bestand"
 WINDOW_TIMEOUT_MS = 20000 * SLOWDOWN
-ANSI_CODE_PAGE = "cp1252"
 X_TOOL_TIMEOUT = 10  # seconds for xdotool and import
 DRIVER_START_TIMEOUT = 30 * SLOWDOWN  # seconds for a background driver to find its window
 POLL_INTERVAL = 0.05  # seconds between looks at a background driver's output
@@ -67,6 +66,7 @@ class Window:
     rect: Rect
     client: Rect
     text: str
+    items: list  # a combo box's list entries
 
 
 def unescape(text):
@@ -86,13 +86,17 @@ def parse_tree(output):
     windows = []
     for line in output.splitlines():
         fields = line.rstrip("\r").split("\t")
+        if len(fields) == 4 and fields[0] == "item" and windows:
+            windows[-1].items.append(unescape(fields[3]))
+            continue
         if len(fields) != 16 or fields[0] != "window":
             continue
         numbers = [int(value) for value in fields[7:15]]
         windows.append(Window(
             handle=int(fields[1]), parent=int(fields[2]), class_name=fields[3],
             control_id=int(fields[4]), enabled=fields[5] == "1", visible=fields[6] == "1",
-            rect=Rect(*numbers[:4]), client=Rect(*numbers[4:]), text=unescape(fields[15])))
+            rect=Rect(*numbers[:4]), client=Rect(*numbers[4:]), text=unescape(fields[15]),
+            items=[]))
     return windows
 
 
@@ -142,8 +146,8 @@ class Desktop:
         self.driver = tool("MORVANE_WINDOW_DRIVER")
 
     def drive(self, *args):
-        # The driver prints the windows' texts as they are, in the ANSI code page.
-        return self.session.wine_tool(self.driver, *map(str, args), encoding=ANSI_CODE_PAGE)
+        # The driver reads the windows' texts as wide texts and prints them in UTF-8.
+        return self.session.wine_tool(self.driver, *map(str, args))
 
     def tree(self, caption, class_name=FORM_CLASS, timeout_ms=WINDOW_TIMEOUT_MS):
         status, output = self.drive("tree", class_name, caption, timeout_ms)
@@ -257,7 +261,7 @@ class DuringRun:
         """For a probe, its ProbeResult."""
         status = self.process.wait(timeout=self.timeout)
         self.output.seek(0)
-        text = self.output.read().decode("ascii", "replace")
+        text = self.output.read().decode("utf-8", "replace")
         self.output.close()
         if status != 0:
             raise AssertionError(f"{self.command} failed: {text}")

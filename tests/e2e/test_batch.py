@@ -14,6 +14,7 @@ ESC = b"\x1b"
 WIN_INIT = ESC + b"%-12345X@PJL ENTER LANGUAGE = PCL  " + ESC + b"E"
 WIN_EXIT = b"\x0c" + ESC + b"E" + ESC + b"%-12345X"
 DEVICE_RUN_TIMEOUT = 15 * SLOWDOWN  # seconds; a run that waits on a device never ends
+OUTPUT_CAPTION = "Bestand uitvoer"
 
 
 def sample_bytes(size, seed):
@@ -242,6 +243,17 @@ class OptionsTest(ProgramTestCase):
         self.assertJobs(self.wine.unicode_printer, [(name, WIN_INIT + content + WIN_EXIT)])
         self.assertJobs(self.wine.printer, [])
         self.assertJobs(self.wine.printer2, [])
+
+    def test_the_box_names_a_printer_not_in_the_list_as_it_is(self):
+        missing = "Geen-\u0141\u00f3d\u017a"  # Geen-Łódź
+        name = self.data_file("a.prn", b"a")
+
+        run = self.start("/WIN", f"/PRINTER={missing}", name)
+        box = self.answer_box(OUTPUT_CAPTION)
+
+        self.assertEqual(run.wait(), 1)
+        self.assertEqual(box.text, f"Printer niet gevonden: {missing}")
+        self.assertJobs(self.wine.printer, [])
 
     def test_copies_of_each_file_go_out_in_a_row(self):
         self.write_control_file("Morvane.ini", twelve_lines(b"<", b">"))

@@ -26,7 +26,9 @@ OUTPUT_CAPTION = "Bestand uitvoer"
 STOP_QUESTION = "Uitvoer afbreken?"
 STOP_KEY_HINT = " (Esc: afbreken)"
 PROGRESS_PREFIX = "Bezig: "
-PROGRESS = re.compile(r"Bezig: kopie \d+ van 40, lang\.prn, \d+%" + re.escape(STOP_KEY_HINT))
+# The run's file is named outside the code page: the hint bar shows it as it is.
+PROGRESS = re.compile(r"Bezig: kopie \d+ van 40, " + re.escape(UNICODE_NAME) + r", \d+%"
+                      + re.escape(STOP_KEY_HINT))
 EXTENDED_GUIDE = "Maak een lijst en kies daarna de uitvoereenheid"
 LONG_RUN_TIMEOUT_MS = 120000
 MAX_ANSWER_MS = 25
@@ -256,7 +258,7 @@ class LongRunTest(WindowTestCase):
         than the bound now and then, so a run whose slowest answer is over it
         is repeated, up to a few runs in all: a program that is slow to answer
         is slow in every run."""
-        path = self.data_file("lang.prn", sample(32 * 1024 * 1024, 6))
+        path = self.data_file(UNICODE_NAME, sample(32 * 1024 * 1024, 6))
         point_port(self, "lpt3", "/dev/null")
         run = self.start_window(extended=True)
         self.add_file_with_open(path)

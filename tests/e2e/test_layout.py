@@ -1,11 +1,13 @@
 """The main window as the user sees it, read from outside: its client size
 in both modes, and every control's place, text and state, after switches
-with the mode button. Screenshots of both modes go to build/screenshots/."""
+with the mode button; and every window of the program at larger display
+scales. Screenshots go to build/screenshots/."""
 
 import unittest
 
-from gui import PANEL_CLASS, TOOL_BUTTON_CLASS
-from test_commands import WindowTestCase
+from gui import FORM_CLASS, PANEL_CLASS, TOOL_BUTTON_CLASS
+from test_commands import (INFO_CAPTION, MAIN_CAPTION, SETUP_CAPTION, TOOLBAR_INFO, TOOLBAR_SETUP,
+                           WindowTestCase)
 
 SIMPLE_SIZE = (470, 125)
 EXTENDED_SIZE = (581, 468)
@@ -49,6 +51,8 @@ class MainWindowLayoutTest(WindowTestCase):
         combo = [w for w in tree.windows if w.class_name == "ComboBox"]
         self.assertEqual(len(combo), 1)
         self.assertEqual(self.place(tree, combo[0]), (248, 24, 217, 21))
+        self.assertIn(self.wine.unicode_printer, combo[0].items,
+                      "the printer selector does not list the queue's name as it is")
 
     def check_simple(self, tree):
         self.assertEqual(tree.client_size(), SIMPLE_SIZE)
@@ -95,6 +99,97 @@ class MainWindowLayoutTest(WindowTestCase):
         self.wait_enabled(">>")
         self.check_simple(self.main_window())
         self.quit(run)
+
+
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+SCALES = (144, 192)
+TOLERANCE = 2  # pixels, for the system's rounding
+# Windows the system sizes for the font or its own metrics: only their place
+# follows the scale (labels fit their text, a combo box its font, the spin
+# edit's arrows and the tab control's pages the system's metrics).
+PLACED_ONLY = {"Static", "ComboBox", "Edit"}
+UNSCALED = {"msctls_updown32", "ComboLBox"}
+
+
+def place(tree, window):
+    parent = next((w for w in tree.windows if w.handle == window.parent), None)
+    origin = parent.client if parent else window.rect
+    return window.rect.relative_to(origin)
+
+
+class ScaledLayoutTest(WindowTestCase):
+    """At 144 and 192 dots per inch every window of the program is its 96-dpi
+    self scaled by 1.5 and 2: client areas, and the places and sizes of the
+    controls inside."""
+
+    def tearDown(self):
+        self.set_dpi(None)
+        super().tearDown()
+
+    def set_dpi(self, dpi):
+        if dpi is None:
+            self.wine.wine_tool("reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
+        else:
+            status, output = self.wine.wine_tool("reg", "add", DESKTOP_KEY, "/v", "LogPixels",
+                                                 "/t", "REG_DWORD", "/d", str(dpi), "/f")
+            self.assertEqual(status, 0, output)
+        self.wine.kill_all()
+
+    def trees(self, percent):
+        """Every window of the program, read at the current scale: the setup
+        dialog and the info box from simple mode, then the extended mode (at
+        200 % larger than the test screen, so the window is closed from here)."""
+        self.wine.delete_program_key()  # the last run ended in extended mode
+        run = self.start_window()
+        trees = {"simple": self.main_window()}
+        self.desktop.screenshot(f"main-window-simple-{percent}")
+        self.desktop.click(trees["simple"].tool_buttons()[TOOLBAR_SETUP])
+        self.assertTrue(self.desktop.wait(SETUP_CAPTION), "the setup dialog did not appear")
+        trees["setup"] = self.desktop.tree(SETUP_CAPTION)
+        self.desktop.screenshot(f"setup-dialog-{percent}")
+        self.desktop.press(SETUP_CAPTION, "Annuleren")
+        self.assertTrue(self.desktop.wait_gone(SETUP_CAPTION), "the setup dialog stays")
+        self.desktop.click(self.main_window().tool_buttons()[TOOLBAR_INFO])
+        self.assertTrue(self.desktop.wait(INFO_CAPTION), "the info box did not appear")
+        trees["info"] = self.desktop.tree(INFO_CAPTION)
+        self.desktop.screenshot(f"info-box-{percent}")
+        self.desktop.press(INFO_CAPTION, "Ok")
+        self.assertTrue(self.desktop.wait_gone(INFO_CAPTION), "the info box stays")
+        self.desktop.click(self.main_window().button(">>"))
+        self.wait_enabled("<<")
+        trees["extended"] = self.main_window()
+        self.desktop.screenshot(f"main-window-extended-{percent}")
+        self.desktop.drive("close", FORM_CLASS, MAIN_CAPTION)
+        self.assertEqual(run.wait(), 0)
+        return trees
+
+    def assertScaled(self, measured, design, factor, what):
+        expected = [round(value * factor) for value in design]
+        self.assertTrue(all(abs(m - e) <= TOLERANCE for m, e in zip(measured, expected)),
+                        f"{what}: {measured} at the scale, {design} at 96 dpi, "
+                        f"{expected} expected")
+
+    def compare(self, scaled, design, factor, name):
+        self.assertScaled(scaled.client_size(), design.client_size(), factor, f"{name} client area")
+        self.assertEqual([w.class_name for w in scaled.windows],
+                         [w.class_name for w in design.windows], f"{name}: other windows")
+        parents = {w.handle: w.class_name for w in design.windows}
+        for ours, base in zip(scaled.windows[1:], design.windows[1:]):
+            parent = parents.get(base.parent)
+            if base.class_name in UNSCALED or parent in ("ComboBox", "SysTabControl32"):
+                continue
+            what = f"{name}: {base.class_name} {base.text!r}"
+            count = 2 if base.class_name in PLACED_ONLY else 4
+            self.assertScaled(place(scaled, ours)[:count], place(design, base)[:count], factor,
+                              what)
+
+    def test_every_window_scales_with_the_display(self):
+        design = self.trees(100)
+        for dpi in SCALES:
+            self.set_dpi(dpi)
+            scaled = self.trees(dpi * 100 // 96)
+            for name, tree in scaled.items():
+                self.compare(tree, design[name], dpi / 96, f"{name} at {dpi} dpi")
 
 
 if __name__ == "__main__":

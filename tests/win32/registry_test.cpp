@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/ansi_names.h"
 #include "platform/win32/win32_registry.h"
 #include "settings/registry_state.h"
 
@@ -164,6 +165,28 @@ TEST_F(Win32RegistryStateTest, StateReadsBackAsWritten) {
   EXPECT_TRUE(morvane::settings::ReadRegistryState(registry_, extended, printer));
   EXPECT_FALSE(extended);
   EXPECT_EQ(printer, "");
+}
+
+TEST_F(Win32RegistryStateTest, PrinterOutsideTheCodePageIsStoredAsItIsAndAnEarlierFormIsRead) {
+  const std::wstring queue = L"MorvaneTestCapture\u0141";
+  const std::string name = morvane::platform::win32::NameFromWide(queue);
+  ASSERT_TRUE(morvane::settings::WriteRegistryState(registry_, false, name));
+  wchar_t stored[64] = {};
+  DWORD size = sizeof(stored);
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\TQV\\Morvane", L"LASTPRINTER",
+                         RRF_RT_REG_SZ, nullptr, stored, &size),
+            0);
+  EXPECT_EQ(std::wstring(stored), queue);
+  bool extended = true;
+  std::string printer;
+  EXPECT_TRUE(morvane::settings::ReadRegistryState(registry_, extended, printer));
+  EXPECT_EQ(printer, name);
+
+  // As the ANSI calls of earlier versions stored it.
+  WriteRawValue("LASTPRINTER", name + '\0');
+  printer.clear();
+  EXPECT_TRUE(morvane::settings::ReadRegistryState(registry_, extended, printer));
+  EXPECT_EQ(printer, name);
 }
 
 TEST_F(Win32RegistryStateTest, NameOfMoreThan253CharactersIsWrittenButNotReadBack) {

@@ -107,6 +107,10 @@ std::wstring WideFromName(std::string_view name) {
   return wide;
 }
 
+bool AnsiBytesExactly(std::wstring_view wide, std::string& ansi) {
+  return ToAnsiExactly(wide, ansi);
+}
+
 bool NeedsWideCalls(std::string_view name) { return base::HoldsEscape(name); }
 
 }  // namespace morvane::platform::win32

@@ -21,6 +21,10 @@ std::string NameFromWide(std::wstring_view wide);
 // The UTF-16 form of a name in the program's text form.
 std::wstring WideFromName(std::string_view name);
 
+// The ANSI bytes of the text when the code page holds each of its characters
+// exactly.
+bool AnsiBytesExactly(std::wstring_view wide, std::string& ansi);
+
 // Whether the name must reach the system through a wide call: it holds an
 // escape, which the ANSI calls would take for a literal '?'.
 bool NeedsWideCalls(std::string_view name);

@@ -16,10 +16,7 @@ std::string_view TextOf(const char* text) {
 
 int Win32MessageBoxes::Show(base::WindowHandle owner, const char* text, const char* caption,
                             std::uint32_t style) {
-  // A text that names a file may hold a name the code page can't hold.
-  if (!NeedsWideCalls(TextOf(text)) && !NeedsWideCalls(TextOf(caption))) {
-    return MessageBoxA(WindowOf(owner), text, caption, style);
-  }
+  // A text that names a file or printer shows it as it is.
   return MessageBoxW(WindowOf(owner), WideFromName(TextOf(text)).c_str(),
                      caption ? WideFromName(caption).c_str() : nullptr, style);
 }

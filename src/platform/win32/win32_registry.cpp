@@ -2,14 +2,37 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+
+#include "base/name_text.h"
+#include "platform/win32/ansi_names.h"
+
 namespace morvane::platform::win32 {
 namespace {
+
+constexpr std::size_t kWideSize = sizeof(wchar_t);
 
 HKEY RootKey(RegistryRoot root) {
   return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
 }
 
 HKEY ToHkey(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
+
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
+// Texts are stored as the system's UTF-16, so that a printer named outside the
+// code page is remembered as it is. Earlier versions stored them through the
+// ANSI calls, with such a name in the program's escape form: a value whose
+// code-page bytes hold an escape is one of those, and those bytes are the name.
+std::string TextFromStored(std::wstring_view stored) {
+  std::string ansi;
+  if (AnsiBytesExactly(stored, ansi) && base::HoldsEscape(ansi)) return ansi;
+  return NameFromWide(stored);
+}
+
+// The value's name for the wide calls; null for the key's default value.
+const wchar_t* ValueName(const std::wstring& wide) { return wide.empty() ? nullptr : wide.c_str(); }
 
 }  // namespace
 
@@ -33,16 +56,46 @@ long Win32Registry::CreateKey(RegistryRoot root, const std::string& subkey, std:
 
 long Win32Registry::QueryValue(RegistryKey key, const std::string& name, std::uint8_t* data,
                                std::uint32_t& size) {
-  DWORD bytes = size;
-  const LONG result = RegQueryValueExA(ToHkey(key), name.empty() ? nullptr : name.c_str(), nullptr,
-                                       nullptr, data, &bytes);
-  size = bytes;
-  return result;
+  const std::wstring wideName = WideFromName(name);
+  DWORD type = 0;
+  DWORD bytes = 0;
+  LONG result = RegQueryValueExW(ToHkey(key), ValueName(wideName), nullptr, &type, nullptr, &bytes);
+  if (result != ERROR_SUCCESS) return result;
+  if (!IsText(type)) {
+    bytes = size;
+    result = RegQueryValueExW(ToHkey(key), ValueName(wideName), nullptr, nullptr, data, &bytes);
+    size = bytes;
+    return result;
+  }
+  std::wstring stored(bytes / kWideSize + 1, L'\0');
+  const std::size_t storedBytes = stored.size() * kWideSize;
+  bytes = static_cast<DWORD>(storedBytes);
+  result = RegQueryValueExW(ToHkey(key), ValueName(wideName), nullptr, nullptr,
+                            reinterpret_cast<BYTE*>(stored.data()), &bytes);
+  if (result != ERROR_SUCCESS) return result;
+  stored.resize(bytes / kWideSize);
+  while (!stored.empty() && stored.back() == L'\0') stored.pop_back();
+  const std::string text = TextFromStored(stored) + '\0';
+  const std::uint32_t offered = size;
+  size = static_cast<std::uint32_t>(text.size());
+  if (!data) return ERROR_SUCCESS;
+  if (offered < size) return ERROR_MORE_DATA;
+  std::copy(text.begin(), text.end(), data);
+  return ERROR_SUCCESS;
 }
 
 long Win32Registry::SetValue(RegistryKey key, const std::string& name, std::uint32_t type,
                              const std::uint8_t* data, std::uint32_t size) {
-  return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, data, size);
+  const std::wstring wideName = WideFromName(name);
+  if (!IsText(type) || !data) {
+    return RegSetValueExW(ToHkey(key), wideName.c_str(), 0, type, data, size);
+  }
+  // Up to the terminating zero, which the wide text gets again.
+  const auto* bytes = reinterpret_cast<const char*>(data);
+  const std::wstring text = WideFromName(std::string_view(bytes, strnlen(bytes, size)));
+  const std::size_t textBytes = (text.size() + 1) * kWideSize;
+  return RegSetValueExW(ToHkey(key), wideName.c_str(), 0, type,
+                        reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(textBytes));
 }
 
 long Win32Registry::CloseKey(RegistryKey key) { return RegCloseKey(ToHkey(key)); }

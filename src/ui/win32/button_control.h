@@ -10,7 +10,7 @@ class ButtonControl {
   explicit ButtonControl(HWND window) : window_(window) {}
 
   void SetCheck(bool checked) {
-    SendMessageA(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
 
  private:

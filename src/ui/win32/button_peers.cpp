@@ -6,6 +6,7 @@
 #include "ui/win32/button_control.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -18,17 +19,17 @@ RECT ToRect(const Bounds& b) { return RECT{b.left, b.top, b.left + b.width, b.to
 Bounds ToBounds(const RECT& r) { return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 // Disabled text, engraved like the greyed pictures.
-void DrawCaption(HDC dc, const std::string& text, const Bounds& at, bool disabled) {
+void DrawCaption(HDC dc, const std::wstring& text, const Bounds& at, bool disabled) {
   SetBkMode(dc, TRANSPARENT);
   const int length = static_cast<int>(text.size());
   if (disabled) {
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    TextOutA(dc, at.left + 1, at.top + 1, text.c_str(), length);
+    TextOutW(dc, at.left + 1, at.top + 1, text.c_str(), length);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
   } else {
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   }
-  TextOutA(dc, at.left, at.top, text.c_str(), length);
+  TextOutW(dc, at.left, at.top, text.c_str(), length);
 }
 
 }  // namespace
@@ -73,14 +74,15 @@ void ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
   }
 
-  HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
-  const std::string& text = button.Text();
+  HGDIOBJ oldFont = SelectObject(dc, ProgramFont(Window()));
+  const std::wstring text = WideText(button.Text());
   SIZE extent{0, 0};
   if (!text.empty()) {
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   }
   const bool hasPicture = button.GetPicture() != Picture::None;
-  const Size picture = hasPicture ? Size{kPictureSize, kPictureSize} : Size{};
+  const int pictureSize = PictureSize(Scale());
+  const Size picture = hasPicture ? Size{pictureSize, pictureSize} : Size{};
   FacePlacement place = PlaceButtonFace(ToBounds(item.rcItem), picture, Size{extent.cx, extent.cy},
                                         button.GetPictureLayout());
   if (pressed) {
@@ -90,12 +92,14 @@ void ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
   }
   if (hasPicture) {
-    DrawPicture(dc, button.GetPicture(), place.picture.left, place.picture.top, disabled);
+    DrawPicture(dc, button.GetPicture(), pictureSize, place.picture.left, place.picture.top,
+                disabled);
   }
   if (!text.empty()) DrawCaption(dc, text, place.caption, disabled);
   if (focused && !(item.itemState & ODS_NOFOCUSRECT) && !text.empty()) {
     RECT focus = ToRect(place.caption);
-    InflateRect(&focus, kFocusMargin, kFocusMargin);
+    const int margin = Scale().Out(kFocusMargin);
+    InflateRect(&focus, margin, margin);
     DrawFocusRect(dc, &focus);
   }
   SelectObject(dc, oldFont);
@@ -139,8 +143,9 @@ void ToolButtonPeer::Paint() {
   }
   const int shift = pressed_ ? 1 : 0;
   const ToolButton& button = Model();
-  DrawPicture(dc, button.GetPicture(), (rect.right - kPictureSize) / 2 + shift,
-              (rect.bottom - kPictureSize) / 2 + shift, !enabled);
+  const int size = PictureSize(Scale());
+  DrawPicture(dc, button.GetPicture(), size, (rect.right - size) / 2 + shift,
+              (rect.bottom - size) / 2 + shift, !enabled);
   EndPaint(Window(), &paint);
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "ui/win32/combo_box_control.h"
-#include "ui/win32/edit_peers.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -26,12 +26,14 @@ void ComboBoxPeer::Changed(Property property) {
       box.ResetContent();
       for (const std::string& item : combo.Items()) box.AddString(item);
       box.SetCurSel(combo.ItemIndex());
-      SetWindowTextA(Window(), combo.Text().c_str());
+      PutWindowText(Window(), combo.Text());
       break;
     }
     case Property::Bounds: {
-      const Bounds& b = combo.GetBounds();
-      MoveWindow(Window(), b.left, b.top, b.width, b.height + kDropDownListHeight, TRUE);
+      Bounds b = combo.GetBounds();
+      b.height += kDropDownListHeight;
+      const RECT r = Scale().Out(b);
+      MoveWindow(Window(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
       break;
     }
     default:

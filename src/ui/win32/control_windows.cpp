@@ -10,6 +10,7 @@
 #include "ui/tab_order.h"
 #include "ui/win32/button_peers.h"
 #include "ui/win32/combo_box_peer.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/edit_peers.h"
 #include "ui/win32/label_peer.h"
 #include "ui/win32/notebook_peer.h"
@@ -17,6 +18,7 @@
 #include "ui/win32/picture_windows.h"
 #include "ui/win32/string_grid_peer.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -34,7 +36,8 @@ DWORD StyleOfModel(const Control& control) {
 // A line of the table. A model style function gives the style bits that
 // depend on the model.
 template <typename ControlModel, typename Peer, DWORD (*ModelStyle)(const ControlModel&)>
-constexpr ControlWindowKind Line(const char* className, bool ownClass, DWORD style, DWORD exStyle) {
+constexpr ControlWindowKind Line(const wchar_t* className, bool ownClass, DWORD style,
+                                 DWORD exStyle) {
   DWORD (*modelStyle)(const Control&) = nullptr;
   if constexpr (ModelStyle != nullptr) modelStyle = &StyleOfModel<ControlModel, ModelStyle>;
   return ControlWindowKind{.kind = ControlModel::kKind,
@@ -48,13 +51,13 @@ constexpr ControlWindowKind Line(const char* className, bool ownClass, DWORD sty
 
 // A window of a class of our own.
 template <typename ControlModel, typename Peer, DWORD (*ModelStyle)(const ControlModel&) = nullptr>
-constexpr ControlWindowKind Own(const char* className, DWORD style, DWORD exStyle = 0) {
+constexpr ControlWindowKind Own(const wchar_t* className, DWORD style, DWORD exStyle = 0) {
   return Line<ControlModel, Peer, ModelStyle>(className, true, style, exStyle);
 }
 
 // A system control's window.
 template <typename ControlModel, typename Peer, DWORD (*ModelStyle)(const ControlModel&) = nullptr>
-constexpr ControlWindowKind System(const char* className, DWORD style, DWORD exStyle = 0) {
+constexpr ControlWindowKind System(const wchar_t* className, DWORD style, DWORD exStyle = 0) {
   return Line<ControlModel, Peer, ModelStyle>(className, false, style, exStyle);
 }
 
@@ -70,18 +73,18 @@ DWORD LineStyle(const BevelLine& line) {
 constexpr ControlWindowKind kControlWindows[] = {
     Own<Panel, PanelPeer>(kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
     Own<GroupBox, GroupBoxPeer>(kGroupBoxClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
-    System<Button, ButtonPeer, PushButtonStyle>("BUTTON", 0),
+    System<Button, ButtonPeer, PushButtonStyle>(L"BUTTON", 0),
     Own<ToolButton, ToolButtonPeer>(kToolButtonClass, 0),
     // SS_NOTIFY: a press on the label is the label's, not its panel's.
-    System<Label, LabelPeer>("STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY),
-    System<BevelLine, WindowPeer, LineStyle>("STATIC", SS_NOTIFY),
-    System<ComboBox, ComboBoxPeer>("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL),
-    System<CheckBox, CheckBoxPeer>("BUTTON", BS_CHECKBOX),
-    System<SpinEdit, SpinEditPeer>("EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
-    System<Edit, EditPeer>("EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
+    System<Label, LabelPeer>(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY),
+    System<BevelLine, WindowPeer, LineStyle>(L"STATIC", SS_NOTIFY),
+    System<ComboBox, ComboBoxPeer>(L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL),
+    System<CheckBox, CheckBoxPeer>(L"BUTTON", BS_CHECKBOX),
+    System<SpinEdit, SpinEditPeer>(L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
+    System<Edit, EditPeer>(L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
     Own<StringGrid, StringGridPeer>(kStringGridClass, WS_VSCROLL, WS_EX_CLIENTEDGE),
     System<TabbedNotebook, NotebookPeer>(
-        WC_TABCONTROLA, TCS_MULTILINE | TCS_FIXEDWIDTH | WS_CLIPCHILDREN | WS_TABSTOP,
+        WC_TABCONTROLW, TCS_MULTILINE | TCS_FIXEDWIDTH | WS_CLIPCHILDREN | WS_TABSTOP,
         WS_EX_CONTROLPARENT),
     Own<NotebookPage, WindowPeer>(kPanelClass, 0, WS_EX_CONTROLPARENT),
     Own<Shape, ShapePeer>(kShapeClass, 0),
@@ -119,15 +122,15 @@ void RealizeChildren(Control& control, HWND parent) {
   for (Control* child : control.Children()) {
     const ControlWindowKind* kind = WindowKindOf(*child);
     if (!kind) continue;
-    const Bounds& b = child->GetBounds();
+    const RECT r = DpiScale::Of(parent).Out(child->GetBounds());
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind->style;
     if (kind->modelStyle) style |= kind->modelStyle(*child);
     if (TakesFocus(child->Kind())) style |= WS_TABSTOP;
     if (child->Visible()) style |= WS_VISIBLE;
     if (!child->Enabled()) style |= WS_DISABLED;
-    HWND window =
-        CreateWindowExA(kind->exStyle, kind->className, child->Text().c_str(), style, b.left, b.top,
-                        b.width, b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExW(kind->exStyle, kind->className, WideText(child->Text()).c_str(),
+                                  style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) continue;
     child->AttachPeer(kind->makePeer(*child, window));
     RealizeChildren(*child, window);

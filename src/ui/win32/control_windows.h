@@ -14,7 +14,7 @@ namespace morvane::ui::win32 {
 // that runs it.
 struct ControlWindowKind {
   const ControlKind& kind;
-  const char* className;
+  const wchar_t* className;
   // A class of our own, registered from here; otherwise a system control's,
   // which the peer takes over.
   bool ownClass;

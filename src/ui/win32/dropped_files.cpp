@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/ansi_names.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -16,7 +16,7 @@ std::string DroppedFileName(HDROP drop, UINT index) {
   std::wstring name(length + 1, L'\0');
   const UINT copied = DragQueryFileW(drop, index, name.data(), length + 1);
   name.resize(copied);
-  return platform::win32::NameFromWide(name);
+  return ProgramText(name);
 }
 
 }  // namespace

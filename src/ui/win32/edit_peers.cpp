@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/win32/up_down_control.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -22,15 +23,19 @@ char LocaleDecimalSeparator() {
   return separator[0];
 }
 
+// A typed character as an ANSI window would have had it.
+char CodePageCharacter(wchar_t typed) {
+  const std::string bytes = CodePageFromWide(std::wstring_view(&typed, 1));
+  return bytes.size() == 1 ? bytes[0] : '\0';
+}
+
 }  // namespace
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(copied));
-  return text;
+EditPeer::EditPeer(Edit& edit, HWND window) : TypedPeer(edit, window) {
+  Changed(Property::Text);  // the window was made with the text in the program's form
 }
+
+std::wstring EditPeer::WideOf(const std::string& text) const { return WideFromCodePage(text); }
 
 LRESULT EditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -45,16 +50,18 @@ LRESULT EditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void EditPeer::OnCommand(WORD code) {
-  if (code == EN_CHANGE && !PuttingText()) Model().TextChangedByUser(WindowText(Window()));
+  if (code == EN_CHANGE && !PuttingText()) {
+    Model().TextChangedByUser(CodePageFromWide(WideWindowText(Window())));
+  }
 }
 
 SpinEditPeer::SpinEditPeer(SpinEdit& spin, HWND edit)
     : TypedPeer(spin, edit),
-      arrows_(CreateWindowExA(
-          0, UPDOWN_CLASSA, nullptr,
+      arrows_(CreateWindowExW(
+          0, UPDOWN_CLASSW, nullptr,
           WS_CHILD | WS_CLIPSIBLINGS | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS |
               (spin.Visible() ? WS_VISIBLE : 0) | (spin.Enabled() ? 0 : WS_DISABLED),
-          0, 0, 0, 0, GetParent(edit), nullptr, GetModuleHandleA(nullptr), nullptr)) {
+          0, 0, 0, 0, GetParent(edit), nullptr, GetModuleHandleW(nullptr), nullptr)) {
   spin.SetDecimalSeparator(LocaleDecimalSeparator());
   if (!arrows_) return;
   Adopt(arrows_);
@@ -102,7 +109,7 @@ void SpinEditPeer::Step(const NMUPDOWN& change) {
 LRESULT SpinEditPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
-      if (Model().AcceptsCharacter(static_cast<char>(wParam))) break;
+      if (Model().AcceptsCharacter(CodePageCharacter(static_cast<wchar_t>(wParam)))) break;
       MessageBeep(0);
       return 0;
     default:

@@ -4,23 +4,22 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "ui/edit.h"
 #include "ui/spin_edit.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
 
-// The text of a window, as the ANSI functions give it.
-std::string WindowText(HWND window);
-
-// A single-line EDIT that reports typing and double clicks.
+// A single-line EDIT that reports typing and double clicks. The fields hold
+// control strings, bytes of the code page.
 class EditPeer : public TypedPeer<Edit> {
  public:
-  using TypedPeer::TypedPeer;
+  EditPeer(Edit& edit, HWND window);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(WORD code) override;
+
+ protected:
+  std::wstring WideOf(const std::string& text) const override;
 };
 
 // An EDIT with an up-down control on its right. Typed characters pass the

@@ -1,5 +1,6 @@
 #include "ui/win32/form_peer.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/message_params.h"
@@ -8,6 +9,7 @@
 #include "ui/win32/message_reflection.h"
 #include "ui/win32/win32_window_system.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 
@@ -32,7 +34,10 @@ FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, 
       isMainForm_(isMainForm),
       tips_(window) {
   SetPropA(window_, kFormPeerProperty, this);
-  UseFont(window_, ProgramFont());
+  UseFont(window_, ProgramFont(window_));
+  // The system held the new window within the screen; a form larger than
+  // that (at a large scale) gets its size now that it answers for itself.
+  ResizeToClient();
   UINT_PTR id = 1;
   for (Timer* timer : form.Timers()) {
     timers_.push_back(std::make_unique<TimerPeer>(window_, id++, *timer));
@@ -88,11 +93,32 @@ DWORD FormWindowPeer::ExStyleOf(const Form& form) {
 }
 
 void FormWindowPeer::ResizeToClient() {
-  RECT rect{0, 0, form_.ClientWidth(), form_.ClientHeight()};
-  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
-  SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+  const SIZE frame = FrameSize(form_, DpiScale::Of(window_),
+                               static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                               static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE FormWindowPeer::FrameSize(const Form& form, const DpiScale& scale, DWORD style,
+                               DWORD exStyle) {
+  const SIZE client{scale.Out(form.ClientWidth()), scale.Out(form.ClientHeight())};
+  return win32::FrameSize(client, style, exStyle, scale);
+}
+
+void FormWindowPeer::Rescale(const RECT& suggested) {
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  UseFont(window_, ProgramFont(window_));
+  RescaleChildren(form_);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void FormWindowPeer::RescaleChildren(const Control& control) {
+  for (const Control* child : control.Children()) {
+    if (auto* peer = dynamic_cast<WindowPeer*>(child->Peer())) peer->Rescaled();
+    RescaleChildren(*child);
+  }
 }
 
 void FormWindowPeer::Changed(Property property) {
@@ -101,7 +127,7 @@ void FormWindowPeer::Changed(Property property) {
       ResizeToClient();
       break;
     case Property::Text:
-      SetWindowTextA(window_, form_.Text().c_str());
+      PutWindowText(window_, form_.Text());
       break;
     case Property::Visible:
       if (!form_.Visible() && IsWindowVisible(window_)) ShowWindow(window_, SW_HIDE);
@@ -139,7 +165,7 @@ int FormWindowPeer::ShowModal() {
   Show();
   MSG message;
   while (form_.ModalResult() == kModalResultNone) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       PostQuitMessage(static_cast<int>(message.wParam));
       form_.SetModalResult(kModalResultCancel);
@@ -147,7 +173,7 @@ int FormWindowPeer::ShowModal() {
     }
     if (PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   modal_ = false;
 
@@ -205,7 +231,7 @@ void FormWindowPeer::Repaint() {
 void FormWindowPeer::BeginMoveByMouse() {
   // The system's own move loop, as if the title bar had been pressed.
   ReleaseCapture();
-  SendMessageA(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 Control* FormWindowPeer::FocusedControl() const {
@@ -233,13 +259,30 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       form_.Close();
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(window_, kActivatedMessage, 0, 0);
+      if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(window_, kActivatedMessage, 0, 0);
       break;
     case kActivatedMessage:
       form_.NotifyActivated();
       return 0;
+    case WM_GETMINMAXINFO: {
+      // At a large scale the form may be larger than a small screen; it
+      // keeps its size all the same, as it does at 96 dpi.
+      auto& limits = platform::win32::ParamData<MINMAXINFO>(lParam);
+      const SIZE frame = FrameSize(form_, DpiScale::Of(window_),
+                                   static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                                   static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+      limits.ptMaxTrackSize.x = std::max(limits.ptMaxTrackSize.x, frame.cx);
+      limits.ptMaxTrackSize.y = std::max(limits.ptMaxTrackSize.y, frame.cy);
+      return 0;
+    }
+    case WM_DPICHANGED:
+      Rescale(platform::win32::ParamData<const RECT>(lParam));
+      return 0;
     case WM_DROPFILES: {
-      const DroppedFiles files = TakeDroppedFiles(reinterpret_cast<HDROP>(wParam));
+      DroppedFiles files = TakeDroppedFiles(reinterpret_cast<HDROP>(wParam));
+      const POINT at = DpiScale::Of(window_).In(POINT{files.x, files.y});
+      files.x = at.x;
+      files.y = at.y;
       if (form_.OnDropFiles) form_.OnDropFiles(files);
       return 0;
     }
@@ -255,7 +298,7 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

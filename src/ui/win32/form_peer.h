@@ -7,6 +7,7 @@
 
 #include "platform/win32/window_handles.h"
 #include "ui/form.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/tool_tips.h"
 #include "ui/win32/window_peer.h"
 
@@ -45,12 +46,19 @@ class FormWindowPeer : public FormPeer {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   static FormWindowPeer* FromWindow(HWND window);
 
+  // The window size that gives the form its client area at the scale.
+  static SIZE FrameSize(const Form& form, const DpiScale& scale, DWORD style, DWORD exStyle);
+
   // The window styles a form of this border gets.
   static DWORD StyleOf(const Form& form);
   static DWORD ExStyleOf(const Form& form);
 
  private:
   void ResizeToClient();
+  // Moved to a monitor of another scale: takes the system's rectangle for it
+  // and lays the controls out again.
+  void Rescale(const RECT& suggested);
+  static void RescaleChildren(const Control& control);
 
   // Runs one of the form's timers as a window timer of the form.
   class TimerPeer : public Timer::Peer {

@@ -4,6 +4,7 @@
 
 #include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 
@@ -23,6 +24,12 @@ void LabelPeer::Changed(Property property) {
     ApplyFont();
     InvalidateRect(Window(), nullptr, TRUE);
   }
+}
+
+void LabelPeer::Rescaled() {
+  ApplyFont();
+  WindowPeer::Changed(Property::Bounds);
+  FitToText();
 }
 
 HCURSOR LabelPeer::OwnCursor() const {
@@ -47,7 +54,7 @@ LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: {
       // Any capture in the forms around the label ends first; then the
       // press is handled as usual, then the label acts on it.
-      SendMessageA(GetAncestor(Window(), GA_ROOT), WM_CANCELMODE, 0, 0);
+      SendMessageW(GetAncestor(Window(), GA_ROOT), WM_CANCELMODE, 0, 0);
       const LRESULT result = WindowPeer::HandleMessage(message, wParam, lParam);
       Model().LeftButtonDown();
       return result;
@@ -61,13 +68,13 @@ LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void LabelPeer::ApplyFont() {
   const Font& font = Model().GetFont();
   if (font == Font{}) {
-    UseFont(Window(), ProgramFont());
+    UseFont(Window(), ProgramFont(Window()));
     return;
   }
-  HFONT created = CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                              font.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
+  HFONT created = CreateFontW(Scale().FontHeight(font.height), 0, 0, 0,
+                              font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline ? TRUE : FALSE,
+                              FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
   UseFont(Window(), created);
   if (font_) DeleteObject(font_);
   font_ = created;
@@ -77,15 +84,18 @@ void LabelPeer::FitToText() {
   Label& label = Model();
   if (!label.AutoSize()) return;
   HDC dc = GetDC(Window());
-  HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : ProgramFont());
-  const std::string& text = label.Text();
+  HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : ProgramFont(Window()));
+  const std::wstring text = WideText(label.Text());
   SIZE size{0, 0};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, oldFont);
   ReleaseDC(Window(), dc);
+  // The model keeps the size in 96-dpi pixels; the window gets it measured.
+  const DpiScale scale = Scale();
   const Bounds& b = label.GetBounds();
-  MoveWindow(Window(), b.left, b.top, size.cx, size.cy, TRUE);
-  label.SetBounds(b.left, b.top, size.cx, size.cy);
+  const RECT at = scale.Out(b);
+  MoveWindow(Window(), at.left, at.top, size.cx, size.cy, TRUE);
+  label.SetBounds(b.left, b.top, scale.In(size.cx), scale.In(size.cy));
 }
 
 }  // namespace morvane::ui::win32

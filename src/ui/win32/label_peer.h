@@ -15,6 +15,7 @@ class LabelPeer : public TypedPeer<Label> {
   LabelPeer(Label& label, HWND window);
   ~LabelPeer() override;
   void Changed(Property property) override;
+  void Rescaled() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   HCURSOR OwnCursor() const override;
 

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "platform/win32/ansi_names.h"
-#include "ui/win32/edit_peers.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -17,17 +16,6 @@ UINT EdgeOf(Bevel bevel) {
   if (bevel == Bevel::Raised) return BDR_RAISEDINNER;
   if (bevel == Bevel::Lowered) return BDR_SUNKENOUTER;
   return 0;
-}
-
-// The hint bar names the file a run is sending, which may hold characters the
-// code page can't (platform/name_text.h): such a text is drawn in its wide form.
-void DrawPanelText(HDC dc, const std::string& text, RECT& rect, UINT format) {
-  if (!platform::win32::NeedsWideCalls(text)) {
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
-    return;
-  }
-  std::wstring wide = platform::win32::WideFromName(text);
-  DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &rect, format);
 }
 
 MouseDownEvent::Button ButtonOf(UINT message) {
@@ -46,17 +34,18 @@ void PanelPeer::Paint() {
   GetClientRect(Window(), &rect);
   // Outer bevel, then the border width in the face colour, then the inner.
   if (UINT outer = EdgeOf(panel.OuterBevel())) DrawEdge(dc, &rect, outer, BF_RECT | BF_ADJUST);
-  InflateRect(&rect, -panel.BorderWidth(), -panel.BorderWidth());
+  const DpiScale scale = Scale();
+  InflateRect(&rect, -scale.Out(panel.BorderWidth()), -scale.Out(panel.BorderWidth()));
   if (UINT inner = EdgeOf(panel.InnerBevel())) DrawEdge(dc, &rect, inner, BF_RECT | BF_ADJUST);
-  const std::string text = WindowText(Window());
+  std::wstring text = WideWindowText(Window());
   if (!text.empty()) {
-    HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+    HGDIOBJ oldFont = SelectObject(dc, ProgramFont(Window()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     const bool left = panel.Alignment() == TextAlignment::Left;
-    if (left) rect.left += kTextMargin;
-    DrawPanelText(dc, text, rect,
-                  (left ? DT_LEFT : DT_CENTER) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (left) rect.left += scale.Out(kTextMargin);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect,
+              (left ? DT_LEFT : DT_CENTER) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
   }
   EndPaint(Window(), &paint);
@@ -73,7 +62,7 @@ LRESULT PanelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       event.button = ButtonOf(message);
       event.shift = (wParam & MK_SHIFT) != 0;
       event.ctrl = (wParam & MK_CONTROL) != 0;
-      const POINT at = MousePoint(lParam);
+      const POINT at = DesignMousePoint(Window(), lParam);
       event.x = at.x;
       event.y = at.y;
       panel.OnMouseDown(event);
@@ -90,17 +79,17 @@ void GroupBoxPeer::Paint() {
   HDC dc = BeginPaint(Window(), &paint);
   RECT rect;
   GetClientRect(Window(), &rect);
-  HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
-  TEXTMETRICA metrics;
-  GetTextMetricsA(dc, &metrics);
+  HGDIOBJ oldFont = SelectObject(dc, ProgramFont(Window()));
+  TEXTMETRICW metrics;
+  GetTextMetricsW(dc, &metrics);
   RECT frame = rect;
   frame.top += metrics.tmHeight / 2;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  const std::string text = WindowText(Window());
+  const std::wstring text = WideWindowText(Window());
   if (!text.empty()) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    TextOutA(dc, kGroupCaptionIndent, 0, text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc, Scale().Out(kGroupCaptionIndent), 0, text.c_str(), static_cast<int>(text.size()));
   }
   SelectObject(dc, oldFont);
   EndPaint(Window(), &paint);

@@ -1,5 +1,6 @@
 #include "ui/win32/picture_windows.h"
 
+#include "ui/win32/pictures.h"
 #include "ui/win32/window_classes.h"
 
 namespace morvane::ui::win32 {
@@ -28,12 +29,22 @@ LRESULT ShapePeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-ImagePeer::ImagePeer(Image& image, HWND window) : TypedPeer(image, window) {
-  const int id = image.ResourceId();
-  if (id != 0) {
-    bitmap_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                              IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-  }
+ImagePeer::ImagePeer(Image& image, HWND window) : TypedPeer(image, window) { LoadSetBitmap(); }
+
+void ImagePeer::Rescaled() {
+  WindowPeer::Rescaled();
+  LoadSetBitmap();
+  InvalidateRect(Window(), nullptr, TRUE);
+}
+
+void ImagePeer::LoadSetBitmap() {
+  if (bitmap_) DeleteObject(bitmap_);
+  bitmap_ = nullptr;
+  const int id = Model().ResourceId();
+  if (id == 0) return;
+  const int resource = PictureResource(id, PictureSet(Scale()));
+  bitmap_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleW(nullptr), MAKEINTRESOURCEA(resource),
+                                            IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
 }
 
 ImagePeer::~ImagePeer() {

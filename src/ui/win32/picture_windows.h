@@ -8,8 +8,8 @@
 
 namespace morvane::ui::win32 {
 
-inline constexpr char kShapeClass[] = "MorvaneShape";
-inline constexpr char kImageClass[] = "MorvaneImage";
+inline constexpr wchar_t kShapeClass[] = L"MorvaneShape";
+inline constexpr wchar_t kImageClass[] = L"MorvaneImage";
 
 // A rectangle shape: drawn with its outline and fill colours. Like every
 // drawing on its parent it lies beneath the parent's other controls.
@@ -28,9 +28,12 @@ class ImagePeer : public TypedPeer<Image> {
   ImagePeer(Image& image, HWND window);
   ~ImagePeer() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Rescaled() override;
 
  private:
   void Paint();
+  // The picture of the set for the window's scale.
+  void LoadSetBitmap();
 
   HBITMAP bitmap_ = nullptr;
 };

@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <iterator>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "resources/picture_ids.h"
@@ -14,6 +16,8 @@ namespace {
 
 constexpr int kColourImage = 0;
 constexpr int kGreyedImage = 1;
+// The sizes the sets are drawn at, smallest first (100, 125, 150 and 200 %).
+constexpr int kSetSizes[] = {kPictureSize, 20, 24, 32};
 
 int ResourceIdOf(Picture picture) {
   switch (picture) {
@@ -94,10 +98,11 @@ void AddMasked(HIMAGELIST list, const Glyph& glyph) {
 }
 
 // The picture and its greyed twin, side by side in one image list.
-HIMAGELIST LoadPicture(Picture picture) {
+HIMAGELIST LoadPicture(Picture picture, int set) {
   const int id = ResourceIdOf(picture);
   if (!id) return nullptr;
-  auto* bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+  auto* bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleW(nullptr),
+                                                 MAKEINTRESOURCEA(PictureResource(id, set)),
                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (!bitmap) return nullptr;
   Glyph glyph;
@@ -118,21 +123,37 @@ class PictureCache {
       if (list) ImageList_Destroy(list);
     }
   }
-  HIMAGELIST Get(Picture picture) {
-    auto found = lists_.find(picture);
-    if (found == lists_.end()) found = lists_.emplace(picture, LoadPicture(picture)).first;
+  HIMAGELIST Get(Picture picture, int set) {
+    const auto key = std::make_pair(picture, set);
+    auto found = lists_.find(key);
+    if (found == lists_.end()) found = lists_.emplace(key, LoadPicture(picture, set)).first;
     return found->second;
   }
 
  private:
-  std::map<Picture, HIMAGELIST> lists_;
+  std::map<std::pair<Picture, int>, HIMAGELIST> lists_;
 };
 
 }  // namespace
 
-void DrawPicture(HDC dc, Picture picture, int x, int y, bool greyed) {
+int PictureSet(const DpiScale& scale) {
+  const int wanted = scale.Out(kPictureSize);
+  int set = 0;
+  for (int i = 0; i < static_cast<int>(std::size(kSetSizes)); ++i) {
+    if (kSetSizes[i] <= wanted) set = i;
+  }
+  return set;
+}
+
+int PictureSize(const DpiScale& scale) { return kSetSizes[PictureSet(scale)]; }
+
+int PictureResource(int resourceId, int set) { return resourceId + set * IDB_SET_STEP; }
+
+void DrawPicture(HDC dc, Picture picture, int size, int x, int y, bool greyed) {
   static PictureCache cache;
-  if (HIMAGELIST list = cache.Get(picture)) {
+  int set = 0;
+  while (set + 1 < static_cast<int>(std::size(kSetSizes)) && kSetSizes[set] < size) ++set;
+  if (HIMAGELIST list = cache.Get(picture, set)) {
     ImageList_Draw(list, greyed ? kGreyedImage : kColourImage, dc, x, y, ILD_TRANSPARENT);
   }
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/ansi_names.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -17,17 +17,11 @@ constexpr int kWheelRows = 3;
 // one cell at a time).
 constexpr UINT kRefreshMessage = WM_APP + 1;
 
-// A file cell may hold a name with characters the code page can't hold
-// (platform/name_text.h); those are drawn from the name's wide form.
-void DrawCellText(HDC dc, const RECT& cell, const std::string& text) {
-  const int x = cell.left + kCellTextOffset;
-  const int y = cell.top + kCellTextOffset;
+void DrawCellText(HDC dc, const RECT& cell, const std::string& text, const DpiScale& scale) {
+  const int x = cell.left + scale.Out(kCellTextOffset);
+  const int y = cell.top + scale.Out(kCellTextOffset);
   constexpr UINT kOptions = ETO_CLIPPED | ETO_OPAQUE;
-  if (!platform::win32::NeedsWideCalls(text)) {
-    ExtTextOutA(dc, x, y, kOptions, &cell, text.c_str(), static_cast<UINT>(text.size()), nullptr);
-    return;
-  }
-  const std::wstring wide = platform::win32::WideFromName(text);
+  const std::wstring wide = WideText(text);
   ExtTextOutW(dc, x, y, kOptions, &cell, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
 }
 
@@ -50,13 +44,13 @@ void StringGridPeer::Changed(Property property) {
 
 void StringGridPeer::ScheduleRefresh() {
   if (refreshPending_) return;
-  refreshPending_ = PostMessageA(Window(), kRefreshMessage, 0, 0) != FALSE;
+  refreshPending_ = PostMessageW(Window(), kRefreshMessage, 0, 0) != FALSE;
 }
 
 void StringGridPeer::Resized() {
   RECT client;
   GetClientRect(Window(), &client);
-  Model().SetVisibleDataRows(client.bottom / Model().RowPitch() - Model().FixedRows());
+  Model().SetVisibleDataRows(Scale().In(client.bottom) / Model().RowPitch() - Model().FixedRows());
   UpdateScrollBar();
   InvalidateRect(Window(), nullptr, FALSE);
 }
@@ -112,31 +106,40 @@ void StringGridPeer::Scroll(WORD request) {
   grid.SetTopRow(top);
 }
 
+// The grid's columns and rows are in 96-dpi pixels; each edge is scaled on its
+// own, so that cells, lines and rows meet at every scale.
 void StringGridPeer::PaintRow(HDC dc, int row, const RECT& client, bool focused) {
   const StringGrid& grid = Model();
-  const int top = grid.RowTop(row);
-  const int bottom = top + grid.DefaultRowHeight();
+  const DpiScale scale = Scale();
+  const int designBottom = grid.RowTop(row) + grid.DefaultRowHeight();
+  const int top = scale.Out(grid.RowTop(row));
+  const int bottom = scale.Out(designBottom);
+  const int lineBottom = scale.Out(designBottom + kGridLineWidth);
   const bool fixed = row < grid.FixedRows();
   const bool selected = row == grid.Row();
   HBRUSH lines = GetSysColorBrush(COLOR_BTNSHADOW);
   SetTextColor(dc, GetSysColor(selected && !fixed ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(selected && !fixed ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
+  int designLeft = 0;
   int left = 0;
+  int lastCellRight = 0;
   for (int col = 0; col < grid.ColCount(); ++col) {
-    const int width = grid.ColWidth(col);
-    RECT cell{left, top, left + width, bottom};
-    DrawCellText(dc, cell, grid.Cell(col, row));
+    const int designRight = designLeft + grid.ColWidth(col);
+    RECT cell{scale.Out(designLeft), top, scale.Out(designRight), bottom};
+    DrawCellText(dc, cell, grid.Cell(col, row), scale);
     if (fixed) DrawEdge(dc, &cell, BDR_RAISEDINNER, BF_RECT);
-    RECT line{cell.right, top, cell.right + kGridLineWidth, bottom + kGridLineWidth};
+    designLeft = designRight + kGridLineWidth;
+    RECT line{cell.right, top, scale.Out(designLeft), lineBottom};
     FillRect(dc, &line, lines);
+    lastCellRight = cell.right;
     left = line.right;
   }
-  RECT underline{0, bottom, left, bottom + kGridLineWidth};
+  RECT underline{0, bottom, left, lineBottom};
   FillRect(dc, &underline, lines);
-  RECT rest{left, top, client.right, bottom + kGridLineWidth};
+  RECT rest{left, top, client.right, lineBottom};
   FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
   if (selected && focused && !fixed) {
-    RECT focus{0, top, left - kGridLineWidth, bottom};
+    RECT focus{0, top, lastCellRight, bottom};
     DrawFocusRect(dc, &focus);
   }
 }
@@ -146,13 +149,13 @@ void StringGridPeer::Paint() {
   HDC dc = BeginPaint(Window(), &paint);
   RECT client;
   GetClientRect(Window(), &client);
-  HGDIOBJ oldFont = SelectObject(dc, ProgramFont());
+  HGDIOBJ oldFont = SelectObject(dc, ProgramFont(Window()));
   const StringGrid& grid = Model();
   const bool focused = GetFocus() == Window();
   int below = 0;
   auto paintRow = [&](int row) {
     PaintRow(dc, row, client, focused);
-    below = grid.RowTop(row) + grid.RowPitch();
+    below = Scale().Out(grid.RowTop(row) + grid.RowPitch());
   };
   for (int row = 0; row < grid.FixedRows() && row < grid.RowCount(); ++row) paintRow(row);
   for (int row = grid.TopRow(); row < grid.RowCount() && below < client.bottom; ++row) {
@@ -190,7 +193,7 @@ LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_LBUTTONDOWN: {
       ::SetFocus(window);
-      const int row = Model().RowAt(MousePoint(lParam).y);
+      const int row = Model().RowAt(DesignMousePoint(window, lParam).y);
       if (row >= Model().FixedRows()) Model().RowChosenByUser(row);
       return 0;
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/string_grid.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {

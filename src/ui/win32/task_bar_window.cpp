@@ -4,6 +4,7 @@
 #include "platform/win32/window_property.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -13,10 +14,10 @@ constexpr char kApplicationProperty[] = "MorvaneApplication";
 }  // namespace
 
 TaskBarWindow::TaskBarWindow(const std::string& title)
-    : window_(CreateWindowExA(0, kApplicationClass, title.c_str(),
+    : window_(CreateWindowExW(0, kApplicationClass, WideText(title).c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
-                              0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {
+                              0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
   if (window_) SetPropA(window_, kApplicationProperty, this);
 }
 
@@ -30,7 +31,7 @@ TaskBarWindow* TaskBarWindow::FromWindow(HWND window) {
   return platform::win32::PropertyObject<TaskBarWindow>(window, kApplicationProperty);
 }
 
-void TaskBarWindow::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }
+void TaskBarWindow::SetTitle(const std::string& title) { PutWindowText(window_, title); }
 
 void TaskBarWindow::Show() {
   SetWindowPos(window_, nullptr, 0, 0, 0, 0,
@@ -60,7 +61,7 @@ LRESULT TaskBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

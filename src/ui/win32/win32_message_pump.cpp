@@ -8,7 +8,7 @@ namespace morvane::ui::win32 {
 
 void Win32MessagePump::ProcessMessages() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       // Leave the quit for the message loop that owns it.
       PostQuitMessage(static_cast<int>(message.wParam));
@@ -16,7 +16,7 @@ void Win32MessagePump::ProcessMessages() {
     }
     if (PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 

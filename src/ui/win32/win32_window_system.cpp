@@ -7,6 +7,7 @@
 #include "ui/win32/form_peer.h"
 #include "ui/win32/task_bar_window.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 
@@ -35,12 +36,13 @@ void Win32WindowSystem::Realize(Form& form) {
   }
   const DWORD style = FormWindowPeer::StyleOf(form);
   const DWORD exStyle = FormWindowPeer::ExStyleOf(form);
-  RECT rect{0, 0, form.ClientWidth(), form.ClientHeight()};
-  AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  // Made at the scale of the primary monitor; the system moves it on with
+  // WM_DPICHANGED when it shows elsewhere.
+  const SIZE frame = FormWindowPeer::FrameSize(form, DpiScale::Of(nullptr), style, exStyle);
   HWND owner = taskBar_ ? taskBar_->Window() : nullptr;
-  HWND window = CreateWindowExA(exStyle, kFormClass, form.Text().c_str(), style, CW_USEDEFAULT,
-                                CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top,
-                                owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExW(exStyle, kFormClass, WideText(form.Text()).c_str(), style,
+                                CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, owner, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
   if (!window) return;
   form.AttachPeer(std::make_unique<FormWindowPeer>(form, window, owner, isMain));
   RealizeChildren(form, window);
@@ -50,10 +52,10 @@ void Win32WindowSystem::RunMessageLoop(Form& mainForm) {
   if (taskBar_) taskBar_->Show();
   mainForm.Show();
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 
@@ -69,7 +71,7 @@ bool PreTranslateMessage(const MSG& message) {
   }
   // The system takes the message to read, though it asks for one it may change.
   MSG navigation = message;
-  return IsDialogMessageA(root, &navigation) != FALSE;
+  return IsDialogMessageW(root, &navigation) != FALSE;
 }
 
 }  // namespace morvane::ui::win32

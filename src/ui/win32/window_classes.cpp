@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <map>
+
 #include "ui/win32/control_windows.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/task_bar_window.h"
 #include "ui/win32/window_peer.h"
@@ -14,19 +17,19 @@ namespace {
 constexpr int kFontHeight = -11;
 
 // No CS_DBLCLKS anywhere: a quick second press is a press like the first.
-void RegisterClassOnce(const char* name, WNDPROC procedure) {
-  WNDCLASSEXA windowClass{};
+void RegisterClassOnce(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA registered{};
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW registered{};
   registered.cbSize = sizeof(registered);
-  if (GetClassInfoExA(windowClass.hInstance, name, &registered)) return;
+  if (GetClassInfoExW(windowClass.hInstance, name, &registered)) return;
   windowClass.lpfnWndProc = procedure;
-  windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(1));
+  windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
-  RegisterClassExA(&windowClass);
+  RegisterClassExW(&windowClass);
 }
 
 }  // namespace
@@ -44,19 +47,30 @@ void RegisterWindowClasses() {
   }
 }
 
-HFONT ProgramFont() {
-  static HFONT font = CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                  ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
+HFONT ProgramFont(HWND window) {
+  // One font per scale, kept for the program's life: windows move between
+  // monitors and back.
+  static std::map<int, HFONT> fonts;
+  const DpiScale scale = DpiScale::Of(window);
+  HFONT& font = fonts[scale.Dpi()];
+  if (!font) {
+    font = CreateFontW(scale.FontHeight(kFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
+  }
   return font;
 }
 
 void UseFont(HWND window, HFONT font) {
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 POINT MousePoint(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+POINT DesignMousePoint(HWND window, LPARAM lParam) {
+  return DpiScale::Of(window).In(MousePoint(lParam));
 }
 
 COLORREF ColorRefOf(const Color& color) {

@@ -7,21 +7,22 @@
 
 namespace morvane::ui::win32 {
 
-inline constexpr char kApplicationClass[] = "MorvaneApplication";
-inline constexpr char kFormClass[] = "MorvaneForm";
-inline constexpr char kPanelClass[] = "MorvanePanel";
-inline constexpr char kGroupBoxClass[] = "MorvaneGroupBox";
-inline constexpr char kToolButtonClass[] = "MorvaneToolButton";
-inline constexpr char kStringGridClass[] = "MorvaneStringGrid";
+inline constexpr wchar_t kApplicationClass[] = L"MorvaneApplication";
+inline constexpr wchar_t kFormClass[] = L"MorvaneForm";
+inline constexpr wchar_t kPanelClass[] = L"MorvanePanel";
+inline constexpr wchar_t kGroupBoxClass[] = L"MorvaneGroupBox";
+inline constexpr wchar_t kToolButtonClass[] = L"MorvaneToolButton";
+inline constexpr wchar_t kStringGridClass[] = L"MorvaneStringGrid";
 
 // Registers the program's own window classes once, and the common controls
 // the program uses (tool tips, up-down arrows, image lists).
 void RegisterWindowClasses();
 
-inline constexpr char kProgramFontFace[] = "MS Sans Serif";
+inline constexpr wchar_t kProgramFontFace[] = L"MS Sans Serif";
 
-// "MS Sans Serif" at height -11 with the ANSI character set: every control's font.
-HFONT ProgramFont();
+// "MS Sans Serif" at height -11 (at 96 dpi; the same point size at the
+// window's scale) with the ANSI character set: every control's font.
+HFONT ProgramFont(HWND window);
 
 // Has the window draw its text in font (WM_SETFONT), without redrawing.
 void UseFont(HWND window, HFONT font);
@@ -29,6 +30,8 @@ void UseFont(HWND window, HFONT font);
 // Where the mouse is, from a mouse message's lParam: client coordinates,
 // negative left of or above the window.
 POINT MousePoint(LPARAM lParam);
+// The same in the forms' 96-dpi pixels.
+POINT DesignMousePoint(HWND window, LPARAM lParam);
 
 COLORREF ColorRefOf(const Color& color);
 

@@ -5,6 +5,7 @@
 #include "ui/win32/message_reflection.h"
 #include "ui/win32/window_classes.h"
 #include "ui/win32/window_procedure.h"
+#include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
 namespace {
@@ -18,12 +19,12 @@ WindowPeer::WindowPeer(Control& control, HWND window) : control_(control), windo
   // A system control's messages come here first; before the tool tips take
   // the window over as well, so that theirs stay on top.
   constexpr WNDPROC kProcedure = &OwnedWindowProc<WindowPeer>;
-  const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWLP_WNDPROC));
+  const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC));
   if (procedure != kProcedure) {
     baseProcedure_ = procedure;
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kProcedure));
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kProcedure));
   }
-  UseFont(window_, ProgramFont());
+  UseFont(window_, ProgramFont(window_));
   UpdateToolTip();
 }
 
@@ -62,9 +63,16 @@ LRESULT WindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 HBRUSH WindowPeer::OnControlColor(HDC dc) { return ControlColors(dc, &control_.GetFont().color); }
 
 LRESULT WindowPeer::CallBase(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!baseProcedure_) return DefWindowProcA(window_, message, wParam, lParam);
-  return CallWindowProcA(baseProcedure_, window_, message, wParam, lParam);
+  if (!baseProcedure_) return DefWindowProcW(window_, message, wParam, lParam);
+  return CallWindowProcW(baseProcedure_, window_, message, wParam, lParam);
 }
+
+void WindowPeer::Rescaled() {
+  UseFont(window_, ProgramFont(window_));
+  Changed(Property::Bounds);
+}
+
+std::wstring WindowPeer::WideOf(const std::string& text) const { return WideText(text); }
 
 void WindowPeer::UpdateToolTip() {
   if (ToolTips* tips = FormWindowPeer::ToolTipsOf(window_)) tips->SetTip(window_, control_.Hint());
@@ -73,8 +81,8 @@ void WindowPeer::UpdateToolTip() {
 void WindowPeer::Changed(Property property) {
   switch (property) {
     case Property::Bounds: {
-      const Bounds& b = control_.GetBounds();
-      MoveWindow(window_, b.left, b.top, b.width, b.height, TRUE);
+      const RECT r = Scale().Out(control_.GetBounds());
+      MoveWindow(window_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
       break;
     }
     case Property::Enabled:
@@ -85,7 +93,7 @@ void WindowPeer::Changed(Property property) {
       break;
     case Property::Text:
       puttingText_ = true;
-      SetWindowTextA(window_, control_.Text().c_str());
+      SetWindowTextW(window_, WideOf(control_.Text()).c_str());
       puttingText_ = false;
       break;
     case Property::Hint:

@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/window_handles.h"
 #include "ui/control.h"
+#include "ui/win32/dpi_scale.h"
 
 namespace morvane::ui::win32 {
 
@@ -17,10 +20,13 @@ class WindowPeer : public ControlPeer {
   WindowPeer& operator=(const WindowPeer&) = delete;
 
   void Changed(Property property) override;
+  // The window's monitor has another scale: it takes its font and place anew.
+  virtual void Rescaled();
   base::WindowHandle Handle() const override { return platform::win32::HandleOf(window_); }
   void SetFocus() override { ::SetFocus(window_); }
 
   HWND Window() const { return window_; }
+  DpiScale Scale() const { return DpiScale::Of(window_); }
   Control& Model() const { return control_; }
 
   // Every message to the control's window, whether of our own class or a
@@ -54,6 +60,8 @@ class WindowPeer : public ControlPeer {
   // The window's own handling of a message: its system class's, or the
   // default for ours.
   LRESULT CallBase(UINT message, WPARAM wParam, LPARAM lParam);
+  // The model's text as the window shows it.
+  virtual std::wstring WideOf(const std::string& text) const;
 
  private:
   Control& control_;

@@ -3,7 +3,7 @@
  *
  *   answer_box.exe CAPTION TIMEOUT_MS [ok|cancel|yes|no]
  *
- * Prints three lines: the box's text (its static control, id 0xFFFF), the
+ * Prints three lines, in UTF-8: the box's text (its static control, id 0xFFFF), the
  * caption of the window that owns the box (empty when it has no owner), and
  * "minimized" or "not minimized" for that owner. A hidden owner whose own
  * owner is minimized (an application window standing for the program on the
@@ -79,8 +79,10 @@ int main(int argc, char** argv) {
 
   HWND text = NULL;
   EnumChildWindows(box, FindTextControl, (LPARAM)&text);
+  WCHAR wide[kMaxText] = L"";
+  if (text != NULL) GetWindowTextW(text, wide, kMaxText);
   char buffer[kMaxText] = "";
-  if (text != NULL) GetWindowTextA(text, buffer, (int)sizeof buffer);
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, buffer, kMaxText, NULL, NULL);
   char ownerCaption[kMaxText] = "";
   HWND owner = GetWindow(box, GW_OWNER);
   if (owner != NULL) GetWindowTextA(owner, ownerCaption, (int)sizeof ownerCaption);

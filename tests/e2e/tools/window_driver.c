@@ -9,7 +9,10 @@
  *       L T R B is the window rectangle on the screen, CL CT CR CB the
  *       client rectangle on the screen (for the top-level window: its client
  *       area, so CR - CL and CB - CT are the client size), TEXT the window
- *       text with backslash, tab and line ends written as \\ \t \r \n.
+ *       text, read as wide text and printed in UTF-8,
+ *       with backslash, tab and line ends written as \\ \t \r \n. After a
+ *       combo box's line come the entries of its list, one line each:
+ *         item HWND INDEX TEXT
  *       While the program is busy and doesn't answer, the texts are those the
  *       system keeps for its windows.
  *   window_driver.exe choose-file CAPTION TIMEOUT_MS PATH
@@ -33,7 +36,8 @@
  *       then, until it is enabled again, sends the window WM_NULL every
  *       10 ms with SendMessageTimeoutA and times each answer. Between the
  *       probes it looks for a child window whose text begins with PREFIX,
- *       reading the texts from the system so that the program is not asked.
+ *       reading the texts from the system so that the program is not asked
+ *       (printed in UTF-8).
  *       Prints
  *         probes N
  *         longest-wait-us W
@@ -112,6 +116,11 @@ static HWND WaitTopLevel(const char* className, const char* caption, DWORD timeo
   return window;
 }
 
+/* The wide text in UTF-8, cut to size bytes. */
+static void Utf8Of(const WCHAR* wide, char* text, int size) {
+  if (WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, size, NULL, NULL) == 0) text[0] = '\0';
+}
+
 static void PrintEscaped(const char* text) {
   for (; *text != '\0'; ++text) {
     switch (*text) {
@@ -140,12 +149,36 @@ static BOOL g_unanswered = FALSE;
 static void ReadText(HWND window, char* text, int size) {
   /* WM_GETTEXT, so that the text of controls in other processes is read too;
    * a window that doesn't answer gives the text the system keeps for it. */
-  if (!g_unanswered && SendMessageTimeoutA(window, WM_GETTEXT, size, (LPARAM)text, SMTO_ABORTIFHUNG,
-                                           kAnswerMs, NULL)) {
+  WCHAR wide[kMaxText] = L"";
+  if (g_unanswered || !SendMessageTimeoutW(window, WM_GETTEXT, kMaxText, (LPARAM)wide,
+                                           SMTO_ABORTIFHUNG, kAnswerMs, NULL)) {
+    g_unanswered = TRUE;
+    InternalGetWindowText(window, wide, kMaxText);
+  }
+  Utf8Of(wide, text, size);
+}
+
+/* The entries of a combo box's list, as the program put them there. */
+static void PrintComboItems(HWND combo) {
+  DWORD_PTR count = 0;
+  if (g_unanswered ||
+      !SendMessageTimeoutW(combo, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &count)) {
     return;
   }
-  g_unanswered = TRUE;
-  GetWindowTextA(window, text, size);
+  for (int index = 0; index < (int)count; ++index) {
+    WCHAR wide[kMaxText] = L"";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, (WPARAM)index, 0, SMTO_ABORTIFHUNG, kAnswerMs,
+                        &length);
+    if (length >= kMaxText) continue;
+    SendMessageTimeoutW(combo, CB_GETLBTEXT, (WPARAM)index, (LPARAM)wide, SMTO_ABORTIFHUNG,
+                        kAnswerMs, NULL);
+    char text[kMaxText] = "";
+    Utf8Of(wide, text, sizeof text);
+    printf("item\t%lu\t%d\t", (unsigned long)(ULONG_PTR)combo, index);
+    PrintEscaped(text);
+    putchar('\n');
+  }
 }
 
 static void PrintWindowLine(HWND window) {
@@ -166,6 +199,7 @@ static void PrintWindowLine(HWND window) {
          origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
   PrintEscaped(text);
   putchar('\n');
+  if (strcmp(className, "ComboBox") == 0) PrintComboItems(window);
 }
 
 static BOOL CALLBACK PrintChild(HWND child, LPARAM unused) {
@@ -339,7 +373,7 @@ static BOOL CALLBACK FindPrefixedText(HWND child, LPARAM parameter) {
   WCHAR wide[kMaxText] = L"";
   InternalGetWindowText(child, wide, kMaxText);
   char text[kMaxText] = "";
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, kMaxText, NULL, NULL);
+  Utf8Of(wide, text, kMaxText);
   if (strncmp(text, watch->prefix, strlen(watch->prefix)) != 0) return TRUE;
   strcpy(watch->seen, text);
   return FALSE;
@@ -425,6 +459,8 @@ static int Usage(void) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  /* The windows' sizes as the screen has them, at every scale. */
+  SetProcessDPIAware();
   const char* command = argv[1];
   if (argc == 5 && strcmp(command, "tree") == 0) {
     return Tree(argv[2], argv[3], strtoul(argv[4], NULL, 10));

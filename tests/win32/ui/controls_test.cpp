@@ -59,7 +59,7 @@ std::vector<bool> CellInk(HDC like, const RECT& cell, DrawText draw) {
   HDC canvas = CreateCompatibleDC(like);
   HBITMAP bitmap = CreateCompatibleBitmap(like, at.right, at.bottom);
   HGDIOBJ oldBitmap = SelectObject(canvas, bitmap);
-  HGDIOBJ oldFont = SelectObject(canvas, ProgramFont());
+  HGDIOBJ oldFont = SelectObject(canvas, ProgramFont(nullptr));
   SetTextColor(canvas, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(canvas, GetSysColor(COLOR_BTNFACE));
   draw(canvas, at);
@@ -215,6 +215,15 @@ TEST_F(ControlPeersTest, AFieldKeepsTheZeroBytesOfItsTextUntilTheUserChangesIt) 
   char shown[32] = {};
   GetWindowTextA(H(field), shown, sizeof(shown));
   EXPECT_STREQ(shown, "\x1b(s0p");
+  // A control string is bytes of the code page, also where they would read as
+  // a name's escape.
+  field.SetText("?\xc3\xa9");
+  Pump();
+  wchar_t wide[8] = {};
+  GetWindowTextW(H(field), wide, 8);
+  EXPECT_STREQ(wide, L"?\u00c3\u00a9");
+  field.SetText(withZero);
+  fieldChanges = 1;
 
   field.SetFocus();
   SendMessageA(H(field), EM_SETSEL, 5, 5);
@@ -424,7 +433,7 @@ TEST_F(ControlPeersTest, PicturesDrawOnlyWhereTheyAreNotTransparentInColourOrGre
     HBRUSH brush = CreateSolidBrush(face);
     FillRect(dc, &all, brush);
     DeleteObject(brush);
-    DrawPicture(dc, Picture::RedCross, 0, 0, greyed);
+    DrawPicture(dc, Picture::RedCross, kPictureSize, 0, 0, greyed);
   };
   draw(false);
   EXPECT_EQ(GetPixel(dc, 7, 7), RGB(255, 0, 0));  // the cross's centre
