@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "forms/program_fixture.h"
 
 namespace morvane::testing {
@@ -103,6 +105,41 @@ TEST(ProgramEnd, EditsThatCannotBeSavedAreReportedAndAFailedRegistryIsNot) {
   EXPECT_EQ(p.fake.boxes.Shown()[0].text,
             "Fout bij opslaan van de instellingen in C:\\Morvane\\Morvane.ini! De gewijzigde "
             "stuurcodes zijn niet bewaard.");
+}
+
+TEST(ProgramEnd, ASessionEndSavesAsTheWindowsEndDoesAndWaitsOnlyDuringARun) {
+  ProgramFixture p;
+  p.fake.files.AddFile(kIniPath, TwelveLines({"old"}));
+  p.fake.files.AddFile("a.prn", "A");
+  p.fake.spooler.AddPrinter("Laser");
+  p.fake.printerSetup.SetCurrentDevice("Laser");
+  p.Start();
+  p.ShowAndActivate();
+  std::optional<bool> answerInRun;
+  std::optional<std::string> reasonInRun;
+  p.fake.pump.onProcess = [&](int) {
+    if (answerInRun || !p.main().RunInProgress()) return;
+    answerInRun = p.main().OnQueryEndSession();
+    reasonInRun = p.fake.shell.BlockReason();
+    p.main().OnEndSession(false);  // the user lets the run go on
+  };
+  p.fake.openDialog.Choose({"a.prn"});
+  p.main().BitBtn6Click();
+  EXPECT_EQ(answerInRun, false);
+  EXPECT_EQ(reasonInRun, "Uitvoer bezig");
+  EXPECT_FALSE(p.fake.shell.BlockReason());
+  EXPECT_EQ(p.fake.spooler.Jobs().size(), 1u);
+
+  p.main().ControlStrings().Init(output::OutputTarget::Lpt1) = "new";
+  p.main().MarkSettingsChanged();
+  p.main().PrintersComboBox.SetText("Etiketten");
+  EXPECT_TRUE(p.main().OnQueryEndSession());
+  p.main().OnEndSession(true);
+  // Saved now: the process may be ended before the window is destroyed.
+  EXPECT_EQ(p.fake.files.Contents(kIniPath), TwelveLines({"new"}));
+  EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string("Etiketten\0", 10));
+  p.Finish();
+  EXPECT_EQ(p.fake.files.Replaces().size(), 1u);
 }
 
 TEST(ProgramLifecycle, DropsAreAcceptedFromShowingUntilDestruction) {

@@ -146,6 +146,47 @@ class FileNameTest : public ::testing::Test {
   std::vector<std::wstring> written_;
 };
 
+TEST_F(FileNameTest, AnAppendOnlyLogPast4GiBTakesEveryLineWholeAtItsEnd) {
+  // A sparse file just past 4 GiB: its end has a high part.
+  const std::string path = folder_.Path() + "\\big.log";
+  constexpr LONGLONG kBigSize = (LONGLONG{1} << 32) + 10;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << GetLastError();
+  LARGE_INTEGER size{};
+  size.QuadPart = kBigSize;
+  ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
+  ASSERT_TRUE(SetEndOfFile(file));
+  CloseHandle(file);
+  written_.push_back(platform::win32::WideFromName(path));
+
+  const platform::FileOpenMode append{platform::FileAccess::Write,
+                                      platform::ShareRead | platform::ShareWrite,
+                                      platform::FileDisposition::AppendAlways};
+  auto first = real_.files.Open(path, append);
+  auto second = real_.files.Open(path, append);
+  ASSERT_TRUE(first && second) << GetLastError();
+  std::uint32_t written = 0;
+  for (auto* log : {first.get(), second.get(), first.get()}) {
+    ASSERT_TRUE(log->Write("line\r\n", 6, written));
+  }
+  EXPECT_TRUE(first->Close());
+  EXPECT_TRUE(second->Close());
+
+  file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(GetFileSizeEx(file, &size));
+  EXPECT_EQ(size.QuadPart, kBigSize + 18);
+  size.QuadPart = kBigSize;
+  SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+  std::string tail(18, '\0');
+  DWORD read = 0;
+  ReadFile(file, tail.data(), 18, &read, nullptr);
+  CloseHandle(file);
+  EXPECT_EQ(tail, "line\r\nline\r\nline\r\n");
+}
+
 TEST_F(FileNameTest, ANameOutsideTheCodePageOpensThatFileNeverItsBestFitLookAlike) {
   WriteWide(L"L\u00f3dz-\u00fc.prn", "look-alike");
   const std::string name = WriteWide(L"\u0141\u00f3d\u017a-\u00fc.prn", "the real one");
