@@ -7,6 +7,8 @@ import shutil
 import time
 import unittest
 
+from faults import HeldFile
+from gui import Desktop
 from harness import (LOOK_ALIKE_NAME, MAIN_CAPTION, SLOWDOWN, UNICODE_NAME, ProgramRun,
                      ProgramTestCase, control_file, twelve_lines)
 
@@ -14,6 +16,13 @@ ESC = b"\x1b"
 WIN_INIT = ESC + b"%-12345X@PJL ENTER LANGUAGE = PCL  " + ESC + b"E"
 WIN_EXIT = b"\x0c" + ESC + b"E" + ESC + b"%-12345X"
 DEVICE_RUN_TIMEOUT = 15 * SLOWDOWN  # seconds; a run that waits on a device never ends
+STAMP = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d"
+APPLICATION_CLASS = "MorvaneApplication"
+APPLICATION_TITLE = "Uitvoer van bestanden"
+SW_HIDE = 0
+SW_SHOWMINNOACTIVE = 7
+HOLD_SECONDS = 120
+PROGRAM_START_MS = 60000 * SLOWDOWN
 
 
 def sample_bytes(size, seed):
@@ -290,6 +299,122 @@ class OptionsTest(ProgramTestCase):
         self.assertRegex(lines[1], f"^{stamp}\tafgeleverd\t{printer}\t{re.escape(name)}\t5$")
         self.assertRegex(lines[2], f"^{stamp}\tniet gevonden\t{printer}\tmissing.prn\t0$")
         self.assertEqual(len(lines), 4, text)
+
+
+class UnattendedTest(ProgramTestCase):
+    """Runs that nobody watches: each ends by itself and says what it did."""
+
+    def log_lines(self, log):
+        text = log.read_bytes().decode("utf-8") if log.exists() else ""
+        self.assertTrue(text == "" or text.endswith("\r\n"), f"a line was cut: {text!r}")
+        return [line for line in text.split("\r\n") if line]
+
+    def test_a_held_control_file_sends_no_unframed_copy_and_the_log_says_why(self):
+        ini = self.write_control_file("Morvane.ini", twelve_lines(b"<", b">"))
+        name = self.data_file("a.prn", b"payload")
+        HeldFile(self, self.windows_name(ini), HOLD_SECONDS)
+
+        status = self.start("/WIN", "/QUIET", "/LOG=C:\\x\\run.log", name).wait()
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 1)
+        self.assertJobs(self.wine.printer, [])
+        lines = self.log_lines(self.data_dir / "run.log")
+        self.assertEqual(len(lines), 1, lines)
+        self.assertRegex(lines[0], f"^{STAMP}\tmislukt: Fout bij lezen van de instellingen uit "
+                         f"{re.escape(self.windows_name(ini))}! .*\t{re.escape(name)}\t0$")
+
+    def test_a_close_from_outside_stops_a_quiet_run_at_once(self):
+        name = self.data_file("a.prn", sample_bytes(2000, 7))
+        log = self.data_dir / "run.log"
+
+        run = self.start("/WIN", "/QUIET", "/COPIES=500", "/LOG=C:\\x\\run.log", name)
+        deadline = time.monotonic() + 60 * SLOWDOWN
+        while not self.log_lines(log) and time.monotonic() < deadline:
+            time.sleep(0.05)
+        self.assertTrue(self.log_lines(log), "the run did not begin")
+        # As taskkill without /F does: WM_CLOSE to the window with the task-bar button.
+        status, output = Desktop(self.wine).drive("close", APPLICATION_CLASS, APPLICATION_TITLE)
+        self.assertEqual(status, 0, output)
+
+        self.assertEqual(run.wait(), 1)
+        self.wine.wait_for_delivery()
+        lines = self.log_lines(log)
+        self.assertRegex(lines[-1], f"^{STAMP}\tmislukt: afgebroken\t")
+        self.assertLess(len(self.wine.jobs(self.wine.printer)), 500)
+
+    def test_two_quiet_runs_with_one_log_both_write_every_line(self):
+        first = self.data_file("a.prn", b"first")
+        second = self.data_file("b.prn", b"second")
+        log = self.data_dir / "shared.log"
+        log.write_bytes(b"earlier\r\n")
+
+        # One queue each: two processes that spool to one printer at once lose
+        # copies in Wine 8's spooler ("Fout bij verwerken van uitvoer!").
+        runs = [self.start("/WIN", "/QUIET", "/COPIES=20", f"/PRINTER={queue}",
+                           "/LOG=C:\\x\\shared.log", name)
+                for name, queue in ((first, self.wine.printer), (second, self.wine.printer2))]
+
+        statuses = [run.wait() for run in runs]
+        self.wine.wait_for_delivery()
+        lines = self.log_lines(log)
+        self.assertEqual(statuses, [0, 0], lines)
+        self.assertEqual(lines[0], "earlier")
+        for name, size in ((first, 5), (second, 6)):
+            pattern = f"^{STAMP}\tafgeleverd\t[^\t]+\t{re.escape(name)}\t{size}$"
+            self.assertEqual(len([line for line in lines if re.match(pattern, line)]), 20, lines)
+        self.assertEqual(len(lines), 41, lines)
+
+    def test_a_log_held_without_sharing_still_sends_the_copies(self):
+        name = self.data_file("a.prn", b"sent all the same")
+        log = self.data_dir / "held.log"
+        log.write_bytes(b"kept\r\n")
+        HeldFile(self, "C:\\x\\held.log", HOLD_SECONDS)
+
+        # Never "Ongeldige optie": the copy goes, and the status says the log lacks its line.
+        status = self.start("/WIN", "/QUIET", "/LOG=C:\\x\\held.log", name).wait()
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 1)
+        self.assertJobs(self.wine.printer, [(name, b"sent all the same")])
+        self.assertEqual(log.read_bytes(), b"kept\r\n")
+
+    def test_hidden_and_inactive_starts_run_and_end(self):
+        name = self.data_file("a.prn", b"started hidden")
+        for show in (SW_HIDE, SW_SHOWMINNOACTIVE):
+            self.wine.clear_captures()
+            status, output = Desktop(self.wine).drive(
+                "launch", show, PROGRAM_START_MS, f'"{self.windows_name(self.exe)}" /WIN {name}')
+            self.assertEqual((status, output.split()), (0, ["exit", "0"]), f"show {show}")
+            self.wine.wait_for_delivery()
+            self.assertJobs(self.wine.printer, [(name, b"started hidden")])
+
+    def test_a_batch_option_makes_a_batch_run_wherever_win_stands(self):
+        name = self.data_file("a.prn", b"option first")
+
+        self.assertEqual(self.start("/QUIET", "/WIN", name).wait(), 0)
+        self.wine.wait_for_delivery()
+        self.assertJobs(self.wine.printer, [(name, b"option first")])
+
+        # Without /WIN the option is a bad one: nothing is sent, the run ends.
+        self.wine.clear_captures()
+        self.assertEqual(self.start("/QUIET", name).wait(), 1)
+        self.wine.wait_for_delivery()
+        self.assertJobs(self.wine.printer, [])
+
+    def test_a_source_another_program_still_writes_is_not_delivered(self):
+        path = self.data_dir / "growing.prn"
+        name = self.windows_name(path)
+        HeldFile(self, name, HOLD_SECONDS, write=("<WI>FIRST-", "<WE>"))
+
+        status = self.start("/WIN", "/QUIET", "/LOG=C:\\x\\run.log", name).wait()
+        self.wine.wait_for_delivery()
+
+        self.assertEqual(status, 1)
+        self.assertJobs(self.wine.printer, [])
+        lines = self.log_lines(self.data_dir / "run.log")
+        self.assertEqual(len(lines), 1, lines)
+        self.assertRegex(lines[0], f"^{STAMP}\tmislukt: Fout bij openen bronbestand!\t")
 
 
 if __name__ == "__main__":
