@@ -133,7 +133,7 @@ class HeldFile:
     after the seconds, others free to read it meanwhile."""
 
     def __init__(self, test, windows_path, seconds, write=None):
-        self.output = test.run_dir / "hold_file.out"
+        self.output = test.run_dir / f"hold_file-{len(list(test.run_dir.glob('hold_file*')))}.out"
         pieces = ["write", *write] if write else []
         with self.output.open("wb") as out:
             self.process = subprocess.Popen(

@@ -274,9 +274,7 @@ TEST_F(MainJobListTest, APortThatKeepsACancelledWriteIsClosedAndTheUserIsTold) {
             (std::vector<std::string>{"Uitvoer afbreken?",
                                       "De poort rondde de afgebroken uitvoer niet af en is "
                                       "gesloten!"}));
-  EXPECT_EQ(p.fake.files.OpensOf("LPT1").size(), 1u);
   EXPECT_EQ(p.fake.files.OpenHandles(), 0);
-  EXPECT_FALSE(main().RunInProgress());
 }
 
 TEST_F(MainJobListTest, TheBoxOfAFailedCopyStopsTheRunWhileCopiesFollow) {
