@@ -14,6 +14,9 @@ Program::Program(platform::Platform& platform, help::HelpPlatform& help, ui::Win
   application_.arguments = base::CommandLineArguments(platform.system.CommandLine());
   application_.batch = base::ParseBatchCommand(application_.arguments);
   application_.programFolder = base::FolderOf(platform.system.ProgramPath());
+  // A run that nobody watches must not wait on the system's own boxes either
+  // (a log or a file on a drive without its disk), from its first read on.
+  if (application_.batch && application_.batch->quiet) platform.system.SuppressSystemErrorBoxes();
 }
 
 Program::~Program() { Finish(); }

@@ -1,5 +1,7 @@
 #include "base/batch_command.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "base/ascii_text.h"
@@ -40,14 +42,39 @@ bool Take(std::optional<T>& slot, const std::optional<T>& value) {
   return true;
 }
 
+bool IsSwitch(const std::string& argument) { return FoldAsciiUpper(argument) == kBatchSwitch; }
+
+bool IsBatchOption(const std::string& argument) {
+  if (FoldAsciiUpper(argument) == kQuietOption) return true;
+  constexpr std::array<std::string_view, 3> kValueOptions = {kPrinterOption, kCopiesOption,
+                                                             kLogOption};
+  return std::ranges::any_of(kValueOptions, [&](std::string_view option) {
+    return ValueOf(argument, option).has_value();
+  });
+}
+
+// Where the switch stands that makes the arguments a batch run: first, as
+// always; or anywhere, once a batch option says that a run is meant, so that a
+// script that puts an option first never opens the window a scheduler would
+// wait on for ever.
+std::optional<std::size_t> SwitchIndex(const std::vector<std::string>& arguments) {
+  if (!arguments.empty() && IsSwitch(arguments.front())) return 0;
+  const auto found = std::ranges::find_if(arguments, IsSwitch);
+  if (found == arguments.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - arguments.begin());
+}
+
 }  // namespace
 
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& arguments) {
-  if (arguments.empty() || FoldAsciiUpper(arguments.front()) != kBatchSwitch) return std::nullopt;
+  const bool optionGiven = std::ranges::any_of(arguments, IsBatchOption);
+  const std::optional<std::size_t> switchAt = SwitchIndex(arguments);
+  if (switchAt != std::size_t{0} && !optionGiven) return std::nullopt;
   BatchCommand command;
   std::optional<int> copies;
   std::optional<std::string> printerFolded;
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (i == switchAt) continue;
     const std::string& argument = arguments[i];
     bool sound = true;
     if (FoldAsciiUpper(argument) == kQuietOption) {
@@ -69,6 +96,9 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
     } else {
       command.files.push_back(argument);
     }
+    // Without the switch an option is a bad one: the run it asks for sends
+    // nothing, and says so as for any other bad option.
+    if (!switchAt && IsBatchOption(argument)) sound = false;
     if (!sound && !command.badOption) command.badOption = argument;
   }
   if (copies) command.copies = *copies;

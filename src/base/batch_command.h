@@ -15,9 +15,9 @@ inline constexpr char kLogOption[] = "/LOG=";
 inline constexpr int kMinBatchCopies = 1;
 inline constexpr int kMaxBatchCopies = 999999;
 
-// What a command line that starts with "/WIN" asks of the batch run. The
-// options stand anywhere after "/WIN" and apply to the whole run; every other
-// argument names a file.
+// What a batch command line asks of the run: one that starts with "/WIN", or
+// one that holds a batch option, wherever "/WIN" stands in it. The options
+// apply to the whole run; every other argument names a file.
 struct BatchCommand {
   // The printer named by the option, as given; none to use the selector's.
   std::optional<std::string> printer;
@@ -30,14 +30,16 @@ struct BatchCommand {
   std::string logArgument;
   // The file arguments as given, in order.
   std::vector<std::string> files;
-  // The first argument that is a bad option (an empty or malformed value, or
-  // one that repeats an option with another value), as given; none when all
-  // are sound. A run with a bad option sends nothing.
+  // The first argument that is a bad option (an empty or malformed value, one
+  // that repeats an option with another value, or any option on a line
+  // without "/WIN"), as given; none when all are sound. A run with a bad
+  // option sends nothing.
   std::optional<std::string> badOption;
 };
 
-// The batch run that the arguments (after the program itself) ask for; none
-// when the first argument is not "/WIN" in any case.
+// The batch run that the arguments (after the program itself) ask for: when
+// the first is "/WIN" in any case, or when any is a batch option. None
+// otherwise.
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& arguments);
 
 }  // namespace morvane::base

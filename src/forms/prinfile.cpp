@@ -25,6 +25,11 @@ constexpr int kTargetButtonSize = 40;
 constexpr int kTargetButtonTop = 5;
 constexpr int kFirstTargetButtonLeft = 4;
 
+// A batch run starts at the window's first activation. A window shown hidden,
+// or minimized without activation, or in a session without a desktop, is
+// never activated: the run starts this long after the window was shown.
+constexpr int kBatchStartFallbackMilliseconds = 250;
+
 }  // namespace
 
 TPrintfile1::TPrintfile1(platform::Platform& platform, base::Application& application,
@@ -39,7 +44,8 @@ TPrintfile1::TPrintfile1(platform::Platform& platform, base::Application& applic
                       .plannedCopies = [this] { return PlannedCopies(); },
                       .showGuideText = [this] { ShowGuideText(); },
                       .clearList = [this] { NewButtonClick(); },
-                      .close = [this] { Close(); }}) {
+                      .close = [this] { Close(); },
+                      .handle = [this] { return Handle(); }}) {
   BuildComponents();
 }
 
@@ -193,6 +199,13 @@ void TPrintfile1::BuildComponents() {
   OnClose = nullptr;
   OnDestroy = [this] { FormDestroy(); };
   OnDropFiles = [this](const ui::DroppedFiles& drop) { WMDropFiles(drop); };
+  OnQueryEndSession = [this] { return FormQueryEndSession(); };
+  OnEndSession = [this](bool ending) { FormEndSession(ending); };
+
+  batchStartTimer_.SetEnabled(false);
+  batchStartTimer_.SetInterval(kBatchStartFallbackMilliseconds);
+  batchStartTimer_.OnTimer = [this] { StartBatch(); };
+  AddTimer(batchStartTimer_);
 }
 
 void TPrintfile1::ApplyLayout() {

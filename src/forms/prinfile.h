@@ -24,6 +24,7 @@
 #include "ui/panel.h"
 #include "ui/spin_edit.h"
 #include "ui/string_grid.h"
+#include "ui/timer.h"
 
 namespace morvane::forms {
 
@@ -34,6 +35,8 @@ inline constexpr int kMaxCount = 999999;
 inline constexpr int kGridColumns = 2;
 inline constexpr int kGridInitialRows = 2;
 inline constexpr int kFileColumn = 0;
+// A batch run's exit status counts the named files not delivered up to this.
+inline constexpr int kMaxBatchExitStatus = 255;
 inline constexpr int kCountColumn = 1;
 
 // The main window: every command starts here, and it owns all working state.
@@ -83,6 +86,8 @@ class TPrintfile1 : public ui::Form {
   void FormActivate();
   void FormDestroy();
   bool FormCloseQuery();
+  bool FormQueryEndSession();
+  void FormEndSession(bool ending);
   void CancelClick();
   void BitBtn1Click();
   void BitBtn2Click();
@@ -158,7 +163,13 @@ class TPrintfile1 : public ui::Form {
   void RunDeviceJob(RunOwner::Run& run, const std::string& deviceName);
   void RunPrinterJob(RunOwner::Run& run);
   void RunJobList(const output::SendCopy& sendCopy);
+  // Starts the batch run the command line asks for, once.
+  void StartBatch();
   void RunBatch(const base::BatchCommand& command);
+  bool QuietBatch() const { return application_.batch && application_.batch->quiet; }
+  // The registry state, and the control strings when edited, as the program
+  // leaves them; a failure to keep edits is reported when reportLoss is set.
+  void SaveSettings(bool reportLoss);
   // The copies of a batch run; returns the number of named files not
   // delivered whole.
   int SendBatch(RunOwner::Run& run, const base::BatchCommand& command);
@@ -184,6 +195,9 @@ class TPrintfile1 : public ui::Form {
   RunOwner runs_;
 
   bool batchStarted_ = false;
+  ui::Timer batchStartTimer_;
+  // The settings have been saved for a session that ends.
+  bool savedForSessionEnd_ = false;
   int batchExitStatus_ = 0;
   TSetupdialog1* setupdialog1_ = nullptr;
   help::HelpSession* help_ = nullptr;

@@ -7,14 +7,11 @@
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
 #include "output/batch_log.h"
+#include "platform/held_file_wait.h"
+#include "settings/control_file.h"
 #include "settings/printer_list.h"
 
 namespace morvane::forms {
-namespace {
-
-constexpr int kMaxExitStatus = 255;
-
-}  // namespace
 
 void TPrintfile1::RunBatch(const base::BatchCommand& command) {
   Minimize();
@@ -23,7 +20,7 @@ void TPrintfile1::RunBatch(const base::BatchCommand& command) {
   runs_.Perform(
       RunKind::Batch,
       [&](RunOwner::Run& run) {
-        batchExitStatus_ = std::min(SendBatch(run, command), kMaxExitStatus);
+        batchExitStatus_ = std::min(SendBatch(run, command), kMaxBatchExitStatus);
       },
       route);
   Close();
@@ -31,13 +28,41 @@ void TPrintfile1::RunBatch(const base::BatchCommand& command) {
 
 int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command) {
   std::unique_ptr<output::BatchLog> log;
+  // A line the log was asked for and did not take.
+  bool lineLost = false;
+  // The log is to take the run's lines: it was asked for, and is not the
+  // reason the run is refused.
+  bool logKept = command.log.has_value();
   std::optional<std::string> refusal;
   if (command.badOption) {
     refusal = texts::kBadOptionPrefix + *command.badOption;
   } else if (command.log) {
-    log = output::BatchLog::Open(platform_.files, platform_.localClock, platform_.system,
-                                 *command.log);
-    if (!log) refusal = texts::kBadOptionPrefix + command.logArgument;
+    // A log that another program holds is waited for a while; after that the
+    // copies go out all the same, and the run says that its log was not kept.
+    platform::OpenFailure failure = platform::OpenFailure::None;
+    platform::RetryWhileHeld(platform_.pump, platform_.clock, [&] {
+      log = output::BatchLog::Open(platform_.files, platform_.localClock, platform_.system,
+                                   *command.log, failure);
+      return log || failure != platform::OpenFailure::InUse;
+    });
+    if (!log && failure == platform::OpenFailure::InUse) {
+      lineLost = true;
+    } else if (!log) {
+      refusal = texts::kBadOptionPrefix + command.logArgument;
+      logKept = false;
+    }
+  }
+  if (!refusal && !controlFileUnread_.empty() && command.quiet) {
+    // The control strings were not read whole, and no one saw the box that
+    // says so: copies without them would be no whole copies. The file may be
+    // held only a moment longer.
+    platform::RetryWhileHeld(platform_.pump, platform_.clock, [&] {
+      return settings::LoadControlStrings(platform_.files, application_.programFolder,
+                                          FControlStrings, controlFileUnread_);
+    });
+    if (!controlFileUnread_.empty()) {
+      refusal = texts::kSettingsUnreadPrefix + controlFileUnread_ + texts::kSettingsUnreadSuffix;
+    }
   }
   // The option names the printer for this run only: the selector, whose text
   // is stored as the last printer at the end, is left as it is.
@@ -55,8 +80,20 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
     if (printer) return *printer;
     return command.printer.value_or(PrintersComboBox.Text());
   };
-  auto note = [&](std::string result, const std::string& file, std::uint64_t bytes) {
-    if (log) log->Append({std::move(result), printerName(), file, bytes});
+  // False when the log was asked for and did not take the line.
+  auto note = [&](std::string result, const std::string& file, std::uint64_t bytes,
+                  const std::optional<std::string>& target = std::nullopt) {
+    if (!logKept) return true;
+    const bool written =
+        log && log->Append({std::move(result), target.value_or(printerName()), file, bytes});
+    lineLost = lineLost || !written;
+    return written;
+  };
+  // Said once at the end; a box unless the run is quiet.
+  auto reportLostLines = [&] {
+    if (!lineLost) return;
+    run.Messages().Note(texts::kLogNotWrittenPrefix + *command.log + texts::kLogNotWrittenSuffix,
+                        output::kOutputCaption);
   };
   auto failed = [&] {
     std::string why = run.Messages().TakeWarning();
@@ -69,8 +106,9 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
     run.Messages().Warn(*refusal, output::kOutputCaption);
     const std::string result = failed();
     for (const std::string& file : command.files) note(result, file, 0);
+    reportLostLines();
     return std::max<int>(
-        1, static_cast<int>(std::min<std::size_t>(command.files.size(), kMaxExitStatus)));
+        1, static_cast<int>(std::min<std::size_t>(command.files.size(), kMaxBatchExitStatus)));
   }
 
   // The box of a failed copy offers to stop the run while copies follow.
@@ -81,6 +119,9 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
   }
   run.PlanCopies(sendable * command.copies);
 
+  // A file counts when it was not delivered whole, or when a line of it is
+  // missing from the log asked for: the caller then cannot tell what became
+  // of it.
   int undelivered = 0;
   for (const std::string& file : command.files) {
     platform_.pump.ProcessMessages();
@@ -115,15 +156,14 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
       const std::string target = printerName();
       run.StartCopy(name);
       const output::PrinterCopy sent = SendFileToPrinter(run, name, target);
-      if (log) {
-        log->Append({sent.delivered ? std::string(output::kLogDelivered) : failed(), target, file,
-                     sent.fileBytes});
-      }
+      const bool logged = note(sent.delivered ? std::string(output::kLogDelivered) : failed(), file,
+                               sent.fileBytes, target);
       run.Messages().TakeWarning();
-      whole = whole && sent.delivered;
+      whole = whole && sent.delivered && logged;
     }
     if (!whole) ++undelivered;
   }
+  reportLostLines();
   return undelivered;
 }
 

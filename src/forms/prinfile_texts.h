@@ -55,6 +55,11 @@ inline constexpr char kClosesAfterRun[] = " (venster sluit na afloop)";
 inline constexpr char kStopQuestion[] = "Uitvoer afbreken?";
 // The log's reason for a file whose copies a stop cut off or never started.
 inline constexpr char kLogStopped[] = "afgebroken";
+// Why the system is asked to wait with a log-off or shutdown during a run.
+inline constexpr char kSessionEndBlocked[] = "Uitvoer bezig";
+// At the end of a batch run whose log did not take every line.
+inline constexpr char kLogNotWrittenPrefix[] = "Fout bij schrijven van het logbestand ";
+inline constexpr char kLogNotWrittenSuffix[] = "! Niet elke regel van deze uitvoer staat erin.";
 
 inline constexpr char kFileHeader[] = "Bestand";
 inline constexpr char kCountHeader[] = "Aantal";

@@ -77,6 +77,7 @@ void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute rout
   {
     const platform::HourGlass::Scope hourGlass(platform_.cursor);
     base::ScopeExit leave([&] {
+      SessionEndDecided();
       LeaveBusyState();
       messages_.reset();
       closeHeld = std::exchange(closeHeld_, false);
@@ -118,12 +119,28 @@ bool RunOwner::MayClose() {
 void RunOwner::AskToStop() {
   // The question's own box takes the keys and clicks meant for a second one.
   if (!FRunInProgress || stop_.Requested() || askingToStop_) return;
+  if (messages_ && messages_->Quiet()) {
+    stop_.Request();
+    return;
+  }
   askingToStop_ = true;
   const base::ScopeExit asked([&] { askingToStop_ = false; });
   platform::HourGlass::ShowArrow(platform_.cursor);
   const bool stop = msg_.Ask(texts::kStopQuestion, output::kOutputCaption);
   platform::HourGlass::Show(platform_.cursor);
   if (stop) stop_.Request();
+}
+
+bool RunOwner::MaySessionEnd() {
+  if (!FRunInProgress) return true;
+  platform_.shell.BlockSessionEnd(window_.handle(), texts::kSessionEndBlocked);
+  sessionEndBlocked_ = true;
+  return false;
+}
+
+void RunOwner::SessionEndDecided() {
+  if (!std::exchange(sessionEndBlocked_, false)) return;
+  platform_.shell.AllowSessionEnd(window_.handle());
 }
 
 void RunOwner::EnterBusyState() {

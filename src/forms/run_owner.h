@@ -46,6 +46,8 @@ struct RunWindow {
   std::function<void()> clearList;
   // Closes the window.
   std::function<void()> close;
+  // The window's handle, once it has one.
+  std::function<base::WindowHandle()> handle;
 };
 
 // The one owner of the main window's runs. From a run's first moment to its
@@ -78,8 +80,14 @@ class RunOwner {
   // user is asked whether to stop the run.
   bool MayClose();
   // Asks the user whether to stop the run in progress; Yes stops it. Asks
-  // nothing when no run is in progress or its stop has been asked for.
+  // nothing when no run is in progress or its stop has been asked for. A
+  // quiet run has no one to ask: it stops at once, as Yes does.
   void AskToStop();
+  // The session is about to end. True lets it; during a run the system is
+  // asked to wait and told why, and the user decides there.
+  bool MaySessionEnd();
+  // The session ends or goes on after all: the system no longer waits.
+  void SessionEndDecided();
 
  private:
   void EnterBusyState();
@@ -98,6 +106,8 @@ class RunOwner {
   output::RunStop stop_;
   output::StopOffer stopOffer_;
   bool askingToStop_ = false;
+  // The system was asked to wait with the session's end for the run.
+  bool sessionEndBlocked_ = false;
   // Where the warnings go while a run is in progress, from its first moment
   // to its last.
   std::optional<output::MessageSink> messages_;

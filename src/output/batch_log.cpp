@@ -35,15 +35,18 @@ BatchLog::BatchLog(std::unique_ptr<platform::File> file, platform::LocalClock& c
     : file_(std::move(file)), clock_(clock), system_(system) {}
 
 std::unique_ptr<BatchLog> BatchLog::Open(platform::FileSystem& files, platform::LocalClock& clock,
-                                         platform::SystemInfo& system, const std::string& path) {
-  const platform::FileDisposition disposition = files.FileExists(path)
-                                                    ? platform::FileDisposition::AppendExisting
-                                                    : platform::FileDisposition::CreateAlways;
-  // Others may read the log while the run writes it; a device is no log.
-  std::unique_ptr<platform::File> file = files.Open(path, {.access = platform::FileAccess::Write,
-                                                           .share = platform::ShareRead,
-                                                           .disposition = disposition,
-                                                           .diskFileOnly = true});
+                                         platform::SystemInfo& system, const std::string& path,
+                                         platform::OpenFailure& failure) {
+  // One open that creates the file only when it is absent: an existing log
+  // is never emptied. Others may read it and append to it meanwhile (a second
+  // run with the same log); a device is no log.
+  std::unique_ptr<platform::File> file =
+      files.Open(path,
+                 {.access = platform::FileAccess::Write,
+                  .share = platform::ShareRead | platform::ShareWrite,
+                  .disposition = platform::FileDisposition::AppendAlways,
+                  .diskFileOnly = true},
+                 failure);
   if (!file) return nullptr;
   return std::unique_ptr<BatchLog>(new BatchLog(std::move(file), clock, system));
 }

@@ -29,13 +29,16 @@ struct BatchLogEntry {
 // The log a batch run appends to: one line per entry, in UTF-8 with CR LF,
 // five fields separated by tabs: the local time (ISO 8601 to the second), the
 // result, the printer, the file and the byte count. Each line is written as it
-// comes, so a run that is ended from outside leaves the lines before.
+// comes, in one write to the log's end, so a run that is ended from outside
+// leaves the lines before, and runs that share a log each add all of theirs.
 class BatchLog {
  public:
-  // Opens the file at path for appending, creating it when absent; null when
-  // it cannot be opened.
+  // Opens the file at path for appending, creating it when absent, with other
+  // programs free to read and append to it meanwhile; null when it cannot be
+  // opened, failure then saying why.
   static std::unique_ptr<BatchLog> Open(platform::FileSystem& files, platform::LocalClock& clock,
-                                        platform::SystemInfo& system, const std::string& path);
+                                        platform::SystemInfo& system, const std::string& path,
+                                        platform::OpenFailure& failure);
 
   // Appends the entry stamped with the current local time. False when the
   // line could not be written whole.

@@ -43,13 +43,18 @@ class CopyPacer final : public platform::WriteWait {
     return !Stopped();
   }
 
+  void DeviceAbandoned() override { abandoned_ = true; }
+
   bool Stopped() const { return services_.stop && services_.stop->Requested(); }
+  // The device was given up on a write that did not end.
+  bool Abandoned() const { return abandoned_; }
 
  private:
   const OutputServices& services_;
   std::uint64_t fileSize_;
   std::uint64_t sent_ = 0;
   std::int64_t lastDispatch_;
+  bool abandoned_ = false;
 };
 
 }  // namespace morvane::output

@@ -83,6 +83,8 @@ void SendFileToDevice(const OutputServices& services, const DeviceJob& job,
   const bool sourceClosed = source->Close();
   const bool deviceClosed = device->Close();
   if ((!sourceClosed || !deviceClosed) && !reported && !pacer.Stopped()) warn(kProcessingFailed);
+  // The stop itself needs no word, but a port that may still be busy does.
+  if (pacer.Abandoned()) services.messages.Note(kDeviceAbandoned, kOutputCaption);
 }
 
 }  // namespace morvane::output

@@ -47,6 +47,9 @@ class MessageSink {
   // came; it is forgotten.
   std::string TakeWarning();
 
+  // The run is unattended: no one is there to ask.
+  bool Quiet() const { return route_ == WarningRoute::Quiet; }
+
  private:
   platform::Msg& msg_;
   platform::ScreenCursor& cursor_;

@@ -39,13 +39,18 @@ inline constexpr char kSourceOpenFailed[] = "Fout bij openen bronbestand!";
 inline constexpr char kOutputOpenFailed[] = "Fout bij openen uitvoer!";
 inline constexpr char kProcessingFailed[] = "Fout bij verwerken van uitvoer!";
 inline constexpr char kPrinterOpenErrorPrefix[] = "error ";
+// A stopped copy's port did not end the write it was cancelled in.
+inline constexpr char kDeviceAbandoned[] =
+    "De poort rondde de afgebroken uitvoer niet af en is gesloten!";
 
-// Source files are only ever read; others may read and write them meanwhile,
-// so that read-only and shared files can be sent. A source is a file on disk:
-// a device named as a source would send nothing or wait forever.
+// Source files are only ever read, and others may read them meanwhile. A file
+// that another program still has open for writing cannot be opened, so it is
+// reported as not delivered rather than sent as far as it has come; the
+// caller may send it again once it is complete. A source is a file on disk: a
+// device named as a source would send nothing or wait forever.
 inline constexpr platform::FileOpenMode kSourceOpenMode{
     .access = platform::FileAccess::Read,
-    .share = platform::ShareRead | platform::ShareWrite,
+    .share = platform::ShareRead,
     .disposition = platform::FileDisposition::OpenExisting,
     .diskFileOnly = true};
 

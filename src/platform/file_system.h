@@ -12,7 +12,20 @@ enum class FileAccess { Read, Write, ReadWrite };
 enum FileShare : unsigned { ShareNone = 0, ShareRead = 1, ShareWrite = 2 };
 
 // AppendExisting opens an existing file with its writes going to its end.
-enum class FileDisposition { OpenExisting, CreateAlways, AppendExisting };
+// AppendAlways opens the file, creating it when absent, for appending only:
+// each write goes whole to the end the file has at that moment, even while
+// other programs append to it too.
+enum class FileDisposition { OpenExisting, CreateAlways, AppendExisting, AppendAlways };
+
+// Why an open failed.
+enum class OpenFailure {
+  None,
+  // Another program holds the file in a way that shuts this open out (a
+  // sharing violation): that may pass.
+  InUse,
+  // Any other reason.
+  Refused,
+};
 
 struct FileOpenMode {
   FileAccess access;
@@ -35,6 +48,9 @@ class WriteWait {
   // Messages have come for the thread's windows: handles them. False
   // cancels the write.
   virtual bool MessagesArrived() = 0;
+  // A cancelled write did not end in time, so its device was given up: the
+  // copy cannot go on, and the user is to hear why.
+  virtual void DeviceAbandoned() = 0;
 };
 
 // An open file or device. The destructor closes it when Close was not called;
@@ -66,8 +82,13 @@ class FileSystem {
   // An existing entry that is not a directory. An empty path never exists,
   // nor does a device (NUL, CON, LPT1, ...) under any folder or extension.
   virtual bool FileExists(const std::string& path) = 0;
-  // Null when the platform refuses the open.
-  virtual std::unique_ptr<File> Open(const std::string& path, const FileOpenMode& mode) = 0;
+  // Null when the platform refuses the open; failure then says why.
+  virtual std::unique_ptr<File> Open(const std::string& path, const FileOpenMode& mode,
+                                     OpenFailure& failure) = 0;
+  std::unique_ptr<File> Open(const std::string& path, const FileOpenMode& mode) {
+    OpenFailure failure = OpenFailure::None;
+    return Open(path, mode, failure);
+  }
   // Puts source in the place of target, replacing it; false leaves target as it was.
   virtual bool Replace(const std::string& source, const std::string& target) = 0;
   virtual bool Delete(const std::string& path) = 0;

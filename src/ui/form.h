@@ -114,6 +114,10 @@ class Form : public Control {
   std::function<void()> OnDestroy;
   // Files dropped from the shell, once the window has taken them over.
   std::function<void(const DroppedFiles&)> OnDropFiles;
+  // The session is about to end (log-off, shutdown): false asks it to wait.
+  std::function<bool()> OnQueryEndSession;
+  // The session ends (true), or goes on after all (false).
+  std::function<void(bool ending)> OnEndSession;
 
   // The timers the form runs while it exists.
   void AddTimer(Timer& timer) { timers_.push_back(&timer); }

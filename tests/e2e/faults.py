@@ -128,13 +128,17 @@ class StoppablePort:
 
 
 class HeldFile:
-    """A file held open by another Windows process, sharing nothing."""
+    """A file held open by another Windows process, sharing nothing; or, given
+    write=(first, rest), created and written by it, first at once and the rest
+    after the seconds, others free to read it meanwhile."""
 
-    def __init__(self, test, windows_path, seconds):
-        self.output = test.run_dir / "hold_file.out"
+    def __init__(self, test, windows_path, seconds, write=None):
+        self.output = test.run_dir / f"hold_file-{len(list(test.run_dir.glob('hold_file*')))}.out"
+        pieces = ["write", *write] if write else []
         with self.output.open("wb") as out:
             self.process = subprocess.Popen(
-                ["wine", tool("MORVANE_HOLD_FILE"), windows_path, str(int(seconds * 1000))],
+                ["wine", tool("MORVANE_HOLD_FILE"), windows_path, str(int(seconds * 1000)),
+                 *pieces],
                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT)
         test.addCleanup(self.release)
         deadline = time.monotonic() + HOLD_START_TIMEOUT

@@ -7,6 +7,8 @@ import shutil
 import time
 import unittest
 
+from faults import HeldFile
+from gui import Desktop
 from harness import (LOOK_ALIKE_NAME, MAIN_CAPTION, SLOWDOWN, UNICODE_NAME, ProgramRun,
                      ProgramTestCase, control_file, twelve_lines)
 
@@ -15,6 +17,13 @@ WIN_INIT = ESC + b"%-12345X@PJL ENTER LANGUAGE = PCL  " + ESC + b"E"
 WIN_EXIT = b"\x0c" + ESC + b"E" + ESC + b"%-12345X"
 DEVICE_RUN_TIMEOUT = 15 * SLOWDOWN  # seconds; a run that waits on a device never ends
 OUTPUT_CAPTION = "Bestand uitvoer"
+STAMP = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d"
+APPLICATION_CLASS = "MorvaneApplication"
+APPLICATION_TITLE = "Uitvoer van bestanden"
+SW_HIDE = 0
+SW_SHOWMINNOACTIVE = 7
+HOLD_SECONDS = 120
+PROGRAM_START_MS = 60000 * SLOWDOWN
 
 
 def sample_bytes(size, seed):
@@ -302,6 +311,91 @@ class OptionsTest(ProgramTestCase):
         self.assertRegex(lines[1], f"^{stamp}\tafgeleverd\t{printer}\t{re.escape(name)}\t5$")
         self.assertRegex(lines[2], f"^{stamp}\tniet gevonden\t{printer}\tmissing.prn\t0$")
         self.assertEqual(len(lines), 4, text)
+
+
+class UnattendedTest(ProgramTestCase):
+    """Runs that nobody watches: each ends by itself and says what it did."""
+
+    def log_lines(self, name="run.log"):
+        log = self.data_dir / name
+        text = log.read_bytes().decode("utf-8") if log.exists() else ""
+        self.assertTrue(text == "" or text.endswith("\r\n"), f"a line was cut: {text!r}")
+        return [line for line in text.split("\r\n") if line]
+
+    def quiet_run(self, *args, log="run.log"):
+        """A quiet run to its end with a log in C:\\x: its status and the log's lines."""
+        status = self.start("/WIN", "/QUIET", f"/LOG=C:\\x\\{log}", *args).wait()
+        self.wine.wait_for_delivery()
+        return status, self.log_lines(log)
+
+    def test_held_files_and_a_source_still_written_send_no_partial_copy(self):
+        ini = self.write_control_file("Morvane.ini", twelve_lines(b"<", b">"))
+        name = self.data_file("a.prn", b"payload")
+        held = HeldFile(self, self.windows_name(ini), HOLD_SECONDS)
+        self.assertEqual(self.quiet_run(name)[0], 1)
+        held.release()
+        growing = self.windows_name(self.data_dir / "growing.prn")
+        HeldFile(self, growing, HOLD_SECONDS, write=("<WI>FIRST-", "<WE>"))
+        (self.data_dir / "held.log").write_bytes(b"kept\r\n")
+        HeldFile(self, "C:\\x\\held.log", HOLD_SECONDS)
+
+        # A held log sends all the same; its status counts the file not logged.
+        self.assertEqual(self.quiet_run(name, growing, log="held.log"), (2, ["kept"]))
+
+        self.assertJobs(self.wine.printer, [(name, b"<payload>")])
+        ini_line, = self.log_lines()
+        self.assertRegex(ini_line, f"^{STAMP}\tmislukt: Fout bij lezen van de instellingen uit "
+                         f"{re.escape(self.windows_name(ini))}! .*\t{re.escape(name)}\t0$")
+
+    def test_a_close_from_outside_stops_a_quiet_run_at_once(self):
+        name = self.data_file("a.prn", sample_bytes(2000, 7))
+        run = self.start("/WIN", "/QUIET", "/COPIES=500", "/LOG=C:\\x\\run.log", name)
+        deadline = time.monotonic() + 60 * SLOWDOWN
+        while not self.log_lines() and time.monotonic() < deadline:
+            time.sleep(0.05)
+        # As taskkill without /F does: WM_CLOSE to the window with the task-bar button.
+        closed = Desktop(self.wine).drive("close", APPLICATION_CLASS, APPLICATION_TITLE)
+        self.assertEqual(closed[0], 0, closed[1])
+
+        self.assertEqual(run.wait(), 1)
+        self.wine.wait_for_delivery()
+        self.assertRegex(self.log_lines()[-1], f"^{STAMP}\tmislukt: afgebroken\t")
+        self.assertLess(len(self.wine.jobs(self.wine.printer)), 500)
+
+    def test_two_quiet_runs_with_one_log_both_write_every_line(self):
+        names = self.data_file("a.prn", b"first"), self.data_file("b.prn", b"second")
+        (self.data_dir / "run.log").write_bytes(b"earlier\r\n")
+
+        # One queue each: two processes that spool to one printer at once lose
+        # copies in Wine 8's spooler ("Fout bij verwerken van uitvoer!").
+        runs = [self.start("/WIN", "/QUIET", "/COPIES=20", f"/PRINTER={queue}",
+                           "/LOG=C:\\x\\run.log", name)
+                for name, queue in zip(names, (self.wine.printer, self.wine.printer2))]
+
+        self.assertEqual([run.wait() for run in runs], [0, 0])
+        lines = self.log_lines()
+        self.assertEqual((lines[0], len(lines)), ("earlier", 41))
+        for name, size in zip(names, (5, 6)):
+            pattern = f"^{STAMP}\tafgeleverd\t[^\t]+\t{re.escape(name)}\t{size}$"
+            self.assertEqual(len([line for line in lines if re.match(pattern, line)]), 20, lines)
+
+    def test_hidden_and_inactive_starts_run_and_end(self):
+        name = self.data_file("a.prn", b"started hidden")
+        for show in (SW_HIDE, SW_SHOWMINNOACTIVE):
+            self.wine.clear_captures()
+            status, output = Desktop(self.wine).drive(
+                "launch", show, PROGRAM_START_MS, f'"{self.windows_name(self.exe)}" /WIN {name}')
+            self.assertEqual((status, output.split()), (0, ["exit", "0"]), f"show {show}")
+            self.wine.wait_for_delivery()
+            self.assertJobs(self.wine.printer, [(name, b"started hidden")])
+
+    def test_a_batch_option_makes_a_batch_run_wherever_win_stands(self):
+        name = self.data_file("a.prn", b"option first")
+        # Without /WIN the option is a bad one: nothing is sent, the run ends.
+        self.assertEqual(self.start("/QUIET", name).wait(), 1)
+        self.assertEqual(self.start("/QUIET", "/WIN", name).wait(), 0)
+        self.wine.wait_for_delivery()
+        self.assertJobs(self.wine.printer, [(name, b"option first")])
 
 
 if __name__ == "__main__":

@@ -410,6 +410,22 @@ class ControlFileInWindowTest(FaultWindowTestCase):
 
         self.assertEqual((self.run_dir / "Morvane.ini").read_bytes(), control_file(lines))
 
+    def test_a_session_end_after_an_edit_keeps_it_though_the_process_is_killed(self):
+        self.write_control_file("Morvane.ini", DEVICE_STRINGS)
+        self.wine.set_program_value("LASTPRINTER", self.wine.printer2)
+        run = self.start_prepared_window()
+        self.confirm_setup({0: "BEFORE-LOGOFF"})
+
+        status, output = self.desktop.drive("end-session", "MorvaneForm", MAIN_CAPTION)
+        self.assertEqual((status, output.split()), (0, ["query", "1", "ended"]))
+        run.stop()  # as the system ends the process at log-off
+
+        self.assertEqual((self.run_dir / "Morvane.ini").read_bytes(),
+                         control_file([b"BEFORE-LOGOFF"] + DEVICE_STRINGS[1:]))
+        values = self.wine.program_values()
+        self.assertEqual(values.get("LASTPRINTER"), ("REG_SZ", self.wine.printer2))
+        self.assertEqual(values.get("EXTENDEDMODE"), ("REG_SZ", "OFF"))
+
     def test_strings_with_nul_bytes_survive_a_change_of_another_string(self):
         # ESC/P commands carry zero bytes, which no text field can show.
         lines = [b"\x1b@\x1b3\x00" + b"%d" % i for i in range(12)]

@@ -23,8 +23,12 @@ std::string OpenRecord::Written() const {
 class FakeFileSystem::FakeFile final : public platform::File {
  public:
   FakeFile(FakeFileSystem& owner, std::size_t record, std::shared_ptr<Entry> entry,
-           std::uint64_t position)
-      : owner_(owner), record_(record), entry_(std::move(entry)), position_(position) {}
+           std::uint64_t position, bool appendOnly)
+      : owner_(owner),
+        record_(record),
+        entry_(std::move(entry)),
+        position_(position),
+        appendOnly_(appendOnly) {}
 
   ~FakeFile() override {
     Record().released = true;
@@ -62,6 +66,7 @@ class FakeFileSystem::FakeFile final : public platform::File {
         if (!wait.MessagesArrived()) {
           Record().writes.push_back({Bytes(data, size), 0, false});
           bytesWritten = 0;
+          if (owner_.abandoningDevices_.contains(record.path)) wait.DeviceAbandoned();
           return false;
         }
       }
@@ -120,6 +125,8 @@ class FakeFileSystem::FakeFile final : public platform::File {
       entry_->contents += bytes;
       return;
     }
+    // Others may have appended since: each write goes to the end as it is now.
+    if (appendOnly_) position_ = entry_->contents.size();
     if (entry_->contents.size() < position_) entry_->contents.resize(position_);
     entry_->contents.replace(position_, bytes.size(), bytes);
     position_ += bytes.size();
@@ -129,6 +136,7 @@ class FakeFileSystem::FakeFile final : public platform::File {
   std::size_t record_;
   std::shared_ptr<Entry> entry_;
   std::uint64_t position_;
+  bool appendOnly_;
   bool closed_ = false;
 };
 
@@ -168,6 +176,12 @@ std::string FakeFileSystem::DeviceOutput(const std::string& name) const {
 
 void FakeFileSystem::RefuseOpen(const std::string& path) { refusedOpens_.insert(path); }
 
+void FakeFileSystem::HoldFile(const std::string& path, int opens) { heldOpens_[path] = opens; }
+
+void FakeFileSystem::AbandonCancelledWrites(const std::string& path) {
+  abandoningDevices_.insert(path);
+}
+
 void FakeFileSystem::FailReadAfter(const std::string& path, std::uint64_t bytes) {
   readLimits_[path] = bytes;
 }
@@ -200,11 +214,18 @@ std::vector<OpenRecord> FakeFileSystem::OpensOf(const std::string& path) const {
 bool FakeFileSystem::FileExists(const std::string& path) { return files_.contains(path); }
 
 std::unique_ptr<platform::File> FakeFileSystem::Open(const std::string& path,
-                                                     const platform::FileOpenMode& mode) {
+                                                     const platform::FileOpenMode& mode,
+                                                     platform::OpenFailure& failure) {
   OpenRecord& attempt = opens_.emplace_back();
   attempt.path = path;
   attempt.mode = mode;
   const std::size_t record = opens_.size() - 1;
+  failure = platform::OpenFailure::Refused;
+  if (auto held = heldOpens_.find(path); held != heldOpens_.end() && held->second > 0) {
+    --held->second;
+    failure = platform::OpenFailure::InUse;
+    return nullptr;
+  }
   if (path.empty() || refusedOpens_.contains(path) || IsDirectory(path)) return nullptr;
 
   std::shared_ptr<Entry> entry;
@@ -214,7 +235,8 @@ std::unique_ptr<platform::File> FakeFileSystem::Open(const std::string& path,
   } else if (auto file = files_.find(path); !mode.device && file != files_.end()) {
     entry = file->second;
     if (mode.disposition == platform::FileDisposition::CreateAlways) entry->contents.clear();
-  } else if (!mode.device && mode.disposition == platform::FileDisposition::CreateAlways) {
+  } else if (!mode.device && (mode.disposition == platform::FileDisposition::CreateAlways ||
+                              mode.disposition == platform::FileDisposition::AppendAlways)) {
     entry = std::make_shared<Entry>();
     files_[path] = entry;
   } else {
@@ -222,9 +244,12 @@ std::unique_ptr<platform::File> FakeFileSystem::Open(const std::string& path,
   }
   opens_[record].opened = true;
   ++openHandles_;
-  const std::uint64_t position =
-      mode.disposition == platform::FileDisposition::AppendExisting ? entry->contents.size() : 0;
-  return std::make_unique<FakeFile>(*this, record, std::move(entry), position);
+  failure = platform::OpenFailure::None;
+  const bool append = mode.disposition == platform::FileDisposition::AppendExisting ||
+                      mode.disposition == platform::FileDisposition::AppendAlways;
+  const std::uint64_t position = append ? entry->contents.size() : 0;
+  return std::make_unique<FakeFile>(*this, record, std::move(entry), position,
+                                    mode.disposition == platform::FileDisposition::AppendAlways);
 }
 
 bool FakeFileSystem::Replace(const std::string& source, const std::string& target) {

@@ -66,6 +66,12 @@ class FakeFileSystem final : public platform::FileSystem {
   std::string DeviceOutput(const std::string& name) const;
 
   void RefuseOpen(const std::string& path);
+  // Another program holds the file, sharing nothing, for the next `opens`
+  // opens of it: each fails as in use.
+  void HoldFile(const std::string& path, int opens = 1 << 30);
+  // A stalled write that its wait cancels is not ended by the device: the
+  // wait is told the device was given up.
+  void AbandonCancelledWrites(const std::string& path);
   // Reads deliver the first `bytes` bytes of each open, then fail.
   void FailReadAfter(const std::string& path, std::uint64_t bytes);
   // Writes take the first `bytes` bytes of each open, then fail as `fault` says.
@@ -90,8 +96,9 @@ class FakeFileSystem final : public platform::FileSystem {
   int OpenHandles() const { return openHandles_; }
 
   bool FileExists(const std::string& path) override;
-  std::unique_ptr<platform::File> Open(const std::string& path,
-                                       const platform::FileOpenMode& mode) override;
+  using platform::FileSystem::Open;
+  std::unique_ptr<platform::File> Open(const std::string& path, const platform::FileOpenMode& mode,
+                                       platform::OpenFailure& failure) override;
   bool Replace(const std::string& source, const std::string& target) override;
   bool Delete(const std::string& path) override;
 
@@ -113,6 +120,8 @@ class FakeFileSystem final : public platform::FileSystem {
   std::set<std::string> directories_;
 
   std::set<std::string> refusedOpens_;
+  std::map<std::string, int> heldOpens_;
+  std::set<std::string> abandoningDevices_;
   std::map<std::string, std::uint64_t> readLimits_;
   std::map<std::string, WriteLimit> writeLimits_;
   struct Stall {

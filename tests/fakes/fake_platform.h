@@ -14,6 +14,16 @@ namespace morvane::fakes {
 
 // Every platform service faked, ready to hand to the program.
 struct FakePlatform {
+  // A wait for messages lets the clock's time pass.
+  FakePlatform() {
+    pump.onWait = [this](int milliseconds) {
+      clock.Advance(std::int64_t{milliseconds} * kMicrosecondsPerMillisecond);
+    };
+  }
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
+
+  static constexpr std::int64_t kMicrosecondsPerMillisecond = 1000;
   FakeFileSystem files;
   FakeSpooler spooler;
   FakeRegistry registry;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,11 +64,20 @@ class FakeMessagePump final : public platform::MessagePump {
     ++calls_;
     if (onProcess) onProcess(calls_);
   }
+  // Lets the test's time pass (onWait), then handles what came meanwhile.
+  void WaitForMessages(int milliseconds) override {
+    waitedMilliseconds_ += milliseconds;
+    if (onWait) onWait(milliseconds);
+    ProcessMessages();
+  }
   int Calls() const { return calls_; }
+  std::int64_t WaitedMilliseconds() const { return waitedMilliseconds_; }
   std::function<void(int call)> onProcess;
+  std::function<void(int milliseconds)> onWait;
 
  private:
   int calls_ = 0;
+  std::int64_t waitedMilliseconds_ = 0;
 };
 
 // A clock that stands still unless the test moves it, or moves by a fixed
@@ -107,10 +117,21 @@ class FakeShell final : public platform::Shell {
                     int showCommand) override {
     opened_.push_back({owner, verb, file, showCommand});
   }
+  void BlockSessionEnd(base::WindowHandle window, const std::string& reason) override {
+    static_cast<void>(window);
+    blockReason_ = reason;
+  }
+  void AllowSessionEnd(base::WindowHandle window) override {
+    static_cast<void>(window);
+    blockReason_.reset();
+  }
   const std::vector<DragAcceptCall>& Calls() const { return calls_; }
   const std::vector<OpenDocumentCall>& Opened() const { return opened_; }
+  // The reason the system is given to wait before the session ends, if any.
+  const std::optional<std::string>& BlockReason() const { return blockReason_; }
 
  private:
+  std::optional<std::string> blockReason_;
   std::vector<DragAcceptCall> calls_;
   std::vector<OpenDocumentCall> opened_;
 };

@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include "platform/win32/ansi_names.h"
 #include "platform/win32/device_names.h"
 #include "platform/win32/long_path.h"
@@ -39,6 +44,8 @@ class Win32File : public File {
   bool Flush() override { return FlushFileBuffers(handle_) != FALSE; }
 
   bool Close() override {
+    // A device given up has been closed already, and said so.
+    if (givenUp_) return true;
     const HANDLE handle = handle_;
     handle_ = INVALID_HANDLE_VALUE;
     return CloseHandle(handle) != FALSE;
@@ -47,9 +54,53 @@ class Win32File : public File {
  protected:
   HANDLE Handle() const { return handle_; }
 
+  // Closes the handle at once; every later call on it fails.
+  void GiveUp() {
+    givenUp_ = true;
+    CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE));
+  }
+  bool GivenUp() const { return givenUp_; }
+
  private:
   HANDLE handle_;
+  bool givenUp_ = false;
 };
+
+// A cancelled write waits this long for its driver to end it.
+constexpr DWORD kCancelledWriteWaitMilliseconds = 5000;
+
+// One overlapped write: its record and its own copy of the bytes. The system
+// reads both until the write has ended, and a driver that ends a cancelled
+// write late may do so after the copy has given the device up.
+struct Transfer {
+  OVERLAPPED overlapped{};
+  std::vector<char> bytes;
+};
+
+// The transfers of devices given up on, each kept until the system reports
+// it ended. Those still under way when the program ends are never freed.
+class AbandonedTransfers {
+ public:
+  ~AbandonedTransfers() {
+    for (std::unique_ptr<Transfer>& transfer : transfers_) {
+      if (!HasOverlappedIoCompleted(&transfer->overlapped)) static_cast<void>(transfer.release());
+    }
+  }
+  void Keep(std::unique_ptr<Transfer> transfer) { transfers_.push_back(std::move(transfer)); }
+  void FreeEnded() {
+    std::erase_if(transfers_, [](const std::unique_ptr<Transfer>& transfer) {
+      return HasOverlappedIoCompleted(&transfer->overlapped);
+    });
+  }
+
+ private:
+  std::vector<std::unique_ptr<Transfer>> transfers_;
+};
+
+AbandonedTransfers& Abandoned() {
+  static AbandonedTransfers transfers;
+  return transfers;
+}
 
 // A device opened for overlapped writes. A port may stop taking bytes for as
 // long as its device likes (a serial printer out of paper, a reader that has
@@ -87,13 +138,27 @@ class Win32Device final : public Win32File {
  private:
   bool WriteOverlapped(const void* data, std::uint32_t size, std::uint32_t& bytesWritten,
                        WriteWait* wait) {
-    OVERLAPPED overlapped{};
     bytesWritten = 0;
-    const bool done = WriteFile(Handle(), data, size, nullptr, &overlapped) != FALSE;
+    Abandoned().FreeEnded();
+    if (GivenUp()) return false;
+    if (!transfer_) transfer_ = std::make_unique<Transfer>();
+    transfer_->overlapped = {};
+    const char* bytes = static_cast<const char*>(data);
+    transfer_->bytes.assign(bytes, bytes + size);
+    OVERLAPPED& overlapped = transfer_->overlapped;
+    const bool done =
+        WriteFile(Handle(), transfer_->bytes.data(), size, nullptr, &overlapped) != FALSE;
     if (!done && GetLastError() != ERROR_IO_PENDING) return false;
     const bool awaited = done || AwaitCompletion(overlapped, wait);
-    // A cancelled transfer has ended too before the record it reports to
-    // goes out of scope.
+    if (!awaited && !AwaitCancelled(overlapped, *wait)) {
+      // The driver keeps the cancelled write: the port is closed rather than
+      // wait for it with no end, and the transfer stays until it is over.
+      Abandoned().Keep(std::move(transfer_));
+      GiveUp();
+      wait->DeviceAbandoned();
+      return false;
+    }
+    // The transfer has ended, cancelled or not, before its record is reused.
     DWORD written = 0;
     const bool ok = GetOverlappedResult(Handle(), &overlapped, &written, TRUE) != FALSE;
     bytesWritten = written;
@@ -113,6 +178,28 @@ class Win32Device final : public Win32File {
       }
     }
   }
+
+  // Waits a bounded time for a cancelled write to end, the window answering
+  // meanwhile; false when it has not ended.
+  bool AwaitCancelled(OVERLAPPED& overlapped, WriteWait& wait) {
+    const ULONGLONG deadline = GetTickCount64() + kCancelledWriteWaitMilliseconds;
+    for (;;) {
+      if (HasOverlappedIoCompleted(&overlapped)) return true;
+      const ULONGLONG now = GetTickCount64();
+      if (now >= deadline) return false;
+      const HANDLE device = Handle();
+      const DWORD woken = MsgWaitForMultipleObjects(
+          1, &device, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+      if (woken == WAIT_OBJECT_0 + 1) {
+        // The run has been stopped already; the answer changes nothing.
+        static_cast<void>(wait.MessagesArrived());
+      } else if (woken != WAIT_OBJECT_0 && woken != WAIT_TIMEOUT) {
+        return false;
+      }
+    }
+  }
+
+  std::unique_ptr<Transfer> transfer_;
 };
 
 DWORD AccessFlags(FileAccess access) {
@@ -135,8 +222,22 @@ DWORD ShareFlags(unsigned share) {
 }
 
 DWORD DispositionFlag(FileDisposition disposition) {
-  return disposition == FileDisposition::CreateAlways ? CREATE_ALWAYS : OPEN_EXISTING;
+  switch (disposition) {
+    case FileDisposition::CreateAlways:
+      return CREATE_ALWAYS;
+    case FileDisposition::AppendAlways:
+      return OPEN_ALWAYS;
+    case FileDisposition::OpenExisting:
+    case FileDisposition::AppendExisting:
+      break;
+  }
+  return OPEN_EXISTING;
 }
+
+// A handle that may only append has every write put at the file's end by the
+// system, in one piece, whatever other handles append meanwhile; no position
+// of ours is involved, so a file past 4 GiB is no different.
+constexpr DWORD kAppendOnlyAccess = FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
 
 // Names the ANSI calls take exactly go to them, as they always have; a name
 // with an escape or too long for them goes to the wide calls.
@@ -151,7 +252,8 @@ DWORD Attributes(const std::string& path) {
 }
 
 HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode, bool overlapped) {
-  const DWORD access = AccessFlags(mode.access);
+  const DWORD access = mode.disposition == FileDisposition::AppendAlways ? kAppendOnlyAccess
+                                                                         : AccessFlags(mode.access);
   const DWORD share = ShareFlags(mode.share);
   const DWORD disposition = DispositionFlag(mode.disposition);
   const DWORD flags = FILE_ATTRIBUTE_NORMAL | (overlapped ? FILE_FLAG_OVERLAPPED : 0);
@@ -178,18 +280,27 @@ bool Win32FileSystem::FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileOpenMode& mode) {
+std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileOpenMode& mode,
+                                            OpenFailure& failure) {
+  failure = OpenFailure::Refused;
   // Opening a port or the console may already wait, so the name is looked at
   // first; the handle's type then catches what the name did not show.
   if (mode.diskFileOnly && NamesDevice(path)) return nullptr;
   HANDLE handle = OpenHandle(path, mode, mode.device);
-  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+      failure = OpenFailure::InUse;
+    }
+    return nullptr;
+  }
   if (mode.diskFileOnly && GetFileType(handle) != FILE_TYPE_DISK) {
     CloseHandle(handle);
     return nullptr;
   }
+  // The end with its high part: a file of 4 GiB or more has one.
   if (mode.disposition == FileDisposition::AppendExisting &&
-      SetFilePointer(handle, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {
+      !SetFilePointerEx(handle, LARGE_INTEGER{}, nullptr, FILE_END)) {
     CloseHandle(handle);
     return nullptr;
   }
@@ -208,8 +319,10 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
     CloseHandle(handle);
     handle = OpenHandle(path, mode, false);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    failure = OpenFailure::None;
     return std::make_unique<Win32File>(handle);
   }
+  failure = OpenFailure::None;
   if (mode.device) return std::make_unique<Win32Device>(handle);
   return std::make_unique<Win32File>(handle);
 }

@@ -7,7 +7,9 @@ namespace morvane::platform::win32 {
 class Win32FileSystem : public FileSystem {
  public:
   bool FileExists(const std::string& path) override;
-  std::unique_ptr<File> Open(const std::string& path, const FileOpenMode& mode) override;
+  using FileSystem::Open;
+  std::unique_ptr<File> Open(const std::string& path, const FileOpenMode& mode,
+                             OpenFailure& failure) override;
   bool Replace(const std::string& source, const std::string& target) override;
   bool Delete(const std::string& path) override;
 };

@@ -8,6 +8,10 @@
 
 namespace morvane::platform::win32 {
 
+void Win32SystemInfo::SuppressSystemErrorBoxes() {
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
 bool Win32SystemInfo::IsNtFamily() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof(version);

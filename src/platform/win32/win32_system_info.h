@@ -10,6 +10,7 @@ class Win32SystemInfo : public SystemInfo {
   std::string CommandLine() override;
   std::string ProgramPath() override;
   std::string Utf8FromText(std::string_view text) override;
+  void SuppressSystemErrorBoxes() override;
 };
 
 }  // namespace morvane::platform::win32

@@ -286,6 +286,11 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       if (form_.OnDropFiles) form_.OnDropFiles(files);
       return 0;
     }
+    case WM_QUERYENDSESSION:
+      return form_.OnQueryEndSession && !form_.OnQueryEndSession() ? FALSE : TRUE;
+    case WM_ENDSESSION:
+      if (form_.OnEndSession) form_.OnEndSession(wParam != FALSE);
+      return 0;
     case WM_TIMER:
       if (wParam >= 1 && wParam <= timers_.size()) timers_[wParam - 1]->Model().Fire();
       return 0;

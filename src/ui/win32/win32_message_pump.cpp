@@ -20,4 +20,10 @@ void Win32MessagePump::ProcessMessages() {
   }
 }
 
+void Win32MessagePump::WaitForMessages(int milliseconds) {
+  MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(milliseconds), QS_ALLINPUT,
+                              MWMO_INPUTAVAILABLE);
+  ProcessMessages();
+}
+
 }  // namespace morvane::ui::win32

@@ -54,6 +54,15 @@
  *       window during a run does.
  *   probe and close-in-run print "watching" once they have found the button,
  *   so that a run started after that line cannot pass unseen.
+ *   window_driver.exe end-session CLASS CAPTION
+ *       Sends such a window WM_QUERYENDSESSION for a log-off and prints
+ *       "query N" with its answer, then WM_ENDSESSION saying the session
+ *       ends, and prints "ended" once the window has handled it.
+ *   window_driver.exe launch SHOW TIMEOUT_MS COMMAND_LINE
+ *       Starts COMMAND_LINE (one argument, taken whole from the wide command
+ *       line) as a scheduler may: STARTF_USESHOWWINDOW with the show command
+ *       SHOW (0 is SW_HIDE). Waits for it to end and prints "exit N"; fails
+ *       when it does not end within TIMEOUT_MS.
  *   window_driver.exe set-text CLASS CAPTION INDEX TEXT
  *       Gives the INDEX-th (from 0, in window order) edit control inside such
  *       a window the text TEXT (WM_SETTEXT, so that it raises its change).
@@ -444,6 +453,51 @@ static int SetText(const char* className, const char* caption, int index, const 
   return 0;
 }
 
+static int EndSession(const char* className, const char* caption) {
+  HWND window = FindTopLevel(className, caption);
+  if (window == NULL) return 1;
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                           kAnswerMs * 10, &answer)) {
+    fprintf(stderr, "window_driver: no answer to the query\n");
+    return 1;
+  }
+  printf("query %lu\n", (unsigned long)answer);
+  fflush(stdout);
+  if (!SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                           kAnswerMs * 10, &answer)) {
+    fprintf(stderr, "window_driver: WM_ENDSESSION was not handled\n");
+    return 1;
+  }
+  printf("ended\n");
+  return 0;
+}
+
+static int Launch(WORD show, DWORD timeoutMs, LPWSTR commandLine) {
+  STARTUPINFOW startup = {0};
+  PROCESS_INFORMATION process = {0};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = show;
+  if (commandLine == NULL ||
+      !CreateProcessW(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+    fprintf(stderr, "window_driver: cannot start: error %lu\n", GetLastError());
+    return 1;
+  }
+  CloseHandle(process.hThread);
+  const DWORD waited = WaitForSingleObject(process.hProcess, timeoutMs);
+  DWORD status = 0;
+  GetExitCodeProcess(process.hProcess, &status);
+  CloseHandle(process.hProcess);
+  if (waited != WAIT_OBJECT_0) {
+    fprintf(stderr, "window_driver: the program did not end within %lu ms\n",
+            (unsigned long)timeoutMs);
+    return 1;
+  }
+  printf("exit %lu\n", (unsigned long)status);
+  return 0;
+}
+
 static int Usage(void) {
   fprintf(stderr,
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
@@ -453,6 +507,8 @@ static int Usage(void) {
           "TIMEOUT_MS\n"
           "       window_driver probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX [FOR_MS]\n"
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n"
+          "       window_driver end-session CLASS CAPTION\n"
+          "       window_driver launch SHOW TIMEOUT_MS COMMAND_LINE\n"
           "       window_driver key CLASS CAPTION VIRTUAL_KEY\n");
   return 2;
 }
@@ -501,6 +557,12 @@ int main(int argc, char** argv) {
   }
   if (argc == 5 && strcmp(command, "key") == 0) {
     return Key(argv[2], argv[3], atoi(argv[4]));
+  }
+  if (argc == 4 && strcmp(command, "end-session") == 0) {
+    return EndSession(argv[2], argv[3]);
+  }
+  if (argc == 5 && strcmp(command, "launch") == 0) {
+    return Launch((WORD)atoi(argv[2]), strtoul(argv[3], NULL, 10), WideArgument(4));
   }
   if (argc == 6 && strcmp(command, "set-text") == 0) {
     return SetText(argv[2], argv[3], atoi(argv[4]), argv[5]);

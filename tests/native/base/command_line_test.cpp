@@ -65,7 +65,9 @@ TEST(UnquoteBatchName, DropsFirstAndLastCharacterAfterAnOpeningQuote) {
 TEST(ParseBatchCommand, OptionsStandAnywhereAfterWinInAnyCase) {
   EXPECT_FALSE(ParseBatchCommand({}));
   EXPECT_FALSE(ParseBatchCommand({"a.prn", "/WIN"}));
-  EXPECT_FALSE(ParseBatchCommand({"/QUIET", "/WIN"}));
+  EXPECT_FALSE(ParseBatchCommand({"/debug", "a.prn", "/WIN"}));
+  // An option makes a batch run wherever the first "/WIN" stands; a later one is a name.
+  EXPECT_EQ(ParseBatchCommand({"/QUIET", "a.prn", "/win", "/WIN"})->files, (Args{"a.prn", "/WIN"}));
 
   const auto plain = ParseBatchCommand({"/win", "a.prn", "/debug", "/data/a.prn", "-debug"});
   ASSERT_TRUE(plain);

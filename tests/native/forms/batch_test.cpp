@@ -284,5 +284,40 @@ TEST_F(BatchTest, ABadOptionOrAnUnknownPrinterSendsNothing) {
             std::string(kStamp) + "mislukt: Printer niet gevonden: Nobody\tNobody\ta.prn\t0\r\n");
 }
 
+// The end-to-end tests bring about held files and closes; here what they
+// cannot: a file let go during the wait, a full log, a close before the run.
+TEST_F(BatchTest, AHeldControlFileIsWaitedForAndALostLogLineCountsItsFile) {
+  p.fake.files.AddFile("a.prn", "A");
+  p.fake.files.AddFile("b.prn", "B");
+  p.fake.files.HoldFile(kIniPath, 2);           // the start and one more try
+  p.fake.files.FailWriteAfter("full.log", 60);  // the second line fails
+  p.SetCommandLine("/WIN /QUIET a.prn b.prn /LOG=full.log");
+  p.Start();
+  p.ShowAndActivate();
+  EXPECT_TRUE(p.fake.system.SystemBoxesSuppressed());
+  EXPECT_TRUE(p.fake.boxes.Shown().empty());
+  EXPECT_EQ(p.fake.spooler.Jobs().at(1).Accepted(), "<init>B<exit>");
+  EXPECT_EQ(p.main().BatchExitStatus(), 1);
+}
+
+TEST_F(BatchTest, ARunStartsOnceWithoutActivationAndACloseBeforeItCountsTheFiles) {
+  p.fake.files.AddFile("a.prn", "A");
+  p.SetCommandLine("/WIN a.prn");
+  p.Start();
+  p.main().Show();  // shown hidden: no activation follows
+  p.main().Timers().at(0)->Fire();
+  p.main().NotifyActivated();
+  EXPECT_EQ(SentDocuments(), std::vector<std::string>{"a.prn"});
+
+  ProgramFixture early;
+  early.SetCommandLine("/WIN a.prn b.prn");
+  early.Start();
+  early.main().Show();
+  early.main().Close();
+  early.main().Timers().at(0)->Fire();
+  EXPECT_TRUE(early.fake.spooler.OpenAttempts().empty());
+  EXPECT_EQ(early.main().BatchExitStatus(), 2);
+}
+
 }  // namespace
 }  // namespace morvane::testing

@@ -253,6 +253,30 @@ TEST_F(MainJobListTest, EscOrTheCloseBoxAnsweredYesStopsTheRunAtOnce) {
   EXPECT_FALSE(main().Visible());
 }
 
+TEST_F(MainJobListTest, APortThatKeepsACancelledWriteIsClosedAndTheUserIsTold) {
+  p.fake.files.AddDevice("LPT1");
+  main().Show();
+  main().ExtendedButtonClick();
+  p.fake.files.AddFile("a", std::string(std::size_t{4} * 1024, 'a'));
+  p.fake.files.AddFile("b", "b");
+  p.AddToList({"a", "b"});
+  p.fake.files.StallWritesAfter("LPT1", 1024, 1000);
+  p.fake.files.AbandonCancelledWrites("LPT1");
+  p.fake.boxes.SetAnswer(platform::kButtonYes);
+  p.fake.pump.onProcess = [&](int) {
+    if (main().RunInProgress() && p.fake.files.Opens().back().waits > 0) {
+      main().PressKey(ui::kKeyEscape, {});
+    }
+  };
+  main().BitBtn1Click();
+
+  EXPECT_EQ(p.fake.boxes.Texts(),
+            (std::vector<std::string>{"Uitvoer afbreken?",
+                                      "De poort rondde de afgebroken uitvoer niet af en is "
+                                      "gesloten!"}));
+  EXPECT_EQ(p.fake.files.OpenHandles(), 0);
+}
+
 TEST_F(MainJobListTest, TheBoxOfAFailedCopyStopsTheRunWhileCopiesFollow) {
   // LPT3 is no device here: each copy fails to open it.
   main().ExtendedButtonClick();

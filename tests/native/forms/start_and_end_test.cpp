@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "forms/program_fixture.h"
 
 namespace morvane::testing {
@@ -103,6 +105,31 @@ TEST(ProgramEnd, EditsThatCannotBeSavedAreReportedAndAFailedRegistryIsNot) {
   EXPECT_EQ(p.fake.boxes.Shown()[0].text,
             "Fout bij opslaan van de instellingen in C:\\Morvane\\Morvane.ini! De gewijzigde "
             "stuurcodes zijn niet bewaard.");
+}
+
+TEST(ProgramEnd, ASessionEndWaitsOnlyDuringARunAndItsSaveIsNotRepeated) {
+  ProgramFixture p;
+  p.fake.files.AddFile("a.prn", "A");
+  p.fake.spooler.AddPrinter("Laser");
+  p.fake.printerSetup.SetCurrentDevice("Laser");
+  p.Start();
+  p.ShowAndActivate();
+  std::optional<std::string> reasonInRun;
+  p.fake.pump.onProcess = [&](int) {
+    if (reasonInRun || !p.main().RunInProgress()) return;
+    EXPECT_FALSE(p.main().OnQueryEndSession());
+    reasonInRun = p.fake.shell.BlockReason();
+  };
+  p.fake.openDialog.Choose({"a.prn"});
+  p.main().BitBtn6Click();
+  EXPECT_EQ(reasonInRun, "Uitvoer bezig");
+  EXPECT_FALSE(p.fake.shell.BlockReason());  // taken back at the run's end
+
+  p.main().MarkSettingsChanged();
+  EXPECT_TRUE(p.main().OnQueryEndSession());
+  p.main().OnEndSession(true);
+  p.Finish();
+  EXPECT_EQ(p.fake.files.Replaces().size(), 1u);
 }
 
 TEST(ProgramLifecycle, DropsAreAcceptedFromShowingUntilDestruction) {

@@ -146,6 +146,36 @@ class FileNameTest : public ::testing::Test {
   std::vector<std::wstring> written_;
 };
 
+TEST_F(FileNameTest, TwoAppendOnlyHandlesOfALogPast4GiBEachWriteAtItsEnd) {
+  // A sparse file just past 4 GiB: its end has a high part.
+  const std::string path = WriteWide(L"big.log", "");
+  LARGE_INTEGER size{.QuadPart = (LONGLONG{1} << 32) + 10};
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+  CloseHandle(file);
+
+  const platform::FileOpenMode append{platform::FileAccess::Write,
+                                      platform::ShareRead | platform::ShareWrite,
+                                      platform::FileDisposition::AppendAlways};
+  auto first = real_.files.Open(path, append);
+  auto second = real_.files.Open(path, append);
+  ASSERT_TRUE(first && second) << GetLastError();
+  std::uint32_t written = 0;
+  for (auto* log : {first.get(), second.get(), first.get()}) log->Write("line\r\n", 6, written);
+  first.reset();
+  second.reset();
+
+  file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  std::string tail(19, '\0');
+  DWORD read = 0;
+  SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+  ReadFile(file, tail.data(), 19, &read, nullptr);
+  CloseHandle(file);
+  EXPECT_EQ(tail.substr(0, read), "line\r\nline\r\nline\r\n");
+}
+
 TEST_F(FileNameTest, ANameOutsideTheCodePageOpensThatFileNeverItsBestFitLookAlike) {
   WriteWide(L"L\u00f3dz-\u00fc.prn", "look-alike");
   const std::string name = WriteWide(L"\u0141\u00f3d\u017a-\u00fc.prn", "the real one");

@@ -32,8 +32,9 @@ class RecordingDevice final : public platform::File {
 }  // namespace
 
 std::unique_ptr<platform::File> RecordingFileSystem::Open(const std::string& path,
-                                                          const platform::FileOpenMode& mode) {
-  std::unique_ptr<platform::File> file = real_.Open(path, mode);
+                                                          const platform::FileOpenMode& mode,
+                                                          platform::OpenFailure& failure) {
+  std::unique_ptr<platform::File> file = real_.Open(path, mode, failure);
   if (!mode.device) return file;
   calls_.push_back({DeviceCall::Kind::Open, 0, file != nullptr});
   if (!file) return nullptr;

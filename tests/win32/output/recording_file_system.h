@@ -25,8 +25,9 @@ class RecordingFileSystem final : public platform::FileSystem {
   explicit RecordingFileSystem(platform::FileSystem& real) : real_(real) {}
 
   bool FileExists(const std::string& path) override { return real_.FileExists(path); }
-  std::unique_ptr<platform::File> Open(const std::string& path,
-                                       const platform::FileOpenMode& mode) override;
+  using platform::FileSystem::Open;
+  std::unique_ptr<platform::File> Open(const std::string& path, const platform::FileOpenMode& mode,
+                                       platform::OpenFailure& failure) override;
   bool Replace(const std::string& source, const std::string& target) override {
     return real_.Replace(source, target);
   }
