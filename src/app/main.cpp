@@ -3,6 +3,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_file_version_info.h"
+#include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_help_control_library.h"
 #include "platform/win32/win32_local_clock.h"
 #include "platform/win32/win32_message_boxes.h"
@@ -32,8 +33,10 @@ int main() {
   platform::win32::Win32OpenFileDialog openDialog;
   platform::win32::Win32MonotonicClock monotonicClock;
   platform::win32::Win32LocalClock clock;
-  platform::Platform platform{files,        spooler, registry, boxes,      cursor,         pump,
-                              printerSetup, system,  shell,    openDialog, monotonicClock, clock};
+  platform::win32::Win32Folders watchedFolders;
+  platform::Platform platform{files,          spooler,      registry,      boxes, cursor,
+                              pump,           printerSetup, system,        shell, openDialog,
+                              monotonicClock, clock,        watchedFolders};
 
   platform::win32::Win32HelpControlLibrary helpControl;
   platform::win32::Win32FileVersionInfo versions;

@@ -42,12 +42,31 @@ bool Take(std::optional<T>& slot, const std::optional<T>& value) {
   return true;
 }
 
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A step of a path that names one entry by itself: not empty, and not one
+// the system would read as "." or ".." once it drops trailing dots and
+// blanks; no stream or wildcard either.
+bool IsNamingStep(std::string_view step) {
+  if (step.find_first_not_of(". ") == std::string_view::npos) return false;
+  return step.find_first_of(":*") == std::string_view::npos;
+}
+
+// The path with the separators at its end dropped, but for a drive's root.
+std::string WithoutTrailingSeparators(std::string path) {
+  constexpr std::size_t kDriveRootLength = 3;
+  while (path.size() > kDriveRootLength && IsSeparator(path.back())) path.pop_back();
+  return path;
+}
+
 bool IsSwitch(const std::string& argument) { return FoldAsciiUpper(argument) == kBatchSwitch; }
 
 bool IsBatchOption(const std::string& argument) {
   if (FoldAsciiUpper(argument) == kQuietOption) return true;
-  constexpr std::array<std::string_view, 3> kValueOptions = {kPrinterOption, kCopiesOption,
-                                                             kLogOption};
+  constexpr std::array<std::string_view, 4> kValueOptions = {kPrinterOption, kCopiesOption,
+                                                             kLogOption, kWatchOption};
   return std::ranges::any_of(kValueOptions, [&](std::string_view option) {
     return ValueOf(argument, option).has_value();
   });
@@ -65,6 +84,36 @@ std::optional<std::size_t> SwitchIndex(const std::vector<std::string>& arguments
 }
 
 }  // namespace
+
+bool IsFullFolderPath(std::string_view path) {
+  std::size_t at = 0;
+  const bool drive =
+      path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]);
+  const bool share = path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+  if (drive) {
+    at = 3;
+  } else if (share) {
+    at = 2;
+  } else {
+    return false;
+  }
+  std::size_t steps = 0;
+  while (at < path.size()) {
+    std::size_t end = at;
+    while (end < path.size() && !IsSeparator(path[end])) ++end;
+    const std::string_view step = path.substr(at, end - at);
+    // The separators at the end name no step.
+    if (step.empty() && path.find_first_not_of("\\/", end) == std::string_view::npos) break;
+    // A share's server is no "?" or "." either: those name the system's devices.
+    if (!IsNamingStep(step) || (share && steps == 0 && step.find('?') != std::string_view::npos)) {
+      return false;
+    }
+    ++steps;
+    at = end + 1;
+  }
+  // A share is named by its server and its name.
+  return !share || steps >= 2;
+}
 
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& arguments) {
   const bool optionGiven = std::ranges::any_of(arguments, IsBatchOption);
@@ -93,6 +142,11 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
       if (!log->empty()) path = *log;
       sound = Take(command.log, path);
       if (sound && command.logArgument.empty()) command.logArgument = argument;
+    } else if (auto folder = ValueOf(argument, kWatchOption)) {
+      std::optional<std::string> path;
+      if (IsFullFolderPath(*folder)) path = WithoutTrailingSeparators(*folder);
+      sound = Take(command.watch, path);
+      if (command.watchArgument.empty()) command.watchArgument = argument;
     } else {
       command.files.push_back(argument);
     }
@@ -102,6 +156,11 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
     if (!sound && !command.badOption) command.badOption = argument;
   }
   if (copies) command.copies = *copies;
+  // A watch sends what arrives in its folder: named files beside it would
+  // leave unclear which of the two the caller meant.
+  if (!command.badOption && !command.watchArgument.empty() && !command.files.empty()) {
+    command.badOption = command.watchArgument;
+  }
   return command;
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morvane::base {
@@ -12,6 +13,7 @@ inline constexpr char kPrinterOption[] = "/PRINTER=";
 inline constexpr char kCopiesOption[] = "/COPIES=";
 inline constexpr char kQuietOption[] = "/QUIET";
 inline constexpr char kLogOption[] = "/LOG=";
+inline constexpr char kWatchOption[] = "/WATCH=";
 inline constexpr int kMinBatchCopies = 1;
 inline constexpr int kMaxBatchCopies = 999999;
 
@@ -28,14 +30,33 @@ struct BatchCommand {
   std::optional<std::string> log;
   // The argument that named the log, as given.
   std::string logArgument;
+  // The folder whose arrivals the run sends, as given but without trailing
+  // separators; none for a run of named files. Only a full path of a folder
+  // (a drive or a share, each step named) is sound: a relative path would
+  // depend on where the program was started, and a step through ".." could
+  // name the folder's own subfolders.
+  std::optional<std::string> watch;
+  // The argument that named the folder, as given.
+  std::string watchArgument;
+  // The run is a watch, of a sound folder or not.
+  bool AsksWatch() const { return !watchArgument.empty(); }
+  // The folder as the option gives it, sound or not.
+  std::string WatchText() const {
+    return watch.value_or(watchArgument.substr(std::string_view(kWatchOption).size()));
+  }
   // The file arguments as given, in order.
   std::vector<std::string> files;
   // The first argument that is a bad option (an empty or malformed value, one
   // that repeats an option with another value, or any option on a line
-  // without "/WIN"), as given; none when all are sound. A run with a bad
+  // without "/WIN", a folder to watch named by a path that is not full, or
+  // named beside files), as given; none when all are sound. A run with a bad
   // option sends nothing.
   std::optional<std::string> badOption;
 };
+
+// Whether the path names a folder fully: on a drive (C:\labels) or a share
+// (\\server\labels), with no step that is empty, "." or "..".
+bool IsFullFolderPath(std::string_view path);
 
 // The batch run that the arguments (after the program itself) ask for: when
 // the first is "/WIN" in any case, or when any is a batch option. None

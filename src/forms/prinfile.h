@@ -28,6 +28,8 @@
 
 namespace morvane::forms {
 
+class BatchSession;
+
 inline constexpr char kMainCaption[] = "Uitvoer van bestand naar";
 
 inline constexpr int kMinCount = 1;
@@ -173,6 +175,12 @@ class TPrintfile1 : public ui::Form {
   // The copies of a batch run; returns the number of named files not
   // delivered whole.
   int SendBatch(RunOwner::Run& run, const base::BatchCommand& command);
+  // Opens the log of a batch run or a watch, finds its printer and says
+  // whether it may send.
+  void PrepareBatch(BatchSession& session);
+  // Sends what arrives in the folder until the watch is stopped; returns the
+  // number of files set aside for a person.
+  int WatchFolder(RunOwner::Run& run, const base::BatchCommand& command);
   output::PrinterCopy SendFileToPrinter(RunOwner::Run& run, const std::string& path,
                                         const std::string& printerName);
   void SendFileToDevice(RunOwner::Run& run, const std::string& sourcePath,

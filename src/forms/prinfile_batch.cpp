@@ -4,6 +4,7 @@
 
 #include "base/command_line.h"
 #include "base/name_text.h"
+#include "forms/batch_session.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
 #include "output/batch_log.h"
@@ -18,22 +19,19 @@ void TPrintfile1::RunBatch(const base::BatchCommand& command) {
   const output::WarningRoute route =
       command.quiet ? output::WarningRoute::Quiet : output::WarningRoute::Boxes;
   runs_.Perform(
-      RunKind::Batch,
+      command.AsksWatch() ? RunKind::Watch : RunKind::Batch,
       [&](RunOwner::Run& run) {
-        batchExitStatus_ = std::min(SendBatch(run, command), kMaxBatchExitStatus);
+        const int undelivered =
+            command.AsksWatch() ? WatchFolder(run, command) : SendBatch(run, command);
+        batchExitStatus_ = std::min(undelivered, kMaxBatchExitStatus);
       },
       route);
   Close();
 }
 
-int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command) {
-  std::unique_ptr<output::BatchLog> log;
-  // A line the log was asked for and did not take.
-  bool lineLost = false;
-  // The log is to take the run's lines: it was asked for, and is not the
-  // reason the run is refused.
-  bool logKept = command.log.has_value();
-  std::optional<std::string> refusal;
+void TPrintfile1::PrepareBatch(BatchSession& session) {
+  const base::BatchCommand& command = session.command;
+  std::optional<std::string>& refusal = session.refusal;
   if (command.badOption) {
     refusal = texts::kBadOptionPrefix + *command.badOption;
   } else if (command.log) {
@@ -41,15 +39,15 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
     // copies go out all the same, and the run says that its log was not kept.
     platform::OpenFailure failure = platform::OpenFailure::None;
     platform::RetryWhileHeld(platform_.pump, platform_.clock, [&] {
-      log = output::BatchLog::Open(platform_.files, platform_.localClock, platform_.system,
-                                   *command.log, failure);
-      return log || failure != platform::OpenFailure::InUse;
+      session.log = output::BatchLog::Open(platform_.files, platform_.localClock, platform_.system,
+                                           *command.log, failure);
+      return session.log || failure != platform::OpenFailure::InUse;
     });
-    if (!log && failure == platform::OpenFailure::InUse) {
-      lineLost = true;
-    } else if (!log) {
+    if (!session.log && failure == platform::OpenFailure::InUse) {
+      session.lineLost = true;
+    } else if (!session.log) {
       refusal = texts::kBadOptionPrefix + command.logArgument;
-      logKept = false;
+      session.logKept = false;
     }
   }
   if (!refusal && !controlFileUnread_.empty() && command.quiet) {
@@ -66,40 +64,54 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
   }
   // The option names the printer for this run only: the selector, whose text
   // is stored as the last printer at the end, is left as it is.
-  std::optional<std::string> printer;
   if (!refusal && command.printer) {
     const std::vector<std::string>& items = PrintersComboBox.Items();
     const int index = settings::FindPrinterItem(items, *command.printer);
     if (index < 0) {
       refusal = texts::kPrinterNotFoundPrefix + *command.printer;
     } else {
-      printer = items[static_cast<std::size_t>(index)];
+      session.printer = items[static_cast<std::size_t>(index)];
     }
   }
-  auto printerName = [&] {
-    if (printer) return *printer;
-    return command.printer.value_or(PrintersComboBox.Text());
-  };
-  // False when the log was asked for and did not take the line.
+}
+
+std::string BatchSession::PrinterName() const {
+  if (printer) return *printer;
+  return command.printer.value_or(selectorText_());
+}
+
+bool BatchSession::Note(std::string result, const std::string& file, std::uint64_t bytes,
+                        const std::optional<std::string>& target) {
+  if (!logKept) return true;
+  const bool written =
+      log && log->Append({std::move(result), target.value_or(PrinterName()), file, bytes});
+  lineLost = lineLost || !written;
+  return written;
+}
+
+std::string BatchSession::Failed() {
+  std::string why = run.Messages().TakeWarning();
+  if (why.empty() && run.Stopped()) why = texts::kLogStopped;
+  return output::kLogFailedPrefix + why;
+}
+
+void BatchSession::ReportLostLines() {
+  if (!lineLost) return;
+  run.Messages().Note(texts::kLogNotWrittenPrefix + *command.log + texts::kLogNotWrittenSuffix,
+                      output::kOutputCaption);
+}
+
+int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command) {
+  BatchSession session(run, command, [this] { return PrintersComboBox.Text(); });
+  PrepareBatch(session);
+  const std::optional<std::string>& refusal = session.refusal;
   auto note = [&](std::string result, const std::string& file, std::uint64_t bytes,
                   const std::optional<std::string>& target = std::nullopt) {
-    if (!logKept) return true;
-    const bool written =
-        log && log->Append({std::move(result), target.value_or(printerName()), file, bytes});
-    lineLost = lineLost || !written;
-    return written;
+    return session.Note(std::move(result), file, bytes, target);
   };
-  // Said once at the end; a box unless the run is quiet.
-  auto reportLostLines = [&] {
-    if (!lineLost) return;
-    run.Messages().Note(texts::kLogNotWrittenPrefix + *command.log + texts::kLogNotWrittenSuffix,
-                        output::kOutputCaption);
-  };
-  auto failed = [&] {
-    std::string why = run.Messages().TakeWarning();
-    if (why.empty() && run.Stopped()) why = texts::kLogStopped;
-    return output::kLogFailedPrefix + why;
-  };
+  auto failed = [&] { return session.Failed(); };
+  auto printerName = [&] { return session.PrinterName(); };
+  auto reportLostLines = [&] { session.ReportLostLines(); };
 
   if (refusal) {
     // Nothing is sent, and no named file is delivered.

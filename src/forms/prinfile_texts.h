@@ -53,6 +53,22 @@ inline constexpr char kStopKeyHint[] = " (Esc: afbreken)";
 inline constexpr char kClosesAfterRun[] = " (venster sluit na afloop)";
 // Esc or the close box during a run asks this, under the output caption.
 inline constexpr char kStopQuestion[] = "Uitvoer afbreken?";
+// Esc or the close box during a watch asks this.
+inline constexpr char kWatchStopQuestion[] = "Bewaken stoppen?";
+// The hint bar during a watch: "Map C:\labels: 12 verzonden, 1 mislukt (Esc: stoppen)".
+inline constexpr char kWatchStatePrefix[] = "Map ";
+inline constexpr char kWatchStateUnreachable[] = " niet bereikbaar";
+inline constexpr char kWatchStateSeparator[] = ": ";
+inline constexpr char kWatchStateSent[] = " verzonden, ";
+inline constexpr char kWatchStateFailed[] = " mislukt";
+inline constexpr char kWatchStopKeyHint[] = " (Esc: stoppen)";
+// A watch that cannot start, followed by the folder.
+inline constexpr char kFolderUnreachablePrefix[] = "Map niet bereikbaar: ";
+// A file that could not be moved into a subfolder: the folder, then the
+// system's number.
+inline constexpr char kMoveFailedPrefix[] = "Fout bij verplaatsen naar ";
+inline constexpr char kMoveFailedError[] = " (fout ";
+inline constexpr char kMoveFailedSuffix[] = ")";
 // The log's reason for a file whose copies a stop cut off or never started.
 inline constexpr char kLogStopped[] = "afgebroken";
 // Why the system is asked to wait with a log-off or shutdown during a run.

@@ -51,6 +51,7 @@ RunOrder OrderOf(RunKind kind) {
       // finds an empty list to replace and keeps what it brought.
       return {ListClearing::BeforeBusyEnds, true, true, true};
     case RunKind::Batch:
+    case RunKind::Watch:
       break;
   }
   // The list is not this run's: the named files are. The window goes down to
@@ -83,6 +84,8 @@ void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute rout
       closeHeld = std::exchange(closeHeld_, false);
     });
     stop_ = {};
+    // A watch has no end of its own: stopping it is its normal end.
+    stopQuestion_ = kind == RunKind::Watch ? texts::kWatchStopQuestion : texts::kStopQuestion;
     messages_.emplace(msg_, platform_.cursor, route, &stopOffer_);
     EnterBusyState();
     base::ScopeExit clearInRun([&] {
@@ -126,7 +129,7 @@ void RunOwner::AskToStop() {
   askingToStop_ = true;
   const base::ScopeExit asked([&] { askingToStop_ = false; });
   platform::HourGlass::ShowArrow(platform_.cursor);
-  const bool stop = msg_.Ask(texts::kStopQuestion, output::kOutputCaption);
+  const bool stop = msg_.Ask(stopQuestion_, output::kOutputCaption);
   platform::HourGlass::Show(platform_.cursor);
   if (stop) stop_.Request();
 }

@@ -30,6 +30,8 @@ enum class RunKind {
   SimpleDrop,
   // The files named after "/WIN" on the command line, to the selected printer.
   Batch,
+  // What arrives in the folder named after "/WATCH=", until it is stopped.
+  Watch,
 };
 
 // What the main window lends its runs.
@@ -106,6 +108,8 @@ class RunOwner {
   output::RunStop stop_;
   output::StopOffer stopOffer_;
   bool askingToStop_ = false;
+  // What the user is asked before the run in progress is stopped.
+  const char* stopQuestion_ = nullptr;
   // The system was asked to wait with the session's end for the run.
   bool sessionEndBlocked_ = false;
   // Where the warnings go while a run is in progress, from its first moment
@@ -130,6 +134,8 @@ class RunOwner::Run {
   output::MessageSink& Messages() { return *owner_.messages_; }
   // The user has stopped the run: no further copy may start.
   bool Stopped() const { return owner_.stop_.Requested(); }
+  // Shows the text on the hint bar, for a run that tells its own state.
+  void ShowState(const std::string& text) { owner_.window_.hintBar.SetText(text); }
 
  private:
   friend class RunOwner;

@@ -13,6 +13,10 @@ namespace morvane::output {
 // The results a batch log line gives.
 inline constexpr char kLogDelivered[] = "afgeleverd";
 inline constexpr char kLogNotFound[] = "niet gevonden";
+// A watch: a file found half sent after an earlier watch ended without
+// warning, and a watched folder that has gone away.
+inline constexpr char kLogInterrupted[] = "onderbroken";
+inline constexpr char kLogFolderUnreachable[] = "map niet bereikbaar";
 // Followed by the warning the copy gave.
 inline constexpr char kLogFailedPrefix[] = "mislukt: ";
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "platform/folders.h"
 #include "platform/local_clock.h"
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
@@ -30,6 +31,7 @@ struct Platform {
   OpenFileDialog& openDialog;
   MonotonicClock& clock;
   LocalClock& localClock;
+  Folders& folders;
 };
 
 }  // namespace morvane::platform

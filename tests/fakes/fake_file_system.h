@@ -61,6 +61,7 @@ class FakeFileSystem final : public platform::FileSystem {
   void AddDevice(const std::string& name);
   void RemoveFile(const std::string& path);
   bool HasFile(const std::string& path) const;
+  bool HasDirectory(const std::string& path) const { return IsDirectory(path); }
   std::optional<std::string> Contents(const std::string& path) const;
   std::vector<std::string> FilePaths() const;
   std::string DeviceOutput(const std::string& name) const;

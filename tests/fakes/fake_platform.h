@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_folders.h"
 #include "fakes/fake_local_clock.h"
 #include "fakes/fake_printer_setup.h"
 #include "fakes/fake_registry.h"
@@ -19,6 +20,7 @@ struct FakePlatform {
     pump.onWait = [this](int milliseconds) {
       clock.Advance(std::int64_t{milliseconds} * kMicrosecondsPerMillisecond);
     };
+    folders.onWait = pump.onWait;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -36,8 +38,9 @@ struct FakePlatform {
   FakeOpenFileDialog openDialog;
   FakeMonotonicClock clock;
   FakeLocalClock localClock;
-  platform::Platform platform{files,        spooler, registry, boxes,      cursor, pump,
-                              printerSetup, system,  shell,    openDialog, clock,  localClock};
+  FakeFolders folders{files};
+  platform::Platform platform{files,  spooler, registry,   boxes, cursor,     pump,   printerSetup,
+                              system, shell,   openDialog, clock, localClock, folders};
 };
 
 // A window system without windows: the main form is shown and activated, and

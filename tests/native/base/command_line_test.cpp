@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base/batch_command.h"
 
 namespace morvane::base {
@@ -127,6 +131,43 @@ TEST(ParseBatchCommand, TheFirstBadOptionIsKeptAsGivenAndTheRestStillParsed) {
     ASSERT_TRUE(command);
     EXPECT_EQ(command->badOption, arguments.back());
   }
+}
+
+TEST(ParseBatchCommand, AWatchTakesAFullFolderPathAndNoFileNames) {
+  for (const auto& [given, folder] : std::vector<std::pair<std::string, std::string>>{
+           {"C:\\labels\\", "C:\\labels"},
+           {"c:/labels/in//", "c:/labels/in"},
+           {"C:\\", "C:\\"},
+           {"\\\\server\\share\\labels", "\\\\server\\share\\labels"},
+           {"C:\\etiketten.v2\\?\xC5\x81\xC3\xB3"
+            "d\xC5\xBA",
+            "C:\\etiketten.v2\\?\xC5\x81\xC3\xB3"
+            "d\xC5\xBA"}}) {
+    const auto command = ParseBatchCommand({"/WIN", "/watch=" + given, "/QUIET"});
+    ASSERT_TRUE(command) << given;
+    EXPECT_FALSE(command->badOption) << given;
+    EXPECT_EQ(command->watch, folder);
+    EXPECT_TRUE(command->AsksWatch());
+  }
+  // A relative path, one that steps through "." or "..", a drive without its
+  // root, a share without its name, the system's device namespaces, streams.
+  for (const std::string bad :
+       {"/WATCH=", "/WATCH=labels", "/WATCH=.\\labels", "/WATCH=C:labels", "/WATCH=\\labels",
+        "/WATCH=C:\\labels\\..\\labels", "/WATCH=C:\\labels\\.", "/WATCH=C:\\a\\\\b",
+        "/WATCH=C:\\labels\\.. ", "/WATCH=\\\\server", "/WATCH=\\\\.\\C:\\labels",
+        "/WATCH=\\\\?\\C:\\labels", "/WATCH=C:\\labels:stream", "/WATCH=C:\\la*"}) {
+    const auto command = ParseBatchCommand({"/WIN", bad});
+    ASSERT_TRUE(command) << bad;
+    EXPECT_EQ(command->badOption, bad);
+    EXPECT_TRUE(command->AsksWatch()) << bad;
+    EXPECT_EQ(command->WatchText(), bad.substr(7));
+  }
+  // File names beside a watch, before or after it; a watch alone is a batch run.
+  EXPECT_EQ(ParseBatchCommand({"/WIN", "a.prn", "/WATCH=C:\\labels"})->badOption,
+            "/WATCH=C:\\labels");
+  EXPECT_EQ(ParseBatchCommand({"/WATCH=C:\\labels", "/WIN", "a.prn"})->badOption,
+            "/WATCH=C:\\labels");
+  EXPECT_EQ(ParseBatchCommand({"/WATCH=C:\\labels"})->badOption, "/WATCH=C:\\labels");
 }
 
 }  // namespace

@@ -64,7 +64,8 @@ TEST(Win32DebugLog, EachStartWritesAFreshLogOfTenLines) {
   fakes::FakeHelpPlatform helpFake;
   platform::Platform platform{files,       fake.spooler,    fake.registry,     fake.boxes,
                               fake.cursor, fake.pump,       fake.printerSetup, fake.system,
-                              fake.shell,  fake.openDialog, fake.clock,        clock};
+                              fake.shell,  fake.openDialog, fake.clock,        clock,
+                              fake.folders};
   HelpPlatform help{helpFake.library, helpFake.versions, folders, clock, helpFake.desktop};
 
   for (int start = 0; start < 2; ++start) {

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/name_text.h"
+#include "fakes/fake_platform.h"
+#include "forms/folder_watch.h"
+#include "output/batch_log.h"
+
+namespace morvane::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+constexpr char kIn[] = "C:\\in";
+
+// The watch's decisions, with a stand-in for the copies: what it sends, in
+// which order, what it sets aside and what it logs.
+class WatchTest : public ::testing::Test {
+ protected:
+  WatchTest()
+      : watch(f.platform, kIn,
+              {.stopped = [this] { return f.clock.Microseconds() >= until; },
+               .send =
+                   [this](const std::string& path) {
+                     sent.push_back(path);
+                     forms::WatchedCopy copy;
+                     copy.delivered = !failing.contains(path);
+                     if (!copy.delivered) copy.failure = "mislukt: Fout bij openen bronbestand!";
+                     return copy;
+                   },
+               .note = [this](const std::string& result, const std::string& file,
+                              std::uint64_t) { lines.push_back(result + " " + file); },
+               .changed = [] {}}) {
+    f.files.AddDirectory(kIn);
+  }
+
+  // Watches for a second of the test's time.
+  void WatchASecond() {
+    until = f.clock.Microseconds() + 1000000;
+    watch.Run();
+  }
+
+  fakes::FakePlatform f;
+  std::int64_t until = 0;
+  Strings sent;
+  Strings lines;
+  std::set<std::string> failing;
+  forms::FolderWatch watch;
+};
+
+TEST_F(WatchTest, SendsEachFileOnceInOrderAndSetsAsideWhatItCannotSend) {
+  // Present at the start, listed oldest first.
+  f.folders.Arrive(kIn, "b.prn", "b", 2, false);
+  f.folders.Arrive(kIn, "a.prn", "a", 1, false);
+  f.folders.Arrive(kIn, "held.prn", "held", 0, false);
+  f.files.HoldFile("C:\\in\\held.prn", 2);  // its writer lets go at the third look
+  f.files.AddDirectory("C:\\in\\bezig");
+  f.files.AddDirectory("C:\\in\\mislukt");
+  f.files.AddFile("C:\\in\\bezig\\old.prn", "half sent");
+  f.files.AddFile("C:\\in\\mislukt\\old.prn", "set aside before");
+
+  ASSERT_TRUE(watch.Start());
+  WatchASecond();
+  EXPECT_EQ(sent,
+            (Strings{"C:\\in\\bezig\\a.prn", "C:\\in\\bezig\\b.prn", "C:\\in\\bezig\\held.prn"}));
+  EXPECT_EQ(*f.files.Contents("C:\\in\\mislukt\\old (2).prn"), "half sent");
+  EXPECT_EQ(lines.front(), "onderbroken C:\\in\\mislukt\\old (2).prn");
+
+  // The system lost count: the folder is read again, and nothing already
+  // sent goes twice. A device's name and one the program cannot carry are
+  // left with a line; a file whose copy fails is set aside.
+  sent.clear();
+  lines.clear();
+  f.folders.Arrive(kIn, "d.prn", "d", 4, false);
+  f.folders.Arrive(kIn, "c.prn", "c", 3, false);
+  f.folders.AddDevice("C:\\in\\LPT1");
+  f.folders.Arrive(kIn, "LPT1", "");
+  f.folders.Arrive(kIn, std::string("x") + base::kEscapeMark + base::kUncarriedByte, "x");
+  f.folders.Arrive(kIn, "c.prn", "c", 3);
+  f.folders.Overflow();
+  f.files.RemoveFile("C:\\in\\LPT1");
+  failing.insert("C:\\in\\bezig\\c.prn");
+  WatchASecond();
+  EXPECT_EQ(sent, (Strings{"C:\\in\\bezig\\c.prn", "C:\\in\\bezig\\d.prn"}));
+  EXPECT_TRUE(f.files.HasFile("C:\\in\\mislukt\\c.prn"));
+  EXPECT_TRUE(f.files.HasFile("C:\\in\\verzonden\\d.prn"));
+  EXPECT_EQ(watch.Failed(), 4);
+  EXPECT_EQ(lines, (Strings{"niet gevonden C:\\in\\LPT1",
+                            "mislukt: " + std::string(base::kNameNotCarried) + " C:\\in\\x?\xFF",
+                            "mislukt: Fout bij openen bronbestand! C:\\in\\mislukt\\c.prn",
+                            "afgeleverd C:\\in\\verzonden\\d.prn"}));
+
+  // A move into bezig that fails leaves the file where it is, unsent.
+  sent.clear();
+  f.folders.FailMovesInto("C:\\in\\bezig");
+  f.folders.Arrive(kIn, "e.prn", "e");
+  WatchASecond();
+  EXPECT_TRUE(sent.empty());
+  EXPECT_TRUE(f.files.HasFile("C:\\in\\e.prn"));
+  EXPECT_EQ(lines.back(),
+            "mislukt: Fout bij verplaatsen naar C:\\in\\bezig (fout 112) C:\\in\\e.prn");
+  EXPECT_EQ(watch.Failed(), 5);
+  EXPECT_EQ(watch.Sent(), 4);
+}
+
+}  // namespace
+}  // namespace morvane::testing
