@@ -137,6 +137,12 @@ void FolderWatch::Leave(const std::string& key, const std::string& result,
   hooks_.changed();
 }
 
+void FolderWatch::Hold(const std::string& name) {
+  if (held_.empty()) heldLookAt_ = Now() + kHeldFileLookMilliseconds * kMicrosecondsPerMillisecond;
+  known_.insert(KeyOf(name));
+  held_.push_back(name);
+}
+
 void FolderWatch::SendNext() {
   const std::string name = std::move(queue_.front());
   queue_.pop_front();
@@ -160,16 +166,14 @@ void FolderWatch::SendNext() {
   platform::OpenFailure failure = platform::OpenFailure::None;
   if (!platform_.files.Open(path, output::kSourceOpenMode, failure) &&
       failure == platform::OpenFailure::InUse) {
-    if (held_.empty())
-      heldLookAt_ = Now() + kHeldFileLookMilliseconds * kMicrosecondsPerMillisecond;
-    known_.insert(key);
-    held_.push_back(name);
-    return;
+    return Hold(name);
   }
 
   const std::string busy = PathOf(folder_, kBusyFolder);
   const Moved taken = MoveInto(path, busy, name);
   if (taken.result == platform::MoveResult::SourceGone) return;
+  // Another watch has it open this moment: it takes it, or it is tried again.
+  if (taken.result == platform::MoveResult::InUse) return Hold(name);
   if (taken.result != platform::MoveResult::Moved) {
     return Leave(key,
                  output::kLogFailedPrefix + std::string(texts::kMoveFailedPrefix) + busy +

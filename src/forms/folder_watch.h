@@ -90,6 +90,8 @@ class FolderWatch {
   void Harvest();
   void Enqueue(const std::string& name, bool named);
   void SendNext();
+  // The file is not free yet: it is looked at again in a moment.
+  void Hold(const std::string& name);
   void Leave(const std::string& key, const std::string& result, const std::string& path);
   Moved MoveInto(const std::string& from, const std::string& folder, const std::string& name);
   void Lose();

@@ -25,6 +25,9 @@ enum class MoveResult {
   SourceGone,
   // The target's name is taken.
   TargetExists,
+  // Another program has the source open in a way that shuts the move out
+  // (another watch looking at it): that passes.
+  InUse,
   // Any other reason (a full disk, a folder that can't be written); the
   // source stays where it was.
   Failed,

@@ -180,6 +180,7 @@ MoveResult Win32Folders::Move(const std::string& from, const std::string& to,
   if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return MoveResult::Moved;
   error = GetLastError();
   if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return MoveResult::TargetExists;
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return MoveResult::InUse;
   if (GetFileAttributesW(source.c_str()) == INVALID_FILE_ATTRIBUTES &&
       (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
     return MoveResult::SourceGone;
