@@ -86,14 +86,14 @@ class Win32FolderChanges final : public FolderChanges {
     if (!pending_ || !HasOverlappedIoCompleted(&overlapped_)) return names;
     pending_ = false;
     DWORD bytes = 0;
-    if (!GetOverlappedResult(folder_.Get(), &overlapped_, &bytes, FALSE)) {
-      // The system lost count (ERROR_NOTIFY_ENUM_DIR); any other failure
-      // shows again at the next start, which then fails.
-      overflowed = true;
-    } else if (bytes == 0) {
-      overflowed = true;
-    } else {
+    // A failure is the system losing count (ERROR_NOTIFY_ENUM_DIR), as is a
+    // report of no bytes; any other failure shows again at the next start,
+    // which then fails.
+    const bool reported = GetOverlappedResult(folder_.Get(), &overlapped_, &bytes, FALSE) != FALSE;
+    if (reported && bytes > 0) {
       Collect(bytes, names);
+    } else {
+      overflowed = true;
     }
     if (!Start()) overflowed = true;
     return names;
