@@ -25,6 +25,16 @@ constexpr platform::FileOpenMode kUnsharedOpenMode{
     .disposition = platform::FileDisposition::OpenExisting,
     .diskFileOnly = true};
 
+// Held while a file is moved into "bezig": no other program can open the file
+// to read it meanwhile, so of two watches only one gets this far, and a
+// writer that still has the file open shuts it out. The move itself may go
+// on, for it is the move of this very holder.
+constexpr platform::FileOpenMode kClaimOpenMode{
+    .access = platform::FileAccess::Read,
+    .share = platform::ShareDelete,
+    .disposition = platform::FileDisposition::OpenExisting,
+    .diskFileOnly = true};
+
 std::string KeyOf(const std::string& name) { return base::FoldAsciiUpper(name); }
 
 bool IsTransient(const std::string& name) {
@@ -162,17 +172,18 @@ void FolderWatch::SendNext() {
     return;
   }
   // A writer that still has the file open shuts out an open that lets no one
-  // write: the file is not complete until it lets go.
+  // write: the file is not complete until it lets go. Another watch that
+  // holds it is about to move it.
   platform::OpenFailure failure = platform::OpenFailure::None;
-  if (!platform_.files.Open(path, output::kSourceOpenMode, failure) &&
-      failure == platform::OpenFailure::InUse) {
-    return Hold(name);
-  }
+  std::unique_ptr<platform::File> claim = platform_.files.Open(path, kClaimOpenMode, failure);
+  if (!claim && failure == platform::OpenFailure::InUse) return Hold(name);
 
   const std::string busy = PathOf(folder_, kBusyFolder);
   const Moved taken = MoveInto(path, busy, name);
+  // The copy opens the file afresh, letting others read it.
+  claim.reset();
   if (taken.result == platform::MoveResult::SourceGone) return;
-  // Another watch has it open this moment: it takes it, or it is tried again.
+  // Someone has it open this moment: it is tried again.
   if (taken.result == platform::MoveResult::InUse) return Hold(name);
   if (taken.result != platform::MoveResult::Moved) {
     return Leave(key,

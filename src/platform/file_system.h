@@ -9,7 +9,8 @@ namespace morvane::platform {
 enum class FileAccess { Read, Write, ReadWrite };
 
 // Others may open the file meanwhile for these kinds of access.
-enum FileShare : unsigned { ShareNone = 0, ShareRead = 1, ShareWrite = 2 };
+// ShareDelete lets others rename or delete the file.
+enum FileShare : unsigned { ShareNone = 0, ShareRead = 1, ShareWrite = 2, ShareDelete = 4 };
 
 // AppendExisting opens an existing file with its writes going to its end.
 // AppendAlways opens the file, creating it when absent, for appending only:

@@ -218,6 +218,7 @@ DWORD ShareFlags(unsigned share) {
   DWORD flags = 0;
   if (share & ShareRead) flags |= FILE_SHARE_READ;
   if (share & ShareWrite) flags |= FILE_SHARE_WRITE;
+  if (share & ShareDelete) flags |= FILE_SHARE_DELETE;
   return flags;
 }
 

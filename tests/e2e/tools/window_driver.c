@@ -28,6 +28,8 @@
  *       Waits until no visible top-level window of that kind is left.
  *   window_driver.exe close CLASS CAPTION
  *       Sends WM_CLOSE to such a window.
+ *   window_driver.exe restore CLASS CAPTION
+ *       Restores such a window from the task bar, as a click on its button does.
  *   window_driver.exe press CLASS CAPTION BUTTON_TEXT TIMEOUT_MS
  *       Clicks the button with that text inside such a window (BM_CLICK).
  *   window_driver.exe probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX
@@ -503,6 +505,7 @@ static int Usage(void) {
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
           "       window_driver choose-file|type-name CAPTION TIMEOUT_MS PATH\n"
           "       window_driver close CLASS CAPTION\n"
+          "       window_driver restore CLASS CAPTION\n"
           "       window_driver press|wait-enabled|close-in-run CLASS CAPTION BUTTON_TEXT "
           "TIMEOUT_MS\n"
           "       window_driver probe CLASS CAPTION BUTTON_TEXT TIMEOUT_MS PREFIX [FOR_MS]\n"
@@ -535,6 +538,12 @@ int main(int argc, char** argv) {
   }
   if (argc == 5 && strcmp(command, "type-name") == 0) {
     return TypeName(argv[2], strtoul(argv[3], NULL, 10), WideArgument(4)) != NULL ? 0 : 1;
+  }
+  if (argc == 4 && strcmp(command, "restore") == 0) {
+    HWND window = FindTopLevel(argv[2], argv[3]);
+    if (window == NULL) return 1;
+    ShowWindow(window, SW_RESTORE);
+    return 0;
   }
   if (argc == 4 && strcmp(command, "close") == 0) {
     HWND window = FindTopLevel(argv[2], argv[3]);
