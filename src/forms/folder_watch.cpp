@@ -1,6 +1,7 @@
 #include "forms/folder_watch.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -269,8 +270,10 @@ void FolderWatch::Run() {
     Harvest();
     if (!changes_) continue;
     if (!held_.empty() && Now() >= heldLookAt_) {
-      // Looked at again behind what is queued, in the order they came.
-      for (std::string& name : held_) queue_.push_back(std::move(name));
+      // Looked at again before what is queued: a file whose writer lets go
+      // goes next, rather than after all that arrived meanwhile.
+      queue_.insert(queue_.begin(), std::make_move_iterator(held_.begin()),
+                    std::make_move_iterator(held_.end()));
       held_.clear();
     }
     if (!queue_.empty()) {
