@@ -66,6 +66,32 @@ class Win32File : public File {
   bool givenUp_ = false;
 };
 
+// A log that runs append to at once. Windows puts each write of an
+// append-only handle at the file's end in one piece; Wine finds the end and
+// writes in two steps, so a line of one run could land on another's. Each
+// append holds a lock on a byte far beyond any log's end meanwhile, which
+// makes it whole on both; a file system without locks still gets the write.
+class AppendingFile : public Win32File {
+ public:
+  using Win32File::Win32File;
+
+  bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) override {
+    OVERLAPPED lock{};
+    lock.Offset = kLockOffsetLow;
+    lock.OffsetHigh = kLockOffsetHigh;
+    const bool locked =
+        LockFileEx(Handle(), LOCKFILE_EXCLUSIVE_LOCK, 0, kLockLength, 0, &lock) != FALSE;
+    const bool written = Win32File::Write(data, size, bytesWritten);
+    if (locked) UnlockFileEx(Handle(), 0, kLockLength, 0, &lock);
+    return written;
+  }
+
+ private:
+  static constexpr DWORD kLockOffsetLow = 0;
+  static constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
+  static constexpr DWORD kLockLength = 1;
+};
+
 // A cancelled write waits this long for its driver to end it.
 constexpr DWORD kCancelledWriteWaitMilliseconds = 5000;
 
@@ -237,7 +263,8 @@ DWORD DispositionFlag(FileDisposition disposition) {
 // A handle that may only append has every write put at the file's end by the
 // system, in one piece, whatever other handles append meanwhile; no position
 // of ours is involved, so a file past 4 GiB is no different.
-constexpr DWORD kAppendOnlyAccess = FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+// Reading is asked too, as a lock needs it (AppendingFile).
+constexpr DWORD kAppendOnlyAccess = FILE_APPEND_DATA | GENERIC_READ;
 
 // Names the ANSI calls take exactly go to them, as they always have; a name
 // with an escape or too long for them goes to the wide calls.
@@ -324,6 +351,9 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
   }
   failure = OpenFailure::None;
   if (mode.device) return std::make_unique<Win32Device>(handle);
+  if (mode.disposition == FileDisposition::AppendAlways) {
+    return std::make_unique<AppendingFile>(handle);
+  }
   return std::make_unique<Win32File>(handle);
 }
 
