@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/ansi_names.h"
 #include "platform/win32/device_names.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/wide_names.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -266,14 +266,7 @@ DWORD DispositionFlag(FileDisposition disposition) {
 // Reading is asked too, as a lock needs it (AppendingFile).
 constexpr DWORD kAppendOnlyAccess = FILE_APPEND_DATA | GENERIC_READ;
 
-// Names the ANSI calls take exactly go to them, as they always have; a name
-// with an escape or too long for them goes to the wide calls.
-bool TakesAnsiCalls(const std::string& path) {
-  return !NeedsWideCalls(path) && !NeedsExtendedLength(path);
-}
-
 DWORD Attributes(const std::string& path) {
-  if (TakesAnsiCalls(path)) return GetFileAttributesA(path.c_str());
   const std::wstring wide = WidePath(path);
   return wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
 }
@@ -284,16 +277,12 @@ HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode, bool overla
   const DWORD share = ShareFlags(mode.share);
   const DWORD disposition = DispositionFlag(mode.disposition);
   const DWORD flags = FILE_ATTRIBUTE_NORMAL | (overlapped ? FILE_FLAG_OVERLAPPED : 0);
-  if (TakesAnsiCalls(path)) {
-    return CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
-  }
   const std::wstring wide = WidePath(path);
   if (wide.empty()) return INVALID_HANDLE_VALUE;
   return CreateFileW(wide.c_str(), access, share, nullptr, disposition, flags, nullptr);
 }
 
 bool DeletePath(const std::string& path) {
-  if (TakesAnsiCalls(path)) return DeleteFileA(path.c_str()) != FALSE;
   const std::wstring wide = WidePath(path);
   return !wide.empty() && DeleteFileW(wide.c_str()) != FALSE;
 }
@@ -359,9 +348,6 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
 
 bool Win32FileSystem::Replace(const std::string& source, const std::string& target) {
   constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-  if (TakesAnsiCalls(source) && TakesAnsiCalls(target)) {
-    return MoveFileExA(source.c_str(), target.c_str(), kFlags) != FALSE;
-  }
   const std::wstring wideSource = WidePath(source);
   const std::wstring wideTarget = WidePath(target);
   return !wideSource.empty() && !wideTarget.empty() &&

@@ -1,6 +1,6 @@
 #include "ui/win32/window_text.h"
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 
 namespace morvane::ui::win32 {
 

@@ -8,9 +8,9 @@
 namespace morvane::ui::win32 {
 
 // Every window of the program is a Unicode window: texts cross into it as
-// UTF-16. The program's texts (names among them, base/name_text.h) pass
-// WideText and come back through ProgramText, so a name outside the code page
-// shows as it is.
+// UTF-16. The program's texts (UTF-8, names among them: base/name_text.h)
+// pass WideText and come back through ProgramText, so every name shows as it
+// is.
 std::wstring WideText(std::string_view text);
 std::string ProgramText(std::wstring_view wide);
 
