@@ -10,26 +10,25 @@ namespace {
 bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// UTF-16 holding no half of a surrogate pair, to UTF-8.
-std::string Utf8From(std::wstring_view wide) {
+std::wstring WideIn(UINT codePage, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string NarrowIn(UINT codePage, std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
   const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+      WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
   if (length <= 0) return {};
   std::string text(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
   return text;
-}
-
-std::wstring WideFromUtf8(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-  return wide;
 }
 
 }  // namespace
@@ -43,11 +42,11 @@ std::string NameFromWide(std::wstring_view wide) {
       continue;
     }
     if (!IsHighSurrogate(wide[at]) && !IsLowSurrogate(wide[at])) continue;
-    name += Utf8From(wide.substr(whole, at - whole));
+    name += NarrowIn(CP_UTF8, wide.substr(whole, at - whole));
     name += base::kUncarriedCharacter;
     whole = at + 1;
   }
-  return name + Utf8From(wide.substr(whole));
+  return name + NarrowIn(CP_UTF8, wide.substr(whole));
 }
 
 std::wstring WideFromName(std::string_view name) {
@@ -56,11 +55,15 @@ std::wstring WideFromName(std::string_view name) {
   std::wstring wide;
   for (std::size_t at = 0;;) {
     const std::size_t uncarried = name.find(kUncarried, at);
-    wide += WideFromUtf8(base::WellFormedUtf8(name.substr(at, uncarried - at)));
+    wide += WideIn(CP_UTF8, base::WellFormedUtf8(name.substr(at, uncarried - at)));
     if (uncarried == std::string_view::npos) return wide;
     wide += L'?';
     at = uncarried + kUncarried.size();
   }
 }
+
+std::wstring WideFromCodePage(std::string_view bytes) { return WideIn(CP_ACP, bytes); }
+
+std::string CodePageFromWide(std::wstring_view wide) { return NarrowIn(CP_ACP, wide); }
 
 }  // namespace morvane::platform::win32

@@ -20,4 +20,10 @@ std::string NameFromWide(std::wstring_view wide);
 // character becomes U+FFFD.
 std::wstring WideFromName(std::string_view name);
 
+// The control strings and texts stored by earlier versions are bytes of the
+// ANSI code page, and cross as an ANSI window would take them: byte for byte
+// both ways for every character the code page holds.
+std::wstring WideFromCodePage(std::string_view bytes);
+std::string CodePageFromWide(std::wstring_view wide);
+
 }  // namespace morvane::platform::win32

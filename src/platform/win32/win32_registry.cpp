@@ -40,13 +40,7 @@ bool CodePageBytesExactly(std::wstring_view wide, std::string& bytes) {
 }
 
 std::string TextFromCodePage(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
-  return NameFromWide(wide);
+  return NameFromWide(WideFromCodePage(bytes));
 }
 
 constexpr char kOldEscapeMark = '?';

@@ -14,11 +14,8 @@ namespace morvane::ui::win32 {
 std::wstring WideText(std::string_view text);
 std::string ProgramText(std::wstring_view wide);
 
-// The control strings are bytes of the code page, one per character, and
-// cross as an ANSI window would take them: byte for byte both ways for every
-// character the code page holds.
-std::wstring WideFromCodePage(std::string_view bytes);
-std::string CodePageFromWide(std::wstring_view wide);
+// The control strings are bytes of the code page, and cross with
+// platform::win32::WideFromCodePage and CodePageFromWide.
 
 // The window's text as it holds it.
 std::wstring WideWindowText(HWND window);
