@@ -39,8 +39,7 @@ void TPrintfile1::PrepareBatch(BatchSession& session) {
     // copies go out all the same, and the run says that its log was not kept.
     platform::OpenFailure failure = platform::OpenFailure::None;
     platform::RetryWhileHeld(platform_.pump, platform_.clock, [&] {
-      session.log = output::BatchLog::Open(platform_.files, platform_.localClock, platform_.system,
-                                           *command.log, failure);
+      session.log = output::BatchLog::Open(platform_.files, platform_.localClock, *command.log, failure);
       return session.log || failure != platform::OpenFailure::InUse;
     });
     if (!session.log && failure == platform::OpenFailure::InUse) {

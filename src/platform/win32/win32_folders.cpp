@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/device_names.h"
 #include "platform/win32/long_path.h"
 
