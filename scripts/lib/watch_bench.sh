@@ -28,8 +28,16 @@ stop_watch() {
   wait "$WATCH_PID" || true
 }
 
-sent_count() {
-  find "$(watch_folder)/verzonden" -maxdepth 1 -type f | wc -l
+# subfolder_count SUB: the files in a subfolder of the watched folder.
+subfolder_count() {
+  find "$(watch_folder)/$1" -maxdepth 1 -type f | wc -l
+}
+
+sent_count() { subfolder_count verzonden; }
+
+# settled_count: the files sent or set aside.
+settled_count() {
+  echo $(($(subfolder_count verzonden) + $(subfolder_count mislukt)))
 }
 
 # wait_for_job_and_sent NAME: polls every 5 ms until the job of the file is at
@@ -37,7 +45,7 @@ sent_count() {
 wait_for_job_and_sent() {
   local name=$1 folder job='' sent='' deadline
   folder=$(watch_folder)
-  deadline=$(awk -v n="$(now)" 'BEGIN { print n + 30 }')
+  deadline=$(awk -v n="$(now)" 'BEGIN { printf "%.6f", n + 30 }')
   while [[ -z $job || -z $sent ]]; do
     [[ -z $job ]] && compgen -G "$CAPTURE_DIR/job-*.prn" >/dev/null && job=$(now)
     [[ -z $sent && -e $folder/verzonden/$name ]] && sent=$(now)
@@ -90,8 +98,8 @@ measure_watch_files() {
   start=$(now)
   (cd "$RUN_DIR/staging" && find . -maxdepth 1 -name 'n*.prn' | sort | xargs mv -t "$(watch_folder)")
   local deadline=$((SECONDS + WATCH_FILES_TIMEOUT))
-  while (($(sent_count) < count)); do
-    ((SECONDS < deadline)) || die "only $(sent_count) of $count files sent"
+  while (($(settled_count) < count)); do
+    ((SECONDS < deadline)) || die "only $(settled_count) of $count files sent or set aside"
     value=$(awk '/^VmHWM:/ { print $2 }' "/proc/$WATCH_PID/status" 2>/dev/null || true)
     [[ -n $value ]] && peak=$value
     sleep 0.2
@@ -107,7 +115,11 @@ measure_watch_files() {
     "$RUN_DIR/watch.log" | tr -d '\r')
   jobs=$(for job in $(find "$CAPTURE_DIR" -name 'job-*.title' | sed 's/.*job-\([0-9]*\).title/\1/' |
     sort -n); do awk '{ n = split($0, p, "\\"); print p[n] }' "$CAPTURE_DIR/job-$job.title"; done)
+  local failed
+  failed=$(subfolder_count mislukt)
   WATCH_CHECK="log: $(order_check "$names" "$logged"); backend: $(order_check "$names" "$jobs")"
+  # A spooler that refuses a job (CUPS past its MaxJobs) sets the file aside.
+  ((failed == 0)) || WATCH_CHECK+="; $failed set aside in mislukt"
 }
 
 # order_check EXPECTED GOT: whether the lines came each once in order, or

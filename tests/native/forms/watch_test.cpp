@@ -77,7 +77,7 @@ TEST_F(WatchTest, SendsEachFileOnceInOrderAndSetsAsideWhatItCannotSend) {
   f.folders.Arrive(kIn, "c.prn", "c", 3, false);
   f.folders.AddDevice("C:\\in\\LPT1");
   f.folders.Arrive(kIn, "LPT1", "");
-  f.folders.Arrive(kIn, std::string("x") + base::kEscapeMark + base::kUncarriedByte, "x");
+  f.folders.Arrive(kIn, std::string("x") + base::kUncarriedCharacter, "x");
   f.folders.Arrive(kIn, "c.prn", "c", 3);
   f.folders.Overflow();
   f.files.RemoveFile("C:\\in\\LPT1");
