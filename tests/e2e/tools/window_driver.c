@@ -66,11 +66,29 @@
  *   window_driver.exe set-text CLASS CAPTION INDEX TEXT
  *       Gives the INDEX-th (from 0, in window order) edit control inside such
  *       a window the text TEXT (WM_SETTEXT, so that it raises its change).
+ *   window_driver.exe accessible CLASS CAPTION TIMEOUT_MS
+ *       Waits for such a window and reads it and every window inside it as a
+ *       screen reader does, through the client object that Active
+ *       Accessibility hands out from the program's process, one line each:
+ *         acc HWND ROLE STATE NAME VALUE DESCRIPTION SHORTCUT
+ *       ROLE and STATE as numbers, -1 when unreadable; the texts escaped as
+ *       for tree, empty when unreadable.
+ *   window_driver.exe keys CLASS CAPTION COMBO...
+ *       Brings such a window to the front (none when CLASS and CAPTION are
+ *       both empty: the keys go to whatever is in front) and types each COMBO
+ *       as the keyboard does: hexadecimal virtual keys joined by "+" ("12+20"
+ *       is Alt+Space), pressed in order and let go in reverse, 150 ms apart.
+ *   window_driver.exe tab-walk CLASS CAPTION COUNT SHIFT
+ *       Prints "focus HWND" for the window with the keyboard focus in such a
+ *       window's thread, then presses Tab (Shift+Tab when SHIFT is 1) COUNT
+ *       times and prints the focus after each press.
  *
  * An empty CLASS or CAPTION matches any. Exit status 0 on success, 1 when
  * the window did not come (or go) in time, 2 on wrong usage. */
+#define COBJMACROS
 #include <windows.h>
 
+#include <oleacc.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -81,7 +99,10 @@ enum {
   kMaxText = 4096,
   kAnswerMs = 2000,
   kProbeIntervalMs = 10,
-  kSlowAnswerUs = 10000
+  kSlowAnswerUs = 10000,
+  kKeyGapMs = 150,
+  kFocusWaitMs = 2000,
+  kMaxCombo = 4
 };
 
 static const char kWatching[] = "watching";
@@ -498,6 +519,141 @@ static int Launch(WORD show, DWORD timeoutMs, LPWSTR commandLine) {
   return 0;
 }
 
+/* One text of the object, printed escaped after a tab. */
+static void PrintAccessibleText(HRESULT (*read)(IAccessible*, VARIANT, BSTR*), IAccessible* object,
+                                VARIANT self) {
+  BSTR text = NULL;
+  char utf8[kMaxText] = "";
+  if (SUCCEEDED(read(object, self, &text)) && text != NULL) Utf8Of(text, utf8, sizeof utf8);
+  SysFreeString(text);
+  putchar('\t');
+  PrintEscaped(utf8);
+}
+
+static HRESULT ReadName(IAccessible* o, VARIANT v, BSTR* t) {
+  return IAccessible_get_accName(o, v, t);
+}
+static HRESULT ReadValue(IAccessible* o, VARIANT v, BSTR* t) {
+  return IAccessible_get_accValue(o, v, t);
+}
+static HRESULT ReadDescription(IAccessible* o, VARIANT v, BSTR* t) {
+  return IAccessible_get_accDescription(o, v, t);
+}
+static HRESULT ReadShortcut(IAccessible* o, VARIANT v, BSTR* t) {
+  return IAccessible_get_accKeyboardShortcut(o, v, t);
+}
+
+static long NumberOf(HRESULT result, const VARIANT* answer) {
+  return SUCCEEDED(result) && answer->vt == VT_I4 ? answer->lVal : -1;
+}
+
+static void PrintAccessibleLine(HWND window) {
+  IAccessible* object = NULL;
+  printf("acc\t%lu", (unsigned long)(ULONG_PTR)window);
+  if (FAILED(AccessibleObjectFromWindow(window, (DWORD)OBJID_CLIENT, &IID_IAccessible,
+                                        (void**)&object))) {
+    printf("\t-1\t-1\t\t\t\t\n");
+    return;
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  VARIANT role;
+  VARIANT state;
+  VariantInit(&role);
+  VariantInit(&state);
+  const long roleNumber = NumberOf(IAccessible_get_accRole(object, self, &role), &role);
+  const long stateNumber = NumberOf(IAccessible_get_accState(object, self, &state), &state);
+  printf("\t%ld\t%ld", roleNumber, stateNumber);
+  PrintAccessibleText(ReadName, object, self);
+  PrintAccessibleText(ReadValue, object, self);
+  PrintAccessibleText(ReadDescription, object, self);
+  PrintAccessibleText(ReadShortcut, object, self);
+  putchar('\n');
+  VariantClear(&role);
+  VariantClear(&state);
+  IAccessible_Release(object);
+}
+
+static BOOL CALLBACK PrintAccessibleChild(HWND child, LPARAM unused) {
+  (void)unused;
+  PrintAccessibleLine(child);
+  return TRUE;
+}
+
+static int Accessible(const char* className, const char* caption, DWORD timeoutMs) {
+  HWND window = WaitTopLevel(className, caption, timeoutMs);
+  if (window == NULL) return 1;
+  CoInitialize(NULL);
+  PrintAccessibleLine(window);
+  EnumChildWindows(window, PrintAccessibleChild, 0);
+  CoUninitialize();
+  return 0;
+}
+
+static void KeyInput(WORD key, BOOL up) {
+  INPUT input;
+  ZeroMemory(&input, sizeof input);
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof input);
+}
+
+/* "12+20": Alt+Space. */
+static void TypeCombo(const char* combo) {
+  WORD keys[kMaxCombo];
+  int count = 0;
+  for (const char* at = combo; *at != '\0' && count < kMaxCombo;) {
+    char* end = NULL;
+    keys[count++] = (WORD)strtoul(at, &end, 16);
+    at = *end == '+' ? end + 1 : end;
+    if (end == at && *end != '\0') break;
+  }
+  for (int i = 0; i < count; ++i) KeyInput(keys[i], FALSE);
+  for (int i = count - 1; i >= 0; --i) KeyInput(keys[i], TRUE);
+  Sleep(kKeyGapMs);
+}
+
+static int Keys(const char* className, const char* caption, int count, char** combos) {
+  if (className[0] != '\0' || caption[0] != '\0') {
+    HWND window = FindTopLevel(className, caption);
+    if (window == NULL) return 1;
+    SetForegroundWindow(window);
+  }
+  for (int i = 0; i < count; ++i) TypeCombo(combos[i]);
+  return 0;
+}
+
+static HWND FocusOf(HWND window) {
+  GUITHREADINFO info;
+  ZeroMemory(&info, sizeof info);
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info)) return NULL;
+  return info.hwndFocus;
+}
+
+static int TabWalk(const char* className, const char* caption, int count, BOOL shift) {
+  HWND window = FindTopLevel(className, caption);
+  if (window == NULL) return 1;
+  SetForegroundWindow(window);
+  HWND focus = FocusOf(window);
+  printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)focus);
+  for (int i = 0; i < count; ++i) {
+    TypeCombo(shift ? "10+09" : "09");
+    /* The next focus, once the program has moved it. */
+    const DWORD start = GetTickCount();
+    HWND next;
+    while ((next = FocusOf(window)) == focus && GetTickCount() - start < kFocusWaitMs) {
+      Sleep(kPollMs / 5);
+    }
+    focus = next;
+    printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)focus);
+  }
+  return 0;
+}
+
 static int Usage(void) {
   fprintf(stderr,
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
@@ -509,7 +665,10 @@ static int Usage(void) {
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n"
           "       window_driver end-session CLASS CAPTION\n"
           "       window_driver launch SHOW TIMEOUT_MS COMMAND_LINE\n"
-          "       window_driver key CLASS CAPTION VIRTUAL_KEY\n");
+          "       window_driver key CLASS CAPTION VIRTUAL_KEY\n"
+          "       window_driver accessible CLASS CAPTION TIMEOUT_MS\n"
+          "       window_driver keys CLASS CAPTION COMBO...\n"
+          "       window_driver tab-walk CLASS CAPTION COUNT SHIFT\n");
   return 2;
 }
 
@@ -566,6 +725,15 @@ int main(int argc, char** argv) {
   }
   if (argc == 6 && strcmp(command, "set-text") == 0) {
     return SetText(argv[2], argv[3], atoi(argv[4]), argv[5]);
+  }
+  if (argc == 5 && strcmp(command, "accessible") == 0) {
+    return Accessible(argv[2], argv[3], strtoul(argv[4], NULL, 10));
+  }
+  if (argc >= 5 && strcmp(command, "keys") == 0) {
+    return Keys(argv[2], argv[3], argc - 4, argv + 4);
+  }
+  if (argc == 6 && strcmp(command, "tab-walk") == 0) {
+    return TabWalk(argv[2], argv[3], atoi(argv[4]), atoi(argv[5]) == 1);
   }
   return Usage();
 }
