@@ -36,6 +36,9 @@ constexpr ui::Shortcut kHelpKey{ui::kKeyF1, {}};
 constexpr ui::Shortcut kSetupKey{ui::kKeyF2, {}};
 constexpr ui::Shortcut kPrinterSetupKey{ui::kKeyF3, {}};
 constexpr ui::Shortcut kInfoKey{ui::kKeyF1, {.ctrl = true}};
+// Shown in the reorder buttons' tool tips; FormKeyDown handles them.
+constexpr ui::Shortcut kRowUpKey{ui::kKeyUp, {.ctrl = true}};
+constexpr ui::Shortcut kRowDownKey{ui::kKeyDown, {.ctrl = true}};
 
 }  // namespace
 
@@ -177,6 +180,7 @@ void TPrintfile1::BuildComponents() {
   RegelUpButton.SetHint(kRowUpHint);
   RegelUpButton.SetPicture(ui::Picture::ArrowUp);
   RegelUpButton.OnClick = [this] { RegelUpButtonClick(); };
+  RegelUpButton.SetShortcut(kRowUpKey);
   Panel1.SetAlign(ui::Align::Bottom);
   Panel1.SetBounds(0, 0, 0, kDownButtonPanelHeight);
   Panel1.SetBevels(ui::Bevel::None, ui::Bevel::None);
@@ -184,6 +188,7 @@ void TPrintfile1::BuildComponents() {
   RegelDownButton.SetHint(kRowDownHint);
   RegelDownButton.SetPicture(ui::Picture::ArrowDown);
   RegelDownButton.OnClick = [this] { RegelDownButtonClick(); };
+  RegelDownButton.SetShortcut(kRowDownKey);
 
   Knoppenpanel.SetAlign(ui::Align::Bottom);
   Knoppenpanel.SetBounds(0, 0, kExtendedClientWidth, kButtonBarHeight);

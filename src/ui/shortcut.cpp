@@ -7,6 +7,8 @@ constexpr char kCtrlName[] = "Ctrl+";
 constexpr char kShiftName[] = "Shift+";
 constexpr char kAltName[] = "Alt+";
 constexpr char kFunctionKeyName[] = "F";
+constexpr char kUpKeyName[] = "Pijl-omhoog";
+constexpr char kDownKeyName[] = "Pijl-omlaag";
 
 }  // namespace
 
@@ -16,7 +18,11 @@ std::string ShortcutText(const Shortcut& shortcut) {
   if (shortcut.shift.ctrl) text += kCtrlName;
   if (shortcut.shift.shift) text += kShiftName;
   if (shortcut.shift.alt) text += kAltName;
-  if (shortcut.key >= kKeyF1 && shortcut.key <= kKeyF12) {
+  if (shortcut.key == kKeyUp) {
+    text += kUpKeyName;
+  } else if (shortcut.key == kKeyDown) {
+    text += kDownKeyName;
+  } else if (shortcut.key >= kKeyF1 && shortcut.key <= kKeyF12) {
     text += kFunctionKeyName;
     text += std::to_string(shortcut.key - kKeyF1 + 1);
   } else {

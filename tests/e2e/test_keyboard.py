@@ -77,8 +77,8 @@ class AccessibleNamesTest(KeyboardTestCase):
                                 for w in tools),
                          sorted([(ROLE_PUSH_BUTTON, "Afsluiten", "")]
                                 + [(ROLE_PUSH_BUTTON, tip, key) for tip, key, *_ in COMMANDS]
-                                + [(ROLE_PUSH_BUTTON, "Regel omhoog", ""),
-                                   (ROLE_PUSH_BUTTON, "Regel omlaag", "")]))
+                                + [(ROLE_PUSH_BUTTON, "Regel omhoog", "Ctrl+Pijl-omhoog"),
+                                   (ROLE_PUSH_BUTTON, "Regel omlaag", "Ctrl+Pijl-omlaag")]))
         for caption, tip in TARGETS:
             role, _, name, _, description, _ = read[tree.button(caption).handle]
             self.assertEqual((role, name, description), (ROLE_PUSH_BUTTON, caption, tip))
