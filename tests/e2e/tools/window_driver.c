@@ -73,15 +73,14 @@
  *         acc HWND ROLE STATE NAME VALUE DESCRIPTION SHORTCUT
  *       ROLE and STATE as numbers, -1 when unreadable; the texts escaped as
  *       for tree, empty when unreadable.
- *   window_driver.exe keys CLASS CAPTION COMBO...
+ *   window_driver.exe keys|tab-walk CLASS CAPTION COMBO...
  *       Brings such a window to the front (none when CLASS and CAPTION are
  *       both empty: the keys go to whatever is in front) and types each COMBO
  *       as the keyboard does: hexadecimal virtual keys joined by "+" ("12+20"
  *       is Alt+Space), pressed in order and let go in reverse, 150 ms apart.
- *   window_driver.exe tab-walk CLASS CAPTION COUNT SHIFT
- *       Prints "focus HWND" for the window with the keyboard focus in such a
- *       window's thread, then presses Tab (Shift+Tab when SHIFT is 1) COUNT
- *       times and prints the focus after each press.
+ *       tab-walk prints "focus HWND", the window with the keyboard focus in
+ *       the window's thread, before the first COMBO and after each, once the
+ *       focus has moved (or 2 s have passed).
  *
  * An empty CLASS or CAPTION matches any. Exit status 0 on success, 1 when
  * the window did not come (or go) in time, 2 on wrong usage. */
@@ -519,66 +518,40 @@ static int Launch(WORD show, DWORD timeoutMs, LPWSTR commandLine) {
   return 0;
 }
 
-/* One text of the object, printed escaped after a tab. */
-static void PrintAccessibleText(HRESULT (*read)(IAccessible*, VARIANT, BSTR*), IAccessible* object,
-                                VARIANT self) {
-  BSTR text = NULL;
-  char utf8[kMaxText] = "";
-  if (SUCCEEDED(read(object, self, &text)) && text != NULL) Utf8Of(text, utf8, sizeof utf8);
-  SysFreeString(text);
-  putchar('\t');
-  PrintEscaped(utf8);
-}
-
-static HRESULT ReadName(IAccessible* o, VARIANT v, BSTR* t) {
-  return IAccessible_get_accName(o, v, t);
-}
-static HRESULT ReadValue(IAccessible* o, VARIANT v, BSTR* t) {
-  return IAccessible_get_accValue(o, v, t);
-}
-static HRESULT ReadDescription(IAccessible* o, VARIANT v, BSTR* t) {
-  return IAccessible_get_accDescription(o, v, t);
-}
-static HRESULT ReadShortcut(IAccessible* o, VARIANT v, BSTR* t) {
-  return IAccessible_get_accKeyboardShortcut(o, v, t);
-}
-
-static long NumberOf(HRESULT result, const VARIANT* answer) {
-  return SUCCEEDED(result) && answer->vt == VT_I4 ? answer->lVal : -1;
-}
-
-static void PrintAccessibleLine(HWND window) {
+/* The window's client object as Active Accessibility hands it out. */
+static BOOL CALLBACK PrintAccessibleLine(HWND window, LPARAM unused) {
+  (void)unused;
   IAccessible* object = NULL;
+  VARIANT self, role, state;
+  VariantInit(&self);
+  VariantInit(&role);
+  VariantInit(&state);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
   printf("acc\t%lu", (unsigned long)(ULONG_PTR)window);
   if (FAILED(AccessibleObjectFromWindow(window, (DWORD)OBJID_CLIENT, &IID_IAccessible,
                                         (void**)&object))) {
     printf("\t-1\t-1\t\t\t\t\n");
-    return;
+    return TRUE;
   }
-  VARIANT self;
-  VariantInit(&self);
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  VARIANT role;
-  VARIANT state;
-  VariantInit(&role);
-  VariantInit(&state);
-  const long roleNumber = NumberOf(IAccessible_get_accRole(object, self, &role), &role);
-  const long stateNumber = NumberOf(IAccessible_get_accState(object, self, &state), &state);
-  printf("\t%ld\t%ld", roleNumber, stateNumber);
-  PrintAccessibleText(ReadName, object, self);
-  PrintAccessibleText(ReadValue, object, self);
-  PrintAccessibleText(ReadDescription, object, self);
-  PrintAccessibleText(ReadShortcut, object, self);
+  const BOOL hasRole = SUCCEEDED(IAccessible_get_accRole(object, self, &role));
+  const BOOL hasState = SUCCEEDED(IAccessible_get_accState(object, self, &state));
+  printf("\t%ld\t%ld", hasRole && role.vt == VT_I4 ? role.lVal : -1L,
+         hasState && state.vt == VT_I4 ? state.lVal : -1L);
+  HRESULT(STDMETHODCALLTYPE* const texts[])
+  (IAccessible*, VARIANT, BSTR*) = {object->lpVtbl->get_accName, object->lpVtbl->get_accValue,
+                                    object->lpVtbl->get_accDescription,
+                                    object->lpVtbl->get_accKeyboardShortcut};
+  for (size_t i = 0; i < sizeof texts / sizeof texts[0]; ++i) {
+    BSTR text = NULL;
+    char utf8[kMaxText] = "";
+    if (SUCCEEDED(texts[i](object, self, &text)) && text != NULL) Utf8Of(text, utf8, sizeof utf8);
+    SysFreeString(text);
+    putchar('\t');
+    PrintEscaped(utf8);
+  }
   putchar('\n');
-  VariantClear(&role);
-  VariantClear(&state);
   IAccessible_Release(object);
-}
-
-static BOOL CALLBACK PrintAccessibleChild(HWND child, LPARAM unused) {
-  (void)unused;
-  PrintAccessibleLine(child);
   return TRUE;
 }
 
@@ -586,70 +559,55 @@ static int Accessible(const char* className, const char* caption, DWORD timeoutM
   HWND window = WaitTopLevel(className, caption, timeoutMs);
   if (window == NULL) return 1;
   CoInitialize(NULL);
-  PrintAccessibleLine(window);
-  EnumChildWindows(window, PrintAccessibleChild, 0);
+  PrintAccessibleLine(window, 0);
+  EnumChildWindows(window, PrintAccessibleLine, 0);
   CoUninitialize();
   return 0;
 }
 
-static void KeyInput(WORD key, BOOL up) {
-  INPUT input;
-  ZeroMemory(&input, sizeof input);
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
-
-/* "12+20": Alt+Space. */
+/* "12+20" is Alt+Space: the keys go down in order and up in reverse. */
 static void TypeCombo(const char* combo) {
-  WORD keys[kMaxCombo];
+  INPUT inputs[2 * kMaxCombo];
   int count = 0;
-  for (const char* at = combo; *at != '\0' && count < kMaxCombo;) {
-    char* end = NULL;
-    keys[count++] = (WORD)strtoul(at, &end, 16);
-    at = *end == '+' ? end + 1 : end;
-    if (end == at && *end != '\0') break;
+  for (char* end = (char*)combo; *combo != '\0' && count < kMaxCombo; combo = end + (*end == '+')) {
+    ZeroMemory(&inputs[count], sizeof inputs[count]);
+    inputs[count].type = INPUT_KEYBOARD;
+    inputs[count].ki.wVk = (WORD)strtoul(combo, &end, 16);
+    if (end == combo) break;
+    ++count;
   }
-  for (int i = 0; i < count; ++i) KeyInput(keys[i], FALSE);
-  for (int i = count - 1; i >= 0; --i) KeyInput(keys[i], TRUE);
+  for (int i = 0; i < count; ++i) {
+    inputs[count + i] = inputs[count - 1 - i];
+    inputs[count + i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput((UINT)(2 * count), inputs, sizeof inputs[0]);
   Sleep(kKeyGapMs);
 }
 
-static int Keys(const char* className, const char* caption, int count, char** combos) {
-  if (className[0] != '\0' || caption[0] != '\0') {
-    HWND window = FindTopLevel(className, caption);
-    if (window == NULL) return 1;
-    SetForegroundWindow(window);
-  }
-  for (int i = 0; i < count; ++i) TypeCombo(combos[i]);
-  return 0;
-}
-
 static HWND FocusOf(HWND window) {
-  GUITHREADINFO info;
-  ZeroMemory(&info, sizeof info);
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info)) return NULL;
+  GUITHREADINFO info = {.cbSize = sizeof info};
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info);
   return info.hwndFocus;
 }
 
-static int TabWalk(const char* className, const char* caption, int count, BOOL shift) {
-  HWND window = FindTopLevel(className, caption);
-  if (window == NULL) return 1;
-  SetForegroundWindow(window);
-  HWND focus = FocusOf(window);
-  printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)focus);
+/* Keys typed after bringing such a window to the front, or with none (and
+ * the keys going to whatever is in front) when CLASS and CAPTION are empty;
+ * for tab-walk, the focus before and after each Tab, once it has moved. */
+static int Keys(const char* className, const char* caption, int count, char** combos, BOOL walk) {
+  HWND window = NULL;
+  if (className[0] != '\0' || caption[0] != '\0') {
+    if ((window = FindTopLevel(className, caption)) == NULL) return 1;
+    SetForegroundWindow(window);
+  }
+  HWND focus = walk ? FocusOf(window) : NULL;
+  if (walk) printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)focus);
   for (int i = 0; i < count; ++i) {
-    TypeCombo(shift ? "10+09" : "09");
-    /* The next focus, once the program has moved it. */
-    const DWORD start = GetTickCount();
-    HWND next;
-    while ((next = FocusOf(window)) == focus && GetTickCount() - start < kFocusWaitMs) {
-      Sleep(kPollMs / 5);
+    TypeCombo(combos[i]);
+    for (DWORD start = GetTickCount(); walk && FocusOf(window) == focus;) {
+      if (GetTickCount() - start > kFocusWaitMs) break;
+      Sleep(kPollMs);
     }
-    focus = next;
-    printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)focus);
+    if (walk) printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)(focus = FocusOf(window)));
   }
   return 0;
 }
@@ -667,8 +625,7 @@ static int Usage(void) {
           "       window_driver launch SHOW TIMEOUT_MS COMMAND_LINE\n"
           "       window_driver key CLASS CAPTION VIRTUAL_KEY\n"
           "       window_driver accessible CLASS CAPTION TIMEOUT_MS\n"
-          "       window_driver keys CLASS CAPTION COMBO...\n"
-          "       window_driver tab-walk CLASS CAPTION COUNT SHIFT\n");
+          "       window_driver keys|tab-walk CLASS CAPTION COMBO...\n");
   return 2;
 }
 
@@ -729,11 +686,8 @@ int main(int argc, char** argv) {
   if (argc == 5 && strcmp(command, "accessible") == 0) {
     return Accessible(argv[2], argv[3], strtoul(argv[4], NULL, 10));
   }
-  if (argc >= 5 && strcmp(command, "keys") == 0) {
-    return Keys(argv[2], argv[3], argc - 4, argv + 4);
-  }
-  if (argc == 6 && strcmp(command, "tab-walk") == 0) {
-    return TabWalk(argv[2], argv[3], atoi(argv[4]), atoi(argv[5]) == 1);
+  if (argc >= 5 && (strcmp(command, "keys") == 0 || strcmp(command, "tab-walk") == 0)) {
+    return Keys(argv[2], argv[3], argc - 4, argv + 4, strcmp(command, "tab-walk") == 0);
   }
   return Usage();
 }

@@ -196,38 +196,6 @@ TEST(SetupDialog, DoubleClickAppendsEscapeAtTheEnd) {
   EXPECT_EQ(dialog.CancelButton.Text(), "Annuleren");
 }
 
-TEST_F(CommandsTest, TheToolbarKeysRunTheirCommandsOnlyWhileNoRunDisablesThem) {
-  Start(true);
-  p.AddToList({"a"});
-  int setups = 0;
-  int infos = 0;
-  p.program->Setupdialog1()->headlessModal = [&](ui::Form&) {
-    ++setups;
-    return ui::kModalResultCancel;
-  };
-  p.program->infobox()->headlessModal = [&](ui::Form&) {
-    ++infos;
-    return ui::kModalResultOk;
-  };
-  const auto pressAll = [this] {
-    main().PressKey(ui::kKeyF2, {});
-    main().PressKey(ui::kKeyF3, {});
-    main().PressKey(ui::kKeyF1, {.ctrl = true});
-  };
-  p.fake.pump.onProcess = [&](int) {
-    if (main().RunInProgress()) pressAll();
-  };
-  main().BitBtn1.Click();
-  EXPECT_EQ(p.fake.files.DeviceOutput("LPT1"), "<a>");
-  EXPECT_EQ(setups + infos + p.fake.printerSetup.ExecuteCalls(), 0);
-
-  p.fake.pump.onProcess = nullptr;
-  pressAll();
-  EXPECT_EQ(setups, 1);
-  EXPECT_EQ(p.fake.printerSetup.ExecuteCalls(), 1);
-  EXPECT_EQ(infos, 1);
-}
-
 TEST_F(CommandsTest, SplashOnAnEmptyCommandLineEndsByItsTimerOrByInfo) {
   p.Start();  // no arguments
   auto& info = *p.program->infobox();

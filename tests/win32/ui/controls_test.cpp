@@ -5,7 +5,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/screen_cursor.h"
@@ -430,7 +429,7 @@ TEST_F(ControlPeersTest, PictureButtonsAreOwnerDrawnAndToolButtonsNeverTakeTheFo
   EXPECT_EQ(toolClicks, 1);
 }
 
-TEST_F(ControlPeersTest, AMenuCommandRunsFromTheSystemMenuAndItsKeyOnlyWhileItsButtonIsEnabled) {
+TEST_F(ControlPeersTest, MenuCommandsAndKeysActOnlyWhileEnabledEnterPressesAndTextIsAnnounced) {
   HMENU menu = GetSystemMenu(H(form), FALSE);
   const int last = GetMenuItemCount(menu) - 1;
   wchar_t text[64] = L"";
@@ -438,7 +437,7 @@ TEST_F(ControlPeersTest, AMenuCommandRunsFromTheSystemMenuAndItsKeyOnlyWhileItsB
   EXPECT_STREQ(text, L"Afsluiten\tF2");
   EXPECT_NE(GetMenuState(menu, static_cast<UINT>(last - 1), MF_BYPOSITION) & MF_SEPARATOR, 0u);
   const UINT id = GetMenuItemID(menu, last);
-  for (bool enabled : {true, false}) {
+  for (bool enabled : {true, false}) {  // a run disables the button
     tool.SetEnabled(enabled);
     SendMessageW(H(form), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     EXPECT_EQ((GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0, !enabled);
@@ -447,24 +446,20 @@ TEST_F(ControlPeersTest, AMenuCommandRunsFromTheSystemMenuAndItsKeyOnlyWhileItsB
     Key(spin, VK_F2);
     EXPECT_EQ(toolClicks - before, enabled ? 2 : 0) << "enabled " << enabled;
   }
-}
 
-TEST_F(ControlPeersTest, EnterPressesAFocusedButtonOnceAndATextChangeIsAnnounced) {
   picture.SetFocus();
   Key(picture, VK_RETURN);
-  PostMessageA(H(picture), WM_KEYDOWN, VK_RETURN, LPARAM{1} << 30);  // held: a repeat
+  PostMessageA(H(picture), WM_KEYDOWN, VK_RETURN, LPARAM{1} << 30);  // the key held: a repeat
   Pump();
   EXPECT_EQ(pictureClicks, 1);
 
-  g_named.clear();
   HWINEVENTHOOK hook =
       SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, NoteNameChange,
                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-  ASSERT_NE(hook, nullptr);
   label.SetText("Bezig: kopie 1 van 2");
   Pump();
   UnhookWinEvent(hook);
-  EXPECT_NE(std::find(g_named.begin(), g_named.end(), H(label)), g_named.end());
+  EXPECT_EQ(g_named, std::vector<HWND>{H(label)});
 }
 
 TEST_F(ControlPeersTest, PicturesDrawOnlyWhereTheyAreNotTransparentInColourOrGreyed) {
