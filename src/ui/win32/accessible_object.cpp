@@ -43,6 +43,10 @@ long SystemRole(AccessibleRole role) {
   return 0;
 }
 
+// The interface names as the headers' own values: the oleacc import library
+// also exports IID_IAccessible, as a code thunk that would stand in for it.
+const IID& kAccessibleIid = __uuidof(IAccessible);
+
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 // An answer of ours, or the standard object's when text is empty.
@@ -66,13 +70,13 @@ class AccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
     *object = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == kAccessibleIid) {
       *object = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
     }
     // The window and the children come from the standard object.
-    if (iid == IID_IOleWindow || iid == IID_IEnumVARIANT) {
+    if (iid == __uuidof(IOleWindow) || iid == __uuidof(IEnumVARIANT)) {
       return standard_->QueryInterface(iid, object);
     }
     return E_NOINTERFACE;
@@ -212,12 +216,12 @@ class AccessibleObject final : public IAccessible {
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
   if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, kAccessibleIid,
                                        reinterpret_cast<void**>(&standard)))) {
     return 0;
   }
   auto* object = new AccessibleObject(window, standard);
-  const LRESULT answer = LresultFromObject(IID_IAccessible, wParam, object);
+  const LRESULT answer = LresultFromObject(kAccessibleIid, wParam, object);
   object->Release();
   return answer > 0 ? answer : 0;
 }

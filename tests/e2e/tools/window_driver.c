@@ -518,6 +518,10 @@ static int Launch(WORD show, DWORD timeoutMs, LPWSTR commandLine) {
   return 0;
 }
 
+/* IID_IAccessible: the import library's symbol of that name is a code thunk. */
+static const IID kAccessibleIid = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
 /* The window's client object as Active Accessibility hands it out. */
 static BOOL CALLBACK PrintAccessibleLine(HWND window, LPARAM unused) {
   (void)unused;
@@ -529,9 +533,10 @@ static BOOL CALLBACK PrintAccessibleLine(HWND window, LPARAM unused) {
   self.vt = VT_I4;
   self.lVal = CHILDID_SELF;
   printf("acc\t%lu", (unsigned long)(ULONG_PTR)window);
-  if (FAILED(AccessibleObjectFromWindow(window, (DWORD)OBJID_CLIENT, &IID_IAccessible,
-                                        (void**)&object))) {
-    printf("\t-1\t-1\t\t\t\t\n");
+  const HRESULT found =
+      AccessibleObjectFromWindow(window, (DWORD)OBJID_CLIENT, &kAccessibleIid, (void**)&object);
+  if (FAILED(found)) { /* the error in place of the state */
+    printf("\t-1\t%ld\t\t\t\t\n", (long)found);
     return TRUE;
   }
   const BOOL hasRole = SUCCEEDED(IAccessible_get_accRole(object, self, &role));
