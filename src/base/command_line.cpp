@@ -55,7 +55,7 @@ std::string UnquoteBatchName(const std::string& argument) {
   if (argument.empty() || (argument.front() != kApostrophe && argument.front() != kDoubleQuote)) {
     return argument;
   }
-  // The last character may be an escaped one of several bytes.
+  // The last character may be one of several bytes.
   const std::size_t last = base::LastCharacterStart(argument);
   if (last == 0) return {};
   return argument.substr(1, last - 1);

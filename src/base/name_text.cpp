@@ -28,8 +28,11 @@ bool InRange(char c, unsigned char first, unsigned char last) {
   return byte >= first && byte <= last;
 }
 
+}  // namespace
+
 // The length of the well-formed UTF-8 character at position at, or 0.
 std::size_t Utf8LengthAt(std::string_view text, std::size_t at) {
+  if (at >= text.size()) return 0;
   for (const Sequence& sequence : kSequences) {
     if (!InRange(text[at], sequence.leadFirst, sequence.leadLast)) continue;
     const std::size_t length = 1 + sequence.following;
@@ -43,35 +46,39 @@ std::size_t Utf8LengthAt(std::string_view text, std::size_t at) {
   return 0;
 }
 
-}  // namespace
-
-std::size_t EscapeLengthAt(std::string_view text, std::size_t at) {
-  if (at + 1 >= text.size() || text[at] != kEscapeMark) return 0;
-  const std::size_t character = Utf8LengthAt(text, at + 1);
-  return character == 0 ? 0 : 1 + character;
-}
-
-bool HoldsEscape(std::string_view text) {
-  for (std::size_t at = text.find(kEscapeMark); at != std::string_view::npos;
-       at = text.find(kEscapeMark, at + 1)) {
-    if (EscapeLengthAt(text, at) != 0) return true;
-  }
-  return false;
-}
-
 bool HoldsUncarriedCharacter(std::string_view name) {
-  const char uncarried[] = {kEscapeMark, kUncarriedByte};
-  return name.find(std::string_view(uncarried, sizeof(uncarried))) != std::string_view::npos;
+  return name.find(kUncarriedCharacter) != std::string_view::npos;
 }
 
 std::size_t LastCharacterStart(std::string_view text) {
   std::size_t last = text.size();
   for (std::size_t at = 0; at < text.size();) {
     last = at;
-    const std::size_t escape = EscapeLengthAt(text, at);
-    at += escape != 0 ? escape : 1;
+    const std::size_t length = Utf8LengthAt(text, at);
+    at += length != 0 ? length : 1;
   }
   return last;
+}
+
+std::string WellFormedUtf8(std::string_view text) {
+  constexpr char kReplacement[] = "\xEF\xBF\xBD";
+  constexpr unsigned char kFirstNonAscii = 0x80;
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = Utf8LengthAt(text, at);
+    if (length != 0) {
+      utf8 += text.substr(at, length);
+      at += length;
+    } else if (static_cast<unsigned char>(text[at]) < kFirstNonAscii &&
+               text.substr(at, 2) != kUncarriedCharacter) {
+      utf8 += text[at++];
+    } else {
+      utf8 += kReplacement;
+      at += text.substr(at, 2) == kUncarriedCharacter ? 2 : 1;
+    }
+  }
+  return utf8;
 }
 
 }  // namespace morvane::base

@@ -6,34 +6,35 @@
 
 namespace morvane::base {
 
-// File names travel through the program as 8-bit text in the system's ANSI
-// code page, as every other text does. A character the code page cannot hold
-// is written as an escape: kEscapeMark followed by the character's UTF-8
-// bytes. The mark is '?', which no file name may hold, so wherever an escaped
-// name is taken for plain text it names no file at all, never another one.
-// A character that cannot be carried even so (half of a UTF-16 surrogate pair)
-// is written as kEscapeMark followed by kUncarriedByte, which starts no escape:
-// such a name names no file, and the program refuses it with a warning.
-// The platform layer converts at its boundary (platform/win32/ansi_names.h).
-inline constexpr char kEscapeMark = '?';
-inline constexpr char kUncarriedByte = '\xFF';
+// Every text travels through the program as UTF-8: the program's own texts,
+// file and printer names, whatever the user types. It becomes UTF-16 at each
+// call of the system (platform/win32/wide_names.h, ui/win32/window_text.h).
+// Only the control strings are no text: they are bytes of the ANSI code page,
+// kept and sent as they are.
+//
+// A name the system hands over that holds half of a UTF-16 surrogate pair
+// cannot be written in UTF-8. Such a half becomes kUncarriedCharacter, a '?'
+// (which no file name may hold) and a byte that UTF-8 never holds: the name
+// names no file, and the program refuses it with a warning.
+inline constexpr char kUncarriedCharacter[] = "?\xFF";
 
 // The warning for a name that holds a character that could not be carried.
 inline constexpr char kNameNotCarried[] =
     "Deze naam bevat tekens die het programma niet kan doorgeven.";
 
-// The length in bytes of the escape starting at position at (mark included),
-// or 0 when none starts there.
-std::size_t EscapeLengthAt(std::string_view text, std::size_t at);
-
-// Whether the text holds at least one escape.
-bool HoldsEscape(std::string_view text);
-
 // Whether the name holds a character that could not be carried.
 bool HoldsUncarriedCharacter(std::string_view name);
 
-// Where the text's last character starts; an escape counts as one character.
-// The text's size when it is empty.
+// The length of the well-formed UTF-8 character at position at, or 0.
+std::size_t Utf8LengthAt(std::string_view text, std::size_t at);
+
+// Where the text's last character starts (a byte that starts no well-formed
+// character counts as one); the text's size when it is empty.
 std::size_t LastCharacterStart(std::string_view text);
+
+// The text with every byte that starts no well-formed UTF-8 character (an
+// uncarried character among them) replaced by U+FFFD, for a file that
+// promises UTF-8 to its readers.
+std::string WellFormedUtf8(std::string_view text);
 
 }  // namespace morvane::base

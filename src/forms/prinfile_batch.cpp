@@ -41,8 +41,7 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
     // copies go out all the same, and the run says that its log was not kept.
     platform::OpenFailure failure = platform::OpenFailure::None;
     platform::RetryWhileHeld(platform_.pump, platform_.clock, [&] {
-      log = output::BatchLog::Open(platform_.files, platform_.localClock, platform_.system,
-                                   *command.log, failure);
+      log = output::BatchLog::Open(platform_.files, platform_.localClock, *command.log, failure);
       return log || failure != platform::OpenFailure::InUse;
     });
     if (!log && failure == platform::OpenFailure::InUse) {

@@ -18,14 +18,14 @@ inline constexpr char kWinCaption[] = "Win";
 inline constexpr char kLpt1Hint[] = "Uitvoer naar printerpoort lpt1 ";
 inline constexpr char kLpt2Hint[] = "Uitvoer naar printerpoort lpt2";
 inline constexpr char kLpt3Hint[] = "Uitvoer naar printerpoort lpt3";
-inline constexpr char kCom1Hint[] = "Uitvoer naar seri\xEBlepoort com1";
-inline constexpr char kCom2Hint[] = "Uitvoer naar seri\xEBlepoort com2";
+inline constexpr char kCom1Hint[] = "Uitvoer naar seri\xC3\xABlepoort com1";
+inline constexpr char kCom2Hint[] = "Uitvoer naar seri\xC3\xABlepoort com2";
 inline constexpr char kWinHint[] = "Uitvoer naar windows printer";
 inline constexpr char kPrinterLabel[] = "Windows pinter:";
 
 inline constexpr char kCountsGroup[] = "Aantallen";
-inline constexpr char kCountLabel[] = "Aantal kopie\xEBn:";
-inline constexpr char kPerFileCounts[] = "Het aantal kopie\xEBn per bestand opgeven";
+inline constexpr char kCountLabel[] = "Aantal kopie\xC3\xABn:";
+inline constexpr char kPerFileCounts[] = "Het aantal kopie\xC3\xABn per bestand opgeven";
 inline constexpr char kMakeSets[] = "Sets maken";
 
 inline constexpr char kRowUpHint[] = "Regel omhoog";

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "base/name_text.h"
+
 namespace morvane::output {
 namespace {
 
@@ -14,11 +16,11 @@ constexpr std::size_t kTimeBufferSize = 20;
 
 // A field holds no tab or line end of its own, which would shift the fields
 // or split the line: every control code becomes a blank.
-std::string FieldText(std::string text, platform::SystemInfo& system) {
+std::string FieldText(std::string text) {
   for (char& c : text) {
     if (static_cast<unsigned char>(c) <= kLastControlCode) c = ' ';
   }
-  return system.Utf8FromText(text);
+  return base::WellFormedUtf8(text);
 }
 
 std::string TimeText(const platform::LocalTime& time) {
@@ -30,13 +32,11 @@ std::string TimeText(const platform::LocalTime& time) {
 
 }  // namespace
 
-BatchLog::BatchLog(std::unique_ptr<platform::File> file, platform::LocalClock& clock,
-                   platform::SystemInfo& system)
-    : file_(std::move(file)), clock_(clock), system_(system) {}
+BatchLog::BatchLog(std::unique_ptr<platform::File> file, platform::LocalClock& clock)
+    : file_(std::move(file)), clock_(clock) {}
 
 std::unique_ptr<BatchLog> BatchLog::Open(platform::FileSystem& files, platform::LocalClock& clock,
-                                         platform::SystemInfo& system, const std::string& path,
-                                         platform::OpenFailure& failure) {
+                                         const std::string& path, platform::OpenFailure& failure) {
   // One open that creates the file only when it is absent: an existing log
   // is never emptied. Others may read it and append to it meanwhile (a second
   // run with the same log); a device is no log.
@@ -48,15 +48,14 @@ std::unique_ptr<BatchLog> BatchLog::Open(platform::FileSystem& files, platform::
                   .diskFileOnly = true},
                  failure);
   if (!file) return nullptr;
-  return std::unique_ptr<BatchLog>(new BatchLog(std::move(file), clock, system));
+  return std::unique_ptr<BatchLog>(new BatchLog(std::move(file), clock));
 }
 
-std::string BatchLog::Line(const platform::LocalTime& time, const BatchLogEntry& entry,
-                           platform::SystemInfo& system) {
+std::string BatchLog::Line(const platform::LocalTime& time, const BatchLogEntry& entry) {
   std::string line = TimeText(time);
   for (const std::string* field : {&entry.result, &entry.printer, &entry.file}) {
     line += kFieldSeparator;
-    line += FieldText(*field, system);
+    line += FieldText(*field);
   }
   line += kFieldSeparator;
   line += std::to_string(entry.bytes);
@@ -65,7 +64,7 @@ std::string BatchLog::Line(const platform::LocalTime& time, const BatchLogEntry&
 }
 
 bool BatchLog::Append(const BatchLogEntry& entry) {
-  const std::string line = Line(clock_.Now(), entry, system_);
+  const std::string line = Line(clock_.Now(), entry);
   std::uint32_t written = 0;
   return file_->Write(line.data(), static_cast<std::uint32_t>(line.size()), written) &&
          written == line.size();

@@ -6,7 +6,6 @@
 
 #include "platform/file_system.h"
 #include "platform/local_clock.h"
-#include "platform/system_info.h"
 
 namespace morvane::output {
 
@@ -37,24 +36,20 @@ class BatchLog {
   // programs free to read and append to it meanwhile; null when it cannot be
   // opened, failure then saying why.
   static std::unique_ptr<BatchLog> Open(platform::FileSystem& files, platform::LocalClock& clock,
-                                        platform::SystemInfo& system, const std::string& path,
-                                        platform::OpenFailure& failure);
+                                        const std::string& path, platform::OpenFailure& failure);
 
   // Appends the entry stamped with the current local time. False when the
   // line could not be written whole.
   bool Append(const BatchLogEntry& entry);
 
   // The line of an entry at a moment, as Append writes it.
-  static std::string Line(const platform::LocalTime& time, const BatchLogEntry& entry,
-                          platform::SystemInfo& system);
+  static std::string Line(const platform::LocalTime& time, const BatchLogEntry& entry);
 
  private:
-  BatchLog(std::unique_ptr<platform::File> file, platform::LocalClock& clock,
-           platform::SystemInfo& system);
+  BatchLog(std::unique_ptr<platform::File> file, platform::LocalClock& clock);
 
   std::unique_ptr<platform::File> file_;
   platform::LocalClock& clock_;
-  platform::SystemInfo& system_;
 };
 
 }  // namespace morvane::output

@@ -14,10 +14,10 @@ struct FixedFileVersion {
 class FileVersionInfo {
  public:
   virtual ~FileVersionInfo() = default;
-  // GetFileVersionInfoSizeA: the bytes of path's version information, 0 when
+  // GetFileVersionInfoSizeW: the bytes of path's version information, 0 when
   // it has none.
   virtual std::uint32_t InfoSize(const std::string& path) = 0;
-  // GetFileVersionInfoA into a buffer of size bytes, then VerQueryValueA of
+  // GetFileVersionInfoW into a buffer of size bytes, then VerQueryValueW of
   // its root block "\"; false when either fails.
   virtual bool ReadFixedVersion(const std::string& path, std::uint32_t size,
                                 FixedFileVersion& version) = 0;

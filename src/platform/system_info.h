@@ -14,9 +14,6 @@ class SystemInfo {
   virtual std::string CommandLine() = 0;
   // The full path of the program file.
   virtual std::string ProgramPath() = 0;
-  // The UTF-8 form of a text in the program's form (base/name_text.h): the
-  // ANSI code page, with escapes for the characters it cannot hold.
-  virtual std::string Utf8FromText(std::string_view text) = 0;
   // From now on the system shows none of its own boxes for the process (a
   // drive without a disk, say): the call that met the fault fails instead.
   virtual void SuppressSystemErrorBoxes() = 0;

@@ -69,7 +69,7 @@ class DebugLogTest(HelpTestCase):
         self.assertFalse(any(b"\n" in line or b"\r" in line for line in lines), "a bare line end")
         texts = []
         for line in lines:
-            text = line.decode("cp1252")
+            text = line.decode("utf-8")
             self.assertRegex(text, STAMP + "$", "a line without TAB, date and time")
             texts.append(re.sub(STAMP + "$", "", text))
         for index in SEPARATOR_LINES:

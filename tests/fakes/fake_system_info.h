@@ -18,7 +18,6 @@ class FakeSystemInfo final : public platform::SystemInfo {
   std::string ProgramPath() override;
   // Reads the text as Latin-1 (the first 256 code points), the escapes as
   // the UTF-8 bytes they hold, and an uncarried character as U+FFFD.
-  std::string Utf8FromText(std::string_view text) override;
   void SuppressSystemErrorBoxes() override { systemBoxesSuppressed_ = true; }
   bool SystemBoxesSuppressed() const { return systemBoxesSuppressed_; }
 

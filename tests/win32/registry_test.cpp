@@ -9,8 +9,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/win32_registry.h"
 #include "settings/registry_state.h"
 
@@ -83,7 +84,8 @@ TEST_F(Win32RegistryTest, ValueSetInACreatedKeyIsStoredExactly) {
   RegistryKey key = 0;
   ASSERT_EQ(registry_.CreateKey(RegistryRoot::CurrentUser, kRegistryKeyPath, kKeyAllAccess, key),
             0);
-  const std::string data = std::string("Printer \x1b\xe9") + '\0';  // with its terminating zero
+  // UTF-8 with its terminating zero; the ANSI calls read it in the code page.
+  const std::string data = std::string("Printer \x1b\xc3\xa9") + '\0';
   EXPECT_EQ(registry_.SetValue(key, "LASTPRINTER", kRegSz,
                                reinterpret_cast<const std::uint8_t*>(data.data()),
                                static_cast<std::uint32_t>(data.size())),
@@ -93,7 +95,7 @@ TEST_F(Win32RegistryTest, ValueSetInACreatedKeyIsStoredExactly) {
   const auto stored = ReadRawValue("LASTPRINTER");
   ASSERT_TRUE(stored.has_value());
   EXPECT_EQ(stored->type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(stored->data, data);
+  EXPECT_EQ(stored->data, std::string("Printer \x1b\xe9") + '\0');
 }
 
 TEST_F(Win32RegistryTest, QueryGivesTheBytesAndTheSizeTheValueHolds) {
@@ -182,11 +184,17 @@ TEST_F(Win32RegistryStateTest, PrinterOutsideTheCodePageIsStoredAsItIsAndAnEarli
   EXPECT_TRUE(morvane::settings::ReadRegistryState(registry_, extended, printer));
   EXPECT_EQ(printer, name);
 
-  // As the ANSI calls of earlier versions stored it.
-  WriteRawValue("LASTPRINTER", name + '\0');
-  printer.clear();
-  EXPECT_TRUE(morvane::settings::ReadRegistryState(registry_, extended, printer));
-  EXPECT_EQ(printer, name);
+  // As the ANSI calls of earlier versions stored it: the code page's
+  // characters as they are, each other one as a '?' and its UTF-8 bytes.
+  for (const auto& [earlier, read] :
+       {std::pair<std::string, std::string>{"MorvaneTestCapture?\xC5\x81", name},
+        {"Caf\xe9 ?\xC5\x81?", "Caf\xc3\xa9 \xC5\x81?"},
+        {"Caf\xe9 ?", "Caf\xc3\xa9 ?"}}) {
+    WriteRawValue("LASTPRINTER", earlier + '\0');
+    printer.clear();
+    EXPECT_TRUE(morvane::settings::ReadRegistryState(registry_, extended, printer));
+    EXPECT_EQ(printer, read);
+  }
 }
 
 TEST_F(Win32RegistryStateTest, NameOfMoreThan253CharactersIsWrittenButNotReadBack) {

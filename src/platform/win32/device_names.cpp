@@ -1,7 +1,7 @@
 #include "platform/win32/device_names.h"
 
-#include "platform/win32/ansi_names.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/wide_names.h"
 
 namespace morvane::platform::win32 {
 namespace {

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "base/name_text.h"
-#include "platform/win32/ansi_names.h"
 #include "platform/win32/message_params.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/window_property.h"
 
 namespace morvane::platform::win32 {

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/ansi_names.h"
 #include "platform/win32/device_names.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/wide_names.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -64,6 +64,32 @@ class Win32File : public File {
  private:
   HANDLE handle_;
   bool givenUp_ = false;
+};
+
+// A log that runs append to at once. Windows puts each write of an
+// append-only handle at the file's end in one piece; Wine finds the end and
+// writes in two steps, so a line of one run could land on another's. Each
+// append holds a lock on a byte far beyond any log's end meanwhile, which
+// makes it whole on both; a file system without locks still gets the write.
+class AppendingFile : public Win32File {
+ public:
+  using Win32File::Win32File;
+
+  bool Write(const void* data, std::uint32_t size, std::uint32_t& bytesWritten) override {
+    OVERLAPPED lock{};
+    lock.Offset = kLockOffsetLow;
+    lock.OffsetHigh = kLockOffsetHigh;
+    const bool locked =
+        LockFileEx(Handle(), LOCKFILE_EXCLUSIVE_LOCK, 0, kLockLength, 0, &lock) != FALSE;
+    const bool written = Win32File::Write(data, size, bytesWritten);
+    if (locked) UnlockFileEx(Handle(), 0, kLockLength, 0, &lock);
+    return written;
+  }
+
+ private:
+  static constexpr DWORD kLockOffsetLow = 0;
+  static constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
+  static constexpr DWORD kLockLength = 1;
 };
 
 // A cancelled write waits this long for its driver to end it.
@@ -237,16 +263,10 @@ DWORD DispositionFlag(FileDisposition disposition) {
 // A handle that may only append has every write put at the file's end by the
 // system, in one piece, whatever other handles append meanwhile; no position
 // of ours is involved, so a file past 4 GiB is no different.
-constexpr DWORD kAppendOnlyAccess = FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
-
-// Names the ANSI calls take exactly go to them, as they always have; a name
-// with an escape or too long for them goes to the wide calls.
-bool TakesAnsiCalls(const std::string& path) {
-  return !NeedsWideCalls(path) && !NeedsExtendedLength(path);
-}
+// Reading is asked too, as a lock needs it (AppendingFile).
+constexpr DWORD kAppendOnlyAccess = FILE_APPEND_DATA | GENERIC_READ;
 
 DWORD Attributes(const std::string& path) {
-  if (TakesAnsiCalls(path)) return GetFileAttributesA(path.c_str());
   const std::wstring wide = WidePath(path);
   return wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
 }
@@ -257,16 +277,12 @@ HANDLE OpenHandle(const std::string& path, const FileOpenMode& mode, bool overla
   const DWORD share = ShareFlags(mode.share);
   const DWORD disposition = DispositionFlag(mode.disposition);
   const DWORD flags = FILE_ATTRIBUTE_NORMAL | (overlapped ? FILE_FLAG_OVERLAPPED : 0);
-  if (TakesAnsiCalls(path)) {
-    return CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
-  }
   const std::wstring wide = WidePath(path);
   if (wide.empty()) return INVALID_HANDLE_VALUE;
   return CreateFileW(wide.c_str(), access, share, nullptr, disposition, flags, nullptr);
 }
 
 bool DeletePath(const std::string& path) {
-  if (TakesAnsiCalls(path)) return DeleteFileA(path.c_str()) != FALSE;
   const std::wstring wide = WidePath(path);
   return !wide.empty() && DeleteFileW(wide.c_str()) != FALSE;
 }
@@ -324,14 +340,14 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, const FileO
   }
   failure = OpenFailure::None;
   if (mode.device) return std::make_unique<Win32Device>(handle);
+  if (mode.disposition == FileDisposition::AppendAlways) {
+    return std::make_unique<AppendingFile>(handle);
+  }
   return std::make_unique<Win32File>(handle);
 }
 
 bool Win32FileSystem::Replace(const std::string& source, const std::string& target) {
   constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-  if (TakesAnsiCalls(source) && TakesAnsiCalls(target)) {
-    return MoveFileExA(source.c_str(), target.c_str(), kFlags) != FALSE;
-  }
   const std::wstring wideSource = WidePath(source);
   const std::wstring wideTarget = WidePath(target);
   return !wideSource.empty() && !wideTarget.empty() &&

@@ -4,25 +4,27 @@
 
 #include <vector>
 
+#include "platform/win32/wide_names.h"
+
 namespace morvane::platform::win32 {
 namespace {
 
-constexpr char kRootBlock[] = "\\";
+constexpr wchar_t kRootBlock[] = L"\\";
 
 }  // namespace
 
 std::uint32_t Win32FileVersionInfo::InfoSize(const std::string& path) {
   DWORD unused = 0;
-  return GetFileVersionInfoSizeA(path.c_str(), &unused);
+  return GetFileVersionInfoSizeW(WideFromName(path).c_str(), &unused);
 }
 
 bool Win32FileVersionInfo::ReadFixedVersion(const std::string& path, std::uint32_t size,
                                             FixedFileVersion& version) {
   std::vector<std::uint8_t> block(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return false;
+  if (!GetFileVersionInfoW(WideFromName(path).c_str(), 0, size, block.data())) return false;
   void* root = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(block.data(), kRootBlock, &root, &length) || root == nullptr ||
+  if (!VerQueryValueW(block.data(), kRootBlock, &root, &length) || root == nullptr ||
       length < sizeof(VS_FIXEDFILEINFO)) {
     return false;
   }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {
@@ -31,7 +31,7 @@ HMODULE ToModule(LibraryHandle library) { return reinterpret_cast<HMODULE>(libra
 }  // namespace
 
 LibraryHandle Win32HelpControlLibrary::Load(const std::string& path) {
-  return reinterpret_cast<LibraryHandle>(LoadLibraryA(path.c_str()));
+  return reinterpret_cast<LibraryHandle>(LoadLibraryW(WideFromName(path).c_str()));
 }
 
 EntryPoint Win32HelpControlLibrary::Resolve(LibraryHandle library, const char* name) {
@@ -46,9 +46,9 @@ base::WindowHandle Win32HelpControlLibrary::CallHtmlHelpA(EntryPoint entry,
                                                           base::WindowHandle caller,
                                                           const char* file, std::uint32_t command,
                                                           std::uintptr_t data) {
-  // A help file in a folder whose name the code page can't hold is named to
-  // the control through its wide entry.
-  if (file && NeedsWideCalls(file)) {
+  // A help file is named to the control through its wide entry, whatever
+  // characters its folder's name holds.
+  if (file) {
     const HtmlHelpWFunction htmlHelpW = WideEntryBeside(entry);
     if (!htmlHelpW) return 0;
     return HandleOf(htmlHelpW(WindowOf(caller), WideFromName(file).c_str(), command, data));

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "platform/win32/wide_names.h"
+
 namespace morvane::platform::win32 {
 namespace {
 
@@ -20,12 +22,12 @@ LocalTime Win32LocalClock::Now() {
 std::string Win32LocalClock::DateTimeText() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
-  std::array<char, kFormatBufferSize> date{};
-  std::array<char, kFormatBufferSize> time{};
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date.data(),
+  std::array<wchar_t, kFormatBufferSize> date{};
+  std::array<wchar_t, kFormatBufferSize> time{};
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date.data(),
                  kFormatBufferSize);
-  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &now, nullptr, time.data(), kFormatBufferSize);
-  return std::string(date.data()) + ' ' + time.data();
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &now, nullptr, time.data(), kFormatBufferSize);
+  return NameFromWide(date.data()) + ' ' + NameFromWide(time.data());
 }
 
 }  // namespace morvane::platform::win32

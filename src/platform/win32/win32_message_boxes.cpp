@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {

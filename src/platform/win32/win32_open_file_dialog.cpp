@@ -9,9 +9,9 @@
 #include <cstring>
 
 #include "base/name_text.h"
-#include "platform/win32/ansi_names.h"
 #include "platform/win32/message_params.h"
 #include "platform/win32/typed_name_guard.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {

@@ -8,14 +8,14 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {
 namespace {
 
-// Asked wide: a name outside the code page comes back in the program's text
-// form, never as a best-fit look-alike that names another printer or none.
+// Asked wide: a name outside the code page comes back as it is, never as a best-fit look-alike that
+// names another printer or none.
 bool DefaultPrinterName(std::string& name) {
   DWORD size = 0;
   GetDefaultPrinterW(nullptr, &size);

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "base/name_text.h"
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -21,14 +21,56 @@ HKEY ToHkey(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
 
 bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
+// The code-page bytes of the text, when the code page holds each of its
+// characters exactly (never a best-fit substitute).
+bool CodePageBytesExactly(std::wstring_view wide, std::string& bytes) {
+  bytes.clear();
+  if (wide.empty()) return true;
+  const int size = static_cast<int>(wide.size());
+  const bool utf8CodePage = GetACP() == CP_UTF8;  // takes neither flag nor report
+  BOOL usedDefault = FALSE;
+  const DWORD flags = utf8CodePage ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL* report = utf8CodePage ? nullptr : &usedDefault;
+  const int length =
+      WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, report);
+  if (length <= 0) return false;
+  bytes.resize(static_cast<std::size_t>(length));
+  WideCharToMultiByte(CP_ACP, flags, wide.data(), size, bytes.data(), length, nullptr, report);
+  return !usedDefault;
+}
+
+std::string TextFromCodePage(std::string_view bytes) {
+  return NameFromWide(WideFromCodePage(bytes));
+}
+
+constexpr char kOldEscapeMark = '?';
+
 // Texts are stored as the system's UTF-16, so that a printer named outside the
 // code page is remembered as it is. Earlier versions stored them through the
-// ANSI calls, with such a name in the program's escape form: a value whose
-// code-page bytes hold an escape is one of those, and those bytes are the name.
+// ANSI calls, each character the code page could not hold written as a '?'
+// and its UTF-8 bytes. Such a value reads back as code-page characters: their
+// bytes are found again and read as they were written.
 std::string TextFromStored(std::wstring_view stored) {
-  std::string ansi;
-  if (AnsiBytesExactly(stored, ansi) && base::HoldsEscape(ansi)) return ansi;
-  return NameFromWide(stored);
+  std::string bytes;
+  if (!CodePageBytesExactly(stored, bytes)) return NameFromWide(stored);
+  std::string text;
+  bool escaped = false;
+  std::size_t plain = 0;  // where the bytes since the last escape start
+  for (std::size_t at = bytes.find(kOldEscapeMark); at != std::string::npos;
+       at = bytes.find(kOldEscapeMark, at)) {
+    const std::size_t character = base::Utf8LengthAt(bytes, at + 1);
+    if (character == 0) {
+      ++at;
+      continue;
+    }
+    text += TextFromCodePage(std::string_view(bytes).substr(plain, at - plain));
+    text += bytes.substr(at + 1, character);
+    at += 1 + character;
+    plain = at;
+    escaped = true;
+  }
+  if (!escaped) return NameFromWide(stored);
+  return text + TextFromCodePage(std::string_view(bytes).substr(plain));
 }
 
 // The value's name for the wide calls; null for the key's default value.

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "platform/win32/window_handles.h"
 
 namespace morvane::platform::win32 {
@@ -36,7 +36,8 @@ void Win32Shell::DragAcceptFiles(base::WindowHandle window, bool accept) {
 
 void Win32Shell::OpenDocument(base::WindowHandle owner, const std::string& verb,
                               const std::string& file, int showCommand) {
-  ShellExecuteA(WindowOf(owner), verb.c_str(), file.c_str(), nullptr, nullptr, showCommand);
+  ShellExecuteW(WindowOf(owner), WideFromName(verb).c_str(), WideFromName(file).c_str(), nullptr,
+                nullptr, showCommand);
 }
 
 void Win32Shell::BlockSessionEnd(base::WindowHandle window, const std::string& reason) {

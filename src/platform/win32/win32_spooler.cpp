@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 
 // winspool.h and wingdi.h map these names to their -A functions; here they are
 // our interface's methods, and the -A functions are called by their own names.
@@ -27,18 +27,14 @@ class Win32Printer : public Printer {
   }
 
   bool StartDoc(const std::string& documentName, const std::string& datatype) override {
-    // The document is named by the file's path, which may hold characters
-    // the code page can't: the wide call names it as the user sees it.
-    if (NeedsWideCalls(documentName)) return StartDocWide(documentName, datatype);
-    std::vector<char> name(documentName.begin(), documentName.end());
-    name.push_back('\0');
-    std::vector<char> type(datatype.begin(), datatype.end());
-    type.push_back('\0');
-    DOC_INFO_1A info{};
+    // The document is named by the file's path, as the user sees it.
+    std::wstring name = WideFromName(documentName);
+    std::wstring type = WideFromName(datatype);
+    DOC_INFO_1W info{};
     info.pDocName = name.data();
     info.pOutputFile = nullptr;
     info.pDatatype = type.data();
-    return StartDocPrinterA(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0;
+    return StartDocPrinterW(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0;
   }
 
   bool Write(const void* data, std::uint32_t size, std::uint32_t& written) override {
@@ -59,16 +55,6 @@ class Win32Printer : public Printer {
   }
 
  private:
-  bool StartDocWide(const std::string& documentName, const std::string& datatype) {
-    std::wstring name = WideFromName(documentName);
-    std::wstring type = WideFromName(datatype);
-    DOC_INFO_1W info{};
-    info.pDocName = name.data();
-    info.pOutputFile = nullptr;
-    info.pDatatype = type.data();
-    return StartDocPrinterW(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0;
-  }
-
   HANDLE handle_;
 };
 
@@ -108,8 +94,8 @@ bool ListWide(std::uint32_t flags, std::uint32_t level, std::vector<std::string>
 }  // namespace
 
 std::unique_ptr<Printer> Win32Spooler::Open(const std::string& name, std::uint32_t& lastError) {
-  // Opened wide: the ANSI call would take an escaped character for '?' and
-  // open another printer, or none.
+  // Opened wide: the ANSI call would take a look-alike for a character
+  // outside the code page and open another printer, or none.
   std::wstring printerName = WideFromName(name);
   HANDLE handle = nullptr;
   if (!OpenPrinterW(printerName.data(), &handle, nullptr)) {

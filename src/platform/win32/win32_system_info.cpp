@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 
 namespace morvane::platform::win32 {
 
@@ -35,18 +35,6 @@ std::string Win32SystemInfo::ProgramPath() {
     if (length < buffer.size()) return NameFromWide(std::wstring_view(buffer.data(), length));
     buffer.resize(buffer.size() * 2);
   }
-}
-
-std::string Win32SystemInfo::Utf8FromText(std::string_view text) {
-  const std::wstring wide = WideFromName(text);
-  if (wide.empty()) return {};
-  const int wideLength = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), length, nullptr, nullptr);
-  return utf8;
 }
 
 }  // namespace morvane::platform::win32

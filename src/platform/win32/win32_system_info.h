@@ -9,7 +9,6 @@ class Win32SystemInfo : public SystemInfo {
   bool IsNtFamily() override;
   std::string CommandLine() override;
   std::string ProgramPath() override;
-  std::string Utf8FromText(std::string_view text) override;
   void SuppressSystemErrorBoxes() override;
 };
 

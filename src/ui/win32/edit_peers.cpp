@@ -2,10 +2,15 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/wide_names.h"
 #include "ui/win32/up_down_control.h"
 #include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
+
+using platform::win32::CodePageFromWide;
+using platform::win32::WideFromCodePage;
+
 namespace {
 
 // Wide enough for one digit and a sign beside it.

@@ -8,17 +8,14 @@
 namespace morvane::ui::win32 {
 
 // Every window of the program is a Unicode window: texts cross into it as
-// UTF-16. The program's texts (names among them, base/name_text.h) pass
-// WideText and come back through ProgramText, so a name outside the code page
-// shows as it is.
+// UTF-16. The program's texts (UTF-8, names among them: base/name_text.h)
+// pass WideText and come back through ProgramText, so every name shows as it
+// is.
 std::wstring WideText(std::string_view text);
 std::string ProgramText(std::wstring_view wide);
 
-// The control strings are bytes of the code page, one per character, and
-// cross as an ANSI window would take them: byte for byte both ways for every
-// character the code page holds.
-std::wstring WideFromCodePage(std::string_view bytes);
-std::string CodePageFromWide(std::wstring_view wide);
+// The control strings are bytes of the code page, and cross with
+// platform::win32::WideFromCodePage and CodePageFromWide.
 
 // The window's text as it holds it.
 std::wstring WideWindowText(HWND window);

@@ -5,40 +5,34 @@
 namespace morvane::base {
 namespace {
 
-// "Łódź-ü.prn" in the name text of the Western code page: Ł and ź escaped.
+// "Łódź-ü.prn" in UTF-8.
 constexpr char kLodz[] =
-    "?\xC5\x81\xF3"
-    "d?\xC5\xBA-\xFC.prn";
+    "\xC5\x81\xC3\xB3"
+    "d\xC5\xBA-\xC3\xBC.prn";
 
-TEST(NameTextTest, OnlyAMarkBeforeWellFormedUtf8StartsAnEscape) {
-  EXPECT_EQ(EscapeLengthAt(kLodz, 0), 3u);
-  EXPECT_EQ(EscapeLengthAt("?\xE6\x97\xA5", 0), 4u);
-  EXPECT_EQ(EscapeLengthAt("?\xF0\x9F\x98\x80", 0), 5u);
-  // Wildcards, a cut-off character, overlong forms, surrogate halves and
-  // the uncarried mark are plain text.
-  EXPECT_EQ(EscapeLengthAt("a?.prn", 1), 0u);
-  EXPECT_EQ(EscapeLengthAt("?\xC5", 0), 0u);
-  EXPECT_EQ(EscapeLengthAt("?\xC5"
-                           "a",
-                           0),
-            0u);
-  EXPECT_EQ(EscapeLengthAt("?\xE0\x80\x80", 0), 0u);
-  EXPECT_EQ(EscapeLengthAt("?\xED\xA0\x80", 0), 0u);
-  EXPECT_EQ(EscapeLengthAt("?\xF4\x90\x80\x80", 0), 0u);
-  EXPECT_EQ(EscapeLengthAt("?\xFF", 0), 0u);
-  EXPECT_TRUE(HoldsEscape(kLodz));
-  EXPECT_FALSE(HoldsEscape("caf\xE9?.prn"));
-  EXPECT_TRUE(HoldsUncarriedCharacter("a?\xFF.prn"));
-  EXPECT_FALSE(HoldsUncarriedCharacter(kLodz));
-}
-
-TEST(NameTextTest, AnEscapedCharacterIsOneCharacterAtTheEnd) {
+TEST(NameTextTest, ACharacterOfSeveralBytesIsOneCharacterAtTheEnd) {
   const std::string name = kLodz;
   EXPECT_EQ(LastCharacterStart(name), name.size() - 1);
-  const std::string endsEscaped = name.substr(0, 8);  // "Łódź"
-  EXPECT_EQ(LastCharacterStart(endsEscaped), 5u);
-  EXPECT_EQ(LastCharacterStart("?\xC5"), 1u);
+  EXPECT_EQ(LastCharacterStart(name.substr(0, 7)), 5u);   // "Łódź"
+  EXPECT_EQ(LastCharacterStart("\xF0\x9F\x98\x80"), 0u);  // one emoji
+  EXPECT_EQ(LastCharacterStart("a\xC5"), 1u);             // cut off: a byte
+  EXPECT_EQ(LastCharacterStart("a\xED\xA0\x80"), 3u);     // a surrogate half
   EXPECT_EQ(LastCharacterStart(""), 0u);
+}
+
+TEST(NameTextTest, OnlyWellFormedUtf8ReachesTheLog) {
+  EXPECT_EQ(WellFormedUtf8(kLodz), kLodz);
+  EXPECT_EQ(WellFormedUtf8("\xE6\x97\xA5\xF0\x9F\x98\x80"), "\xE6\x97\xA5\xF0\x9F\x98\x80");
+  // An uncarried character, a cut-off one, an overlong form, a surrogate half
+  // and a byte beyond U+10FFFF each become U+FFFD.
+  EXPECT_EQ(WellFormedUtf8("x?\xFF.prn"), "x\xEF\xBF\xBD.prn");
+  EXPECT_EQ(WellFormedUtf8("a\xC5"), "a\xEF\xBF\xBD");
+  EXPECT_EQ(WellFormedUtf8("\xE0\x80\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(WellFormedUtf8("\xED\xA0\x80").substr(0, 3), "\xEF\xBF\xBD");
+  EXPECT_EQ(WellFormedUtf8("\xF4\x90\x80\x80").substr(0, 3), "\xEF\xBF\xBD");
+  EXPECT_EQ(WellFormedUtf8("a?.prn"), "a?.prn");
+  EXPECT_TRUE(HoldsUncarriedCharacter("a?\xFF.prn"));
+  EXPECT_FALSE(HoldsUncarriedCharacter(kLodz));
 }
 
 }  // namespace

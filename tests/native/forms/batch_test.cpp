@@ -148,13 +148,13 @@ constexpr char kStamp[] = "2024-03-05T14:07:09\t";
 
 TEST_F(BatchTest, OptionsSendEachFileNTimesToTheNamedPrinterAndLogEveryCopy) {
   p.fake.spooler.AddPrinter("Label Printer");
-  p.fake.files.AddFile("caf\xE9.prn", "AAAA");
+  p.fake.files.AddFile("caf\xC3\xA9.prn", "AAAA");
   p.fake.files.AddFile("b.prn", "B");
   p.fake.files.RefuseOpen("b.prn");
   p.fake.files.AddFile("C:\\logs\\run.log", "earlier\r\n");
   p.StoreRegistry("LASTPRINTER", kQueue);
   p.SetCommandLine(
-      "/WIN /copies=3 caf\xE9.prn \"/printer=label PRINTER\" gone.prn b.prn "
+      "/WIN /copies=3 caf\xC3\xA9.prn \"/printer=label PRINTER\" gone.prn b.prn "
       "/LOG=C:\\logs\\run.log");
   p.Start();
   int dispatches = 0;
@@ -163,7 +163,7 @@ TEST_F(BatchTest, OptionsSendEachFileNTimesToTheNamedPrinterAndLogEveryCopy) {
 
   // a a a, then the missing name, then b b b failing: the copies of a file in a row.
   EXPECT_EQ(SentDocuments(),
-            (std::vector<std::string>{"caf\xE9.prn", "caf\xE9.prn", "caf\xE9.prn"}));
+            (std::vector<std::string>{"caf\xC3\xA9.prn", "caf\xC3\xA9.prn", "caf\xC3\xA9.prn"}));
   for (const auto& job : p.fake.spooler.Jobs()) {
     EXPECT_EQ(job.printerName, "Label Printer");  // the listed name, not the one given
     EXPECT_EQ(job.Accepted(), "<init>AAAA<exit>");

@@ -105,12 +105,12 @@ TEST_F(MainLayoutTest, StartingExtendedLooksLikeSwitchingToIt) {
 TEST_F(MainLayoutTest, ControlsCarryTheirTextsAndHints) {
   Start(false);
   EXPECT_EQ(main().BitBtn1.Hint(), "Uitvoer naar printerpoort lpt1 ");
-  EXPECT_EQ(main().BitBtn4.Hint(), "Uitvoer naar seri\xEBlepoort com1");
+  EXPECT_EQ(main().BitBtn4.Hint(), "Uitvoer naar seri\xC3\xABlepoort com1");
   EXPECT_EQ(main().BitBtn6.Text(), "Win");
   EXPECT_EQ(main().Label2.Text(), "Windows pinter:");
   EXPECT_EQ(main().Cancel.Hint(), "Afsluiten");
   EXPECT_EQ(main().Info.Hint(), "Programmainformatie");
-  EXPECT_EQ(main().Label1.Text(), "Aantal kopie\xEBn:");
+  EXPECT_EQ(main().Label1.Text(), "Aantal kopie\xC3\xABn:");
   EXPECT_EQ(main().NewButton.Hint(), "Huidige lijst wissen en een nieuwe lijst beginnen");
   EXPECT_EQ(main().AantalEdit.Text(), "1");
   EXPECT_EQ(main().AantalEdit.MinValue(), 1);

@@ -14,7 +14,7 @@
 #include "base/name_text.h"
 #include "output/device_output.h"
 #include "output_harness.h"
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "port_capture.h"
 
 namespace morvane::testing {
@@ -179,25 +179,23 @@ TEST_F(FileNameTest, TwoAppendOnlyHandlesOfALogPast4GiBEachWriteAtItsEnd) {
 TEST_F(FileNameTest, ANameOutsideTheCodePageOpensThatFileNeverItsBestFitLookAlike) {
   WriteWide(L"L\u00f3dz-\u00fc.prn", "look-alike");
   const std::string name = WriteWide(L"\u0141\u00f3d\u017a-\u00fc.prn", "the real one");
-  EXPECT_TRUE(platform::win32::NeedsWideCalls(name));
   EXPECT_TRUE(real_.files.FileExists(name));
   EXPECT_EQ(ReadWhole(name), "the real one");
-  // A name the code page holds comes over as the ANSI calls know it.
-  const std::string cafe = WriteWide(L"caf\u00e9.prn", "cafe");
-  EXPECT_EQ(cafe, folder_.Path() + "\\caf\xE9.prn");
-  EXPECT_EQ(ReadWhole(cafe), "cafe");
 }
 
 TEST_F(FileNameTest, WhatCannotBeCarriedIsMarkedAndNamesNoFile) {
-  // Half a surrogate pair; a literal '?' before characters whose ANSI bytes
-  // (\xE6\x97\xA5) would read as an escape of another character.
-  for (const std::wstring& wide :
-       {std::wstring(L"a\xD800.prn"), std::wstring(L"?\u00e6\u2014\u00a5.prn")}) {
+  // Half a surrogate pair, alone or at the end; the name's other characters
+  // come over as they are.
+  for (const std::wstring& wide : {std::wstring(L"a\xD800.prn"), std::wstring(L"\u00e9\xDC00")}) {
+    WriteWide(L"a\uFFFD.prn", "look-alike");
     const std::string name = platform::win32::NameFromWide(wide);
     EXPECT_TRUE(base::HoldsUncarriedCharacter(name));
     EXPECT_FALSE(real_.files.FileExists(name));
   }
-  EXPECT_EQ(platform::win32::NameFromWide(L"a?.prn"), "a?.prn");
+  EXPECT_EQ(platform::win32::NameFromWide(L"?\u00e6\U0001F600.prn"),
+            "?\xC3\xA6\xF0\x9F\x98\x80.prn");
+  EXPECT_EQ(platform::win32::WideFromName("?\xC3\xA6\xF0\x9F\x98\x80.prn"),
+            L"?\u00e6\U0001F600.prn");
 }
 
 TEST_F(FileNameTest, DeviceNamesAreNoFilesAndAreNeverOpenedAsSources) {

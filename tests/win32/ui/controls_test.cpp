@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/screen_cursor.h"
-#include "platform/win32/ansi_names.h"
+#include "platform/win32/wide_names.h"
 #include "ui/bevel_line.h"
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -224,7 +224,7 @@ TEST_F(ControlPeersTest, AFieldKeepsTheZeroBytesOfItsTextUntilTheUserChangesIt) 
   GetWindowTextA(H(field), shown, sizeof(shown));
   EXPECT_STREQ(shown, "\x1b(s0p");
   // A control string is bytes of the code page, also where they would read as
-  // a name's escape.
+  // UTF-8.
   field.SetText("?\xc3\xa9");
   Pump();
   wchar_t wide[8] = {};
