@@ -53,7 +53,6 @@ class AccessibleNamesTest(KeyboardTestCase):
         self.add_file_with_open(path)
         tree = self.main_window()
         read = self.read(MAIN_CAPTION)
-        print(*sorted({r[:3] for r in read.values()}), sep="\n")
 
         def of(window):
             return read[window.handle]

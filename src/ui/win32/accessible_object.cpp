@@ -214,7 +214,9 @@ class AccessibleObject final : public IAccessible {
 }  // namespace
 
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
-  if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
+  // The object's id is a DWORD: on 64-bit Windows the rest of lParam may
+  // hold its sign extended.
+  if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
   IAccessible* standard = nullptr;
   if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, kAccessibleIid,
                                        reinterpret_cast<void**>(&standard)))) {
