@@ -41,6 +41,7 @@ Tinfobox::Tinfobox(platform::Shell& shell, std::function<base::WindowHandle()> a
   HyperLabel1.Hyperlink = kMakerAddress;
   HyperLabel1.SetHint(kMakerAddress);
   HyperLabel1.SetShowHint(true);
+  HyperLabel1.SetAccessibleRole(ui::AccessibleRole::Link);
   OkButton.SetBounds(140, 164, 75, 25);
   OkButton.SetText(kOkCaption);
   OkButton.SetModalResult(ui::kModalResultOk);

@@ -30,6 +30,16 @@ constexpr int kFirstTargetButtonLeft = 4;
 // never activated: the run starts this long after the window was shown.
 constexpr int kBatchStartFallbackMilliseconds = 250;
 
+// Keys the window does not use otherwise: F1 for help by the Windows
+// convention, the next function keys for the toolbar's order.
+constexpr ui::Shortcut kHelpKey{ui::kKeyF1, {}};
+constexpr ui::Shortcut kSetupKey{ui::kKeyF2, {}};
+constexpr ui::Shortcut kPrinterSetupKey{ui::kKeyF3, {}};
+constexpr ui::Shortcut kInfoKey{ui::kKeyF1, {.ctrl = true}};
+// Shown in the reorder buttons' tool tips; FormKeyDown handles them.
+constexpr ui::Shortcut kRowUpKey{ui::kKeyUp, {.ctrl = true}};
+constexpr ui::Shortcut kRowDownKey{ui::kKeyDown, {.ctrl = true}};
+
 }  // namespace
 
 TPrintfile1::TPrintfile1(platform::Platform& platform, base::Application& application,
@@ -81,6 +91,14 @@ void TPrintfile1::BuildComponents() {
   Info.OnClick = [this] { BitBtn8Click(); };
   HelpBook.OnClick = [this] { Help1Click(); };
   Printersetupbutton.OnClick = [this] { PrintersetupbuttonClick(); };
+  // The toolbar's commands from the keyboard: the system menu and these keys.
+  Setup.SetShortcut(kSetupKey);
+  Printersetupbutton.SetShortcut(kPrinterSetupKey);
+  HelpBook.SetShortcut(kHelpKey);
+  Info.SetShortcut(kInfoKey);
+  for (ui::ToolButton* command : {&Setup, &Printersetupbutton, &HelpBook, &Info}) {
+    AddMenuCommand(*command);
+  }
 
   Panel3.SetAlign(ui::Align::Top);
   Panel3.SetBounds(0, kToolbarHeight, kSimpleClientWidth, kTargetPanelHeight);
@@ -122,6 +140,7 @@ void TPrintfile1::BuildComponents() {
   Label2.SetText(kPrinterLabel);
   PrintersComboBox.SetBounds(248, 24, 217, 21);
   PrintersComboBox.SetTabOrder(tabOrder++);
+  PrintersComboBox.SetAccessibleName(kPrinterLabel);
 
   ExtendedPanel.SetAlign(ui::Align::Top);
   ExtendedPanel.SetBounds(0, 101, kExtendedClientWidth, kExtendedPanelHeight);
@@ -132,6 +151,7 @@ void TPrintfile1::BuildComponents() {
   Label1.SetText(kCountLabel);
   AantalEdit.SetBounds(88, 14, 121, 22);
   AantalEdit.SetTabOrder(0);
+  AantalEdit.SetAccessibleName(kCountLabel);
   AantalEdit.OnChange = [this] { AantalEditChange(); };
   VraagAantalCheckBox.SetBounds(10, 42, 215, 17);
   VraagAantalCheckBox.SetTabOrder(1);
@@ -152,6 +172,7 @@ void TPrintfile1::BuildComponents() {
   FileGrid.SetFixedRows(1);
   FileGrid.SetDefaultRowHeight(kGridRowHeight);
   FileGrid.OnClick = [this] { FileGridClick(); };
+  FileGrid.SetAccessibleName(kJobListName);
   Panel6.SetAlign(ui::Align::Client);
   Panel6.SetBevels(ui::Bevel::None, ui::Bevel::None);
   Panel6.SetBorderWidth(1);
@@ -159,6 +180,7 @@ void TPrintfile1::BuildComponents() {
   RegelUpButton.SetHint(kRowUpHint);
   RegelUpButton.SetPicture(ui::Picture::ArrowUp);
   RegelUpButton.OnClick = [this] { RegelUpButtonClick(); };
+  RegelUpButton.SetShortcut(kRowUpKey);
   Panel1.SetAlign(ui::Align::Bottom);
   Panel1.SetBounds(0, 0, 0, kDownButtonPanelHeight);
   Panel1.SetBevels(ui::Bevel::None, ui::Bevel::None);
@@ -166,6 +188,7 @@ void TPrintfile1::BuildComponents() {
   RegelDownButton.SetHint(kRowDownHint);
   RegelDownButton.SetPicture(ui::Picture::ArrowDown);
   RegelDownButton.OnClick = [this] { RegelDownButtonClick(); };
+  RegelDownButton.SetShortcut(kRowDownKey);
 
   Knoppenpanel.SetAlign(ui::Align::Bottom);
   Knoppenpanel.SetBounds(0, 0, kExtendedClientWidth, kButtonBarHeight);
@@ -189,6 +212,7 @@ void TPrintfile1::BuildComponents() {
   Aanwijzingpanel.SetAlign(ui::Align::Bottom);
   Aanwijzingpanel.SetBounds(0, 0, kExtendedClientWidth, kGuideBarHeight);
   Aanwijzingpanel.SetAlignment(ui::TextAlignment::Left);
+  Aanwijzingpanel.SetAccessibleRole(ui::AccessibleRole::StatusBar);
   Aanwijzingpanel.OnMouseDown = [this](const ui::MouseDownEvent& event) {
     KnoppenpanelMouseDown(event);
   };

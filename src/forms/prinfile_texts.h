@@ -77,6 +77,9 @@ inline constexpr char kSessionEndBlocked[] = "Uitvoer bezig";
 inline constexpr char kLogNotWrittenPrefix[] = "Fout bij schrijven van het logbestand ";
 inline constexpr char kLogNotWrittenSuffix[] = "! Niet elke regel van deze uitvoer staat erin.";
 
+// The job list as a screen reader names it.
+inline constexpr char kJobListName[] = "Bestandenlijst";
+
 inline constexpr char kFileHeader[] = "Bestand";
 inline constexpr char kCountHeader[] = "Aantal";
 

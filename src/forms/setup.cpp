@@ -33,6 +33,10 @@ TSetupdialog1::TSetupdialog1() : Form("Setupdialog1") {
     page.init.SetTabOrder(0);
     page.exit.SetBounds(50, 45, 281, 21);
     page.exit.SetTabOrder(1);
+    // Each field is read out after its page and its label: "LPT1 INIT".
+    const std::string& pageCaption = page.init.Parent()->Text();
+    page.init.SetAccessibleName(pageCaption + " " + kInitLabel);
+    page.exit.SetAccessibleName(pageCaption + " " + kExitLabel);
   }
   for (const output::ControlStringKey& key : output::kControlStringKeys) {
     ui::Edit* edit = &EditOf(key);

@@ -4,6 +4,7 @@
 
 #include "ui/control.h"
 #include "ui/picture.h"
+#include "ui/shortcut.h"
 
 namespace morvane::ui {
 
@@ -35,12 +36,17 @@ class Button : public Control {
   PictureLayout pictureLayout_ = PictureLayout::Left;
 };
 
-// A flat toolbar button that shows only a picture and takes no focus.
+// A flat toolbar button that shows only a picture and takes no focus. Its
+// shortcut key, if any, stands after the hint in its tool tip.
 class ToolButton : public Control {
  public:
   using Control::Control;
   static constexpr ControlKind kKind{};
   const ControlKind& Kind() const override { return kKind; }
+
+  const Shortcut& GetShortcut() const { return shortcut_; }
+  void SetShortcut(const Shortcut& shortcut) { shortcut_ = shortcut; }
+  std::string ToolTip() const override;
 
   Picture GetPicture() const { return picture_; }
   void SetPicture(Picture picture) { picture_ = picture; }
@@ -52,6 +58,7 @@ class ToolButton : public Control {
 
  private:
   Picture picture_ = Picture::None;
+  Shortcut shortcut_;
 };
 
 }  // namespace morvane::ui

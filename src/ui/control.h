@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/window_handle.h"
+#include "ui/accessible.h"
 #include "ui/keys.h"
 
 namespace morvane::ui {
@@ -120,6 +121,15 @@ class Control {
 
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
+  // What the control's tool tip shows: its hint.
+  virtual std::string ToolTip() const { return hint_; }
+
+  // The name and role a screen reader is given where the control's own text
+  // and kind don't say it (a field named by its label, the hint bar's role).
+  const std::string& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(const std::string& name) { accessibleName_ = name; }
+  AccessibleRole GetAccessibleRole() const { return accessibleRole_; }
+  void SetAccessibleRole(AccessibleRole role) { accessibleRole_ = role; }
 
   const Font& GetFont() const { return font_; }
   void SetFont(const Font& font);
@@ -161,6 +171,8 @@ class Control {
   bool visible_ = true;
   std::string text_;
   std::string hint_;
+  std::string accessibleName_;
+  AccessibleRole accessibleRole_ = AccessibleRole::Default;
   Font font_;
   int tabOrder_ = -1;
   std::unique_ptr<ControlPeer> peer_;

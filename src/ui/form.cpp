@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/button.h"
 #include "ui/layout.h"
 
 namespace morvane::ui {
@@ -86,7 +87,16 @@ void Form::MoveFocusTo(Control& control) {
 }
 
 bool Form::PreviewKey(int key, ShiftState shift) {
+  for (ToolButton* command : menuCommands_) {
+    if (!command->GetShortcut().Matches(key, shift)) continue;
+    ChooseMenuCommand(*command);
+    return true;
+  }
   return keyPreview_ && OnKeyDown && OnKeyDown(key, shift);
+}
+
+void Form::ChooseMenuCommand(ToolButton& command) {
+  if (command.Enabled()) command.Click();
 }
 
 void Form::PressKey(int key, ShiftState shift) {

@@ -41,6 +41,8 @@ class FormPeer : public ControlPeer {
   virtual Control* FocusedControl() const = 0;
 };
 
+class ToolButton;
+
 // A top-level window. Its text is the caption. Without a peer it runs headless:
 // showing and closing only change its state and raise its events.
 class Form : public Control {
@@ -96,6 +98,15 @@ class Form : public Control {
   // Headless stand-in for a key press: the preview, then the focused control.
   void PressKey(int key, ShiftState shift);
 
+  // Tool buttons whose commands the window's system menu offers too, under
+  // their hints, in this order; their shortcut keys work anywhere in the form
+  // before the key preview. Added before the form is realized.
+  void AddMenuCommand(ToolButton& command) { menuCommands_.push_back(&command); }
+  const std::vector<ToolButton*>& MenuCommands() const { return menuCommands_; }
+  // A menu command or its key: a click of its button, if the button is
+  // enabled (a run disables it).
+  void ChooseMenuCommand(ToolButton& command);
+
   // Ends the form: raises OnDestroy while its window still exists, then
   // releases the window.
   void Destroy();
@@ -140,6 +151,7 @@ class Form : public Control {
   int modalResult_ = kModalResultNone;
   Control* activeControl_ = nullptr;
   std::vector<Timer*> timers_;
+  std::vector<ToolButton*> menuCommands_;
 };
 
 }  // namespace morvane::ui

@@ -14,6 +14,10 @@ inline constexpr int kKeyLeft = 0x25;
 inline constexpr int kKeyUp = 0x26;
 inline constexpr int kKeyRight = 0x27;
 inline constexpr int kKeyDown = 0x28;
+inline constexpr int kKeyF1 = 0x70;
+inline constexpr int kKeyF2 = 0x71;
+inline constexpr int kKeyF3 = 0x72;
+inline constexpr int kKeyF12 = 0x7B;
 
 // The modifier keys held while a key went down.
 struct ShiftState {

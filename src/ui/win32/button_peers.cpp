@@ -14,6 +14,9 @@ namespace {
 // How far the focus rectangle stands off the caption.
 constexpr int kFocusMargin = 1;
 
+// A key-down message's flag for a key that was already down: a repeat.
+constexpr LPARAM kKeyWasDown = LPARAM{1} << 30;
+
 RECT ToRect(const Bounds& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
 
 Bounds ToBounds(const RECT& r) { return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
@@ -39,6 +42,24 @@ LRESULT ButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
       // Owner-drawn buttons report a double click instead of a second press.
       return WindowPeer::HandleMessage(WM_LBUTTONDOWN, wParam, lParam);
+    case WM_GETDLGCODE: {
+      // Enter on a focused button presses it, as the space bar does; dialog
+      // navigation would otherwise take it for the form's default button,
+      // which none of our forms has.
+      const LRESULT code = WindowPeer::HandleMessage(message, wParam, lParam);
+      const auto* queued = reinterpret_cast<const MSG*>(lParam);
+      if (queued && queued->message == WM_KEYDOWN && queued->wParam == VK_RETURN) {
+        return code | DLGC_WANTMESSAGE;
+      }
+      return code;
+    }
+    case WM_KEYDOWN:
+      // A key held down presses the button once.
+      if (wParam == VK_RETURN) {
+        if (!(lParam & kKeyWasDown)) Model().Click();
+        return 0;
+      }
+      return WindowPeer::HandleMessage(message, wParam, lParam);
     case WM_ENABLE:
       // The system button draws itself at once here, which makes the busy
       // state of a run cost a full drawing of every target button before the

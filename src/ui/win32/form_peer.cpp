@@ -5,6 +5,9 @@
 
 #include "platform/win32/message_params.h"
 #include "platform/win32/window_property.h"
+#include "ui/button.h"
+#include "ui/shortcut.h"
+#include "ui/win32/accessible_object.h"
 #include "ui/win32/dropped_files.h"
 #include "ui/win32/message_reflection.h"
 #include "ui/win32/win32_window_system.h"
@@ -17,6 +20,14 @@ namespace {
 
 // Leads from a form's window to its peer, and tells our form windows from the rest.
 constexpr char kFormPeerProperty[] = "MorvaneForm";
+
+// The system menu's own commands are SC_* values from 0xF000 up, and the
+// system keeps the low four bits of a command for itself: ours are 0x10,
+// 0x20, ... in the order of the form's menu commands.
+constexpr UINT kMenuCommandStep = 0x10;
+constexpr UINT kSystemCommandMask = 0xFFF0;
+
+UINT MenuCommandId(std::size_t index) { return static_cast<UINT>(index + 1) * kMenuCommandStep; }
 
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) {
@@ -38,6 +49,7 @@ FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, 
   // The system held the new window within the screen; a form larger than
   // that (at a large scale) gets its size now that it answers for itself.
   ResizeToClient();
+  AddMenuCommands();
   UINT_PTR id = 1;
   for (Timer* timer : form.Timers()) {
     timers_.push_back(std::make_unique<TimerPeer>(window_, id++, *timer));
@@ -90,6 +102,38 @@ DWORD FormWindowPeer::ExStyleOf(const Form& form) {
   if (form.Border() == BorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
   if (form.TopMost()) exStyle |= WS_EX_TOPMOST;
   return exStyle;
+}
+
+void FormWindowPeer::AddMenuCommands() {
+  const std::vector<ToolButton*>& commands = form_.MenuCommands();
+  if (commands.empty()) return;
+  HMENU menu = GetSystemMenu(window_, FALSE);
+  if (!menu) return;
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    std::string text = commands[i]->Hint();
+    const std::string key = ShortcutText(commands[i]->GetShortcut());
+    if (!key.empty()) text += "\t" + key;
+    AppendMenuW(menu, MF_STRING, MenuCommandId(i), WideText(text).c_str());
+  }
+}
+
+void FormWindowPeer::UpdateMenuCommands(HMENU menu) {
+  const std::vector<ToolButton*>& commands = form_.MenuCommands();
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    EnableMenuItem(menu, MenuCommandId(i),
+                   MF_BYCOMMAND | (commands[i]->Enabled() ? MF_ENABLED : MF_GRAYED));
+  }
+}
+
+bool FormWindowPeer::ChooseMenuCommand(WPARAM command) {
+  const std::vector<ToolButton*>& commands = form_.MenuCommands();
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    if ((command & kSystemCommandMask) != MenuCommandId(i)) continue;
+    form_.ChooseMenuCommand(*commands[i]);
+    return true;
+  }
+  return false;
 }
 
 void FormWindowPeer::ResizeToClient() {
@@ -295,10 +339,17 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       if (wParam >= 1 && wParam <= timers_.size()) timers_[wParam - 1]->Model().Fire();
       return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_MINIMIZE && isMainForm_ && applicationWindow_) {
+      if ((wParam & kSystemCommandMask) == SC_MINIMIZE && isMainForm_ && applicationWindow_) {
         Minimize();
         return 0;
       }
+      if (ChooseMenuCommand(wParam)) return 0;
+      break;
+    case WM_INITMENUPOPUP:
+      if (HIWORD(lParam)) UpdateMenuCommands(reinterpret_cast<HMENU>(wParam));
+      break;
+    case WM_GETOBJECT:
+      if (LRESULT answer = AnswerGetObject(window_, wParam, lParam)) return answer;
       break;
     default:
       break;

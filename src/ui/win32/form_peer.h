@@ -36,6 +36,7 @@ class FormWindowPeer : public FormPeer {
   void Repaint() override;
   void BeginMoveByMouse() override;
   Control* FocusedControl() const override;
+  Form& Model() const { return form_; }
 
   // The form's key preview of a queued key-down message: true when the form
   // handled the key and it goes no further.
@@ -55,6 +56,11 @@ class FormWindowPeer : public FormPeer {
 
  private:
   void ResizeToClient();
+  // The form's menu commands at the end of the window's system menu, and
+  // their enabled state there as their buttons have it.
+  void AddMenuCommands();
+  void UpdateMenuCommands(HMENU menu);
+  bool ChooseMenuCommand(WPARAM command);
   // Moved to a monitor of another scale: takes the system's rectangle for it
   // and lays the controls out again.
   void Rescale(const RECT& suggested);

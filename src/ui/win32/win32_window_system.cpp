@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 #include "platform/win32/window_handles.h"
 #include "ui/win32/control_windows.h"
 #include "ui/win32/form_peer.h"
@@ -11,9 +13,15 @@
 
 namespace morvane::ui::win32 {
 
-Win32WindowSystem::Win32WindowSystem() { RegisterWindowClasses(); }
+Win32WindowSystem::Win32WindowSystem() {
+  comJoined_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  RegisterWindowClasses();
+}
 
-Win32WindowSystem::~Win32WindowSystem() = default;
+Win32WindowSystem::~Win32WindowSystem() {
+  taskBar_.reset();
+  if (comJoined_) CoUninitialize();
+}
 
 void Win32WindowSystem::SetApplicationTitle(const std::string& title) {
   if (taskBar_) {

@@ -26,6 +26,9 @@ class Win32WindowSystem : public WindowSystem {
  private:
   std::unique_ptr<TaskBarWindow> taskBar_;
   Form* mainForm_ = nullptr;
+  // Screen readers reach the windows' accessible objects from their own
+  // processes through COM, which the thread must have joined.
+  bool comJoined_ = false;
 };
 
 // What our forms do with a queued message before it is dispatched: the key

@@ -1,6 +1,7 @@
 #include "ui/win32/window_peer.h"
 
 #include "platform/win32/window_property.h"
+#include "ui/win32/accessible_object.h"
 #include "ui/win32/form_peer.h"
 #include "ui/win32/message_reflection.h"
 #include "ui/win32/window_classes.h"
@@ -51,6 +52,9 @@ LRESULT WindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case WM_GETOBJECT:
+      if (LRESULT answer = AnswerGetObject(window_, wParam, lParam)) return answer;
+      break;
     default:
       break;
   }
@@ -75,7 +79,8 @@ void WindowPeer::Rescaled() {
 std::wstring WindowPeer::WideOf(const std::string& text) const { return WideText(text); }
 
 void WindowPeer::UpdateToolTip() {
-  if (ToolTips* tips = FormWindowPeer::ToolTipsOf(window_)) tips->SetTip(window_, control_.Hint());
+  if (ToolTips* tips = FormWindowPeer::ToolTipsOf(window_))
+    tips->SetTip(window_, control_.ToolTip());
 }
 
 void WindowPeer::Changed(Property property) {
@@ -95,6 +100,7 @@ void WindowPeer::Changed(Property property) {
       puttingText_ = true;
       SetWindowTextW(window_, WideOf(control_.Text()).c_str());
       puttingText_ = false;
+      AnnounceNameChange(window_);
       break;
     case Property::Hint:
       UpdateToolTip();

@@ -68,11 +68,28 @@
  *   window_driver.exe set-text CLASS CAPTION INDEX TEXT
  *       Gives the INDEX-th (from 0, in window order) edit control inside such
  *       a window the text TEXT (WM_SETTEXT, so that it raises its change).
+ *   window_driver.exe accessible CLASS CAPTION TIMEOUT_MS
+ *       Waits for such a window and reads it and every window inside it as a
+ *       screen reader does, through the client object that Active
+ *       Accessibility hands out from the program's process, one line each:
+ *         acc HWND ROLE STATE NAME VALUE DESCRIPTION SHORTCUT
+ *       ROLE and STATE as numbers, -1 when unreadable; the texts escaped as
+ *       for tree, empty when unreadable.
+ *   window_driver.exe keys|tab-walk CLASS CAPTION COMBO...
+ *       Brings such a window to the front (none when CLASS and CAPTION are
+ *       both empty: the keys go to whatever is in front) and types each COMBO
+ *       as the keyboard does: hexadecimal virtual keys joined by "+" ("12+20"
+ *       is Alt+Space), pressed in order and let go in reverse, 150 ms apart.
+ *       tab-walk prints "focus HWND", the window with the keyboard focus in
+ *       the window's thread, before the first COMBO and after each, once the
+ *       focus has moved (or 2 s have passed).
  *
  * An empty CLASS or CAPTION matches any. Exit status 0 on success, 1 when
  * the window did not come (or go) in time, 2 on wrong usage. */
+#define COBJMACROS
 #include <windows.h>
 
+#include <oleacc.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -83,7 +100,10 @@ enum {
   kMaxText = 4096,
   kAnswerMs = 2000,
   kProbeIntervalMs = 10,
-  kSlowAnswerUs = 10000
+  kSlowAnswerUs = 10000,
+  kKeyGapMs = 150,
+  kFocusWaitMs = 2000,
+  kMaxCombo = 4
 };
 
 static const char kWatching[] = "watching";
@@ -500,6 +520,105 @@ static int Launch(WORD show, DWORD timeoutMs, LPWSTR commandLine) {
   return 0;
 }
 
+/* IID_IAccessible: the import library's symbol of that name is a code thunk. */
+static const IID kAccessibleIid = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+/* The window's client object as Active Accessibility hands it out. */
+static BOOL CALLBACK PrintAccessibleLine(HWND window, LPARAM unused) {
+  (void)unused;
+  IAccessible* object = NULL;
+  VARIANT self, role, state;
+  VariantInit(&self);
+  VariantInit(&role);
+  VariantInit(&state);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  printf("acc\t%lu", (unsigned long)(ULONG_PTR)window);
+  const HRESULT found =
+      AccessibleObjectFromWindow(window, (DWORD)OBJID_CLIENT, &kAccessibleIid, (void**)&object);
+  if (FAILED(found)) { /* the error in place of the state */
+    printf("\t-1\t%ld\t\t\t\t\n", (long)found);
+    return TRUE;
+  }
+  const BOOL hasRole = SUCCEEDED(IAccessible_get_accRole(object, self, &role));
+  const BOOL hasState = SUCCEEDED(IAccessible_get_accState(object, self, &state));
+  printf("\t%ld\t%ld", hasRole && role.vt == VT_I4 ? role.lVal : -1L,
+         hasState && state.vt == VT_I4 ? state.lVal : -1L);
+  HRESULT(STDMETHODCALLTYPE* const texts[])
+  (IAccessible*, VARIANT, BSTR*) = {object->lpVtbl->get_accName, object->lpVtbl->get_accValue,
+                                    object->lpVtbl->get_accDescription,
+                                    object->lpVtbl->get_accKeyboardShortcut};
+  for (size_t i = 0; i < sizeof texts / sizeof texts[0]; ++i) {
+    BSTR text = NULL;
+    char utf8[kMaxText] = "";
+    if (SUCCEEDED(texts[i](object, self, &text)) && text != NULL) Utf8Of(text, utf8, sizeof utf8);
+    SysFreeString(text);
+    putchar('\t');
+    PrintEscaped(utf8);
+  }
+  putchar('\n');
+  IAccessible_Release(object);
+  return TRUE;
+}
+
+static int Accessible(const char* className, const char* caption, DWORD timeoutMs) {
+  HWND window = WaitTopLevel(className, caption, timeoutMs);
+  if (window == NULL) return 1;
+  CoInitialize(NULL);
+  PrintAccessibleLine(window, 0);
+  EnumChildWindows(window, PrintAccessibleLine, 0);
+  CoUninitialize();
+  return 0;
+}
+
+/* "12+20" is Alt+Space: the keys go down in order and up in reverse. */
+static void TypeCombo(const char* combo) {
+  INPUT inputs[2 * kMaxCombo];
+  int count = 0;
+  for (char* end = (char*)combo; *combo != '\0' && count < kMaxCombo; combo = end + (*end == '+')) {
+    ZeroMemory(&inputs[count], sizeof inputs[count]);
+    inputs[count].type = INPUT_KEYBOARD;
+    inputs[count].ki.wVk = (WORD)strtoul(combo, &end, 16);
+    if (end == combo) break;
+    ++count;
+  }
+  for (int i = 0; i < count; ++i) {
+    inputs[count + i] = inputs[count - 1 - i];
+    inputs[count + i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput((UINT)(2 * count), inputs, sizeof inputs[0]);
+  Sleep(kKeyGapMs);
+}
+
+static HWND FocusOf(HWND window) {
+  GUITHREADINFO info = {.cbSize = sizeof info};
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info);
+  return info.hwndFocus;
+}
+
+/* Keys typed after bringing such a window to the front, or with none (and
+ * the keys going to whatever is in front) when CLASS and CAPTION are empty;
+ * for tab-walk, the focus before and after each Tab, once it has moved. */
+static int Keys(const char* className, const char* caption, int count, char** combos, BOOL walk) {
+  HWND window = NULL;
+  if (className[0] != '\0' || caption[0] != '\0') {
+    if ((window = FindTopLevel(className, caption)) == NULL) return 1;
+    SetForegroundWindow(window);
+  }
+  HWND focus = walk ? FocusOf(window) : NULL;
+  if (walk) printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)focus);
+  for (int i = 0; i < count; ++i) {
+    TypeCombo(combos[i]);
+    for (DWORD start = GetTickCount(); walk && FocusOf(window) == focus;) {
+      if (GetTickCount() - start > kFocusWaitMs) break;
+      Sleep(kPollMs);
+    }
+    if (walk) printf("focus\t%lu\n", (unsigned long)(ULONG_PTR)(focus = FocusOf(window)));
+  }
+  return 0;
+}
+
 static int Usage(void) {
   fprintf(stderr,
           "usage: window_driver tree|wait|wait-gone CLASS CAPTION TIMEOUT_MS\n"
@@ -512,7 +631,9 @@ static int Usage(void) {
           "       window_driver set-text CLASS CAPTION INDEX TEXT\n"
           "       window_driver end-session CLASS CAPTION\n"
           "       window_driver launch SHOW TIMEOUT_MS COMMAND_LINE\n"
-          "       window_driver key CLASS CAPTION VIRTUAL_KEY\n");
+          "       window_driver key CLASS CAPTION VIRTUAL_KEY\n"
+          "       window_driver accessible CLASS CAPTION TIMEOUT_MS\n"
+          "       window_driver keys|tab-walk CLASS CAPTION COMBO...\n");
   return 2;
 }
 
@@ -575,6 +696,12 @@ int main(int argc, char** argv) {
   }
   if (argc == 6 && strcmp(command, "set-text") == 0) {
     return SetText(argv[2], argv[3], atoi(argv[4]), argv[5]);
+  }
+  if (argc == 5 && strcmp(command, "accessible") == 0) {
+    return Accessible(argv[2], argv[3], strtoul(argv[4], NULL, 10));
+  }
+  if (argc >= 5 && (strcmp(command, "keys") == 0 || strcmp(command, "tab-walk") == 0)) {
+    return Keys(argv[2], argv[3], argc - 4, argv + 4, strcmp(command, "tab-walk") == 0);
   }
   return Usage();
 }

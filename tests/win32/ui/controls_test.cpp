@@ -79,6 +79,12 @@ BOOL CALLBACK CollectToolTips(HWND window, LPARAM found) {
   return TRUE;
 }
 
+// The windows whose client object announced a new name.
+std::vector<HWND> g_named;
+void CALLBACK NoteNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+  if (object == OBJID_CLIENT) g_named.push_back(window);
+}
+
 // A label that notes what the peer reports, and whether a mouse capture was
 // still on when the press reached it.
 class NotingLabel : public Label {
@@ -116,6 +122,8 @@ class ControlPeersTest : public ::testing::Test {
     tool.SetPicture(Picture::RedCross);
     tool.SetHint("Afsluiten");
     tool.OnClick = [this] { ++toolClicks; };
+    tool.SetShortcut(Shortcut{kKeyF2, {}});
+    form.AddMenuCommand(tool);
     grid.SetBounds(8, 60, 300, 4 + 5 * kPitch);
     grid.SetDefaultRowHeight(kRowHeight);
     grid.OnClick = [this] { ++gridClicks; };
@@ -419,6 +427,39 @@ TEST_F(ControlPeersTest, PictureButtonsAreOwnerDrawnAndToolButtonsNeverTakeTheFo
   SendMessageA(H(tool), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 5));
   SendMessageA(H(tool), WM_LBUTTONUP, 0, MAKELPARAM(60, 5));  // let go outside
   EXPECT_EQ(toolClicks, 1);
+}
+
+TEST_F(ControlPeersTest, MenuCommandsAndKeysActOnlyWhileEnabledEnterPressesAndTextIsAnnounced) {
+  HMENU menu = GetSystemMenu(H(form), FALSE);
+  const int last = GetMenuItemCount(menu) - 1;
+  wchar_t text[64] = L"";
+  GetMenuStringW(menu, static_cast<UINT>(last), text, 64, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"Afsluiten\tF2");
+  EXPECT_NE(GetMenuState(menu, static_cast<UINT>(last - 1), MF_BYPOSITION) & MF_SEPARATOR, 0u);
+  const UINT id = GetMenuItemID(menu, last);
+  for (bool enabled : {true, false}) {  // a run disables the button
+    tool.SetEnabled(enabled);
+    SendMessageW(H(form), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
+    EXPECT_EQ((GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0, !enabled);
+    const int before = toolClicks;
+    SendMessageW(H(form), WM_SYSCOMMAND, id, 0);
+    Key(spin, VK_F2);
+    EXPECT_EQ(toolClicks - before, enabled ? 2 : 0) << "enabled " << enabled;
+  }
+
+  picture.SetFocus();
+  Key(picture, VK_RETURN);
+  PostMessageA(H(picture), WM_KEYDOWN, VK_RETURN, LPARAM{1} << 30);  // the key held: a repeat
+  Pump();
+  EXPECT_EQ(pictureClicks, 1);
+
+  HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, NoteNameChange,
+                      GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  label.SetText("Bezig: kopie 1 van 2");
+  Pump();
+  UnhookWinEvent(hook);
+  EXPECT_EQ(g_named, std::vector<HWND>{H(label)});
 }
 
 TEST_F(ControlPeersTest, PicturesDrawOnlyWhereTheyAreNotTransparentInColourOrGreyed) {
