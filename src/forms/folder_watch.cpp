@@ -126,11 +126,14 @@ void FolderWatch::Harvest() {
   if (overflowed && !Rescan()) Lose();
 }
 
+void FolderWatch::Ignore(const std::string& name) { ignored_.insert(KeyOf(name)); }
+
 void FolderWatch::Enqueue(const std::string& name, bool named) {
   // The system names what changed in the folder only; a name with a
   // separator would be a subfolder's.
   if (name.find_first_of("\\/") != std::string::npos) return;
   const std::string key = KeyOf(name);
+  if (ignored_.contains(key)) return;
   if (named) {
     left_.erase(key);
   } else if (left_.contains(key)) {

@@ -69,6 +69,9 @@ class FolderWatch {
   // Sends until the user stops the watch.
   void Run();
 
+  // A file of the folder that is never sent: the watch's own log kept there.
+  void Ignore(const std::string& name);
+
   int Sent() const { return sent_; }
   // The files set aside or left unsent with a line that says why.
   int Failed() const { return failed_; }
@@ -110,6 +113,8 @@ class FolderWatch {
   // Names whose writer still held them, looked at again at heldLookAt_.
   std::deque<std::string> held_;
   std::int64_t heldLookAt_ = 0;
+  // The upper-case keys of the names never sent.
+  std::set<std::string> ignored_;
   // Names left in the folder with a line: not looked at again until the
   // system names them anew.
   std::set<std::string> left_;

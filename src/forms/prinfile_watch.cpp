@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/ascii_text.h"
 #include "forms/batch_session.h"
 #include "forms/folder_watch.h"
 #include "forms/prinfile.h"
@@ -57,6 +58,15 @@ int TPrintfile1::WatchFolder(RunOwner::Run& run, const base::BatchCommand& comma
                            if (shown) showState(*shown);
                          }});
   shown = &watch;
+  // A log kept in the watched folder itself is written all the while: it is
+  // no file to send.
+  if (command.log) {
+    const std::size_t cut = command.log->find_last_of("\\/");
+    if (cut != std::string::npos &&
+        base::FoldAsciiUpper(command.log->substr(0, cut)) == base::FoldAsciiUpper(folder)) {
+      watch.Ignore(command.log->substr(cut + 1));
+    }
+  }
   if (!session.refusal && !watch.Start()) {
     session.refusal = texts::kFolderUnreachablePrefix + folder;
   }

@@ -61,8 +61,15 @@ TEST_F(WatchTest, SendsEachFileOnceInOrderAndSetsAsideWhatItCannotSend) {
   f.files.AddFile("C:\\in\\bezig\\old.prn", "half sent");
   f.files.AddFile("C:\\in\\mislukt\\old.prn", "set aside before");
 
+  // The watch's own log, kept in the folder and written all the while, is
+  // never looked at.
+  watch.Ignore("Watch.LOG");
+  f.folders.Arrive(kIn, "watch.log", "", 0, false);
+  f.files.HoldFile("C:\\in\\watch.log");
+
   ASSERT_TRUE(watch.Start());
   WatchASecond();
+  EXPECT_TRUE(f.files.OpensOf("C:\\in\\watch.log").empty());
   EXPECT_EQ(sent,
             (Strings{"C:\\in\\bezig\\a.prn", "C:\\in\\bezig\\b.prn", "C:\\in\\bezig\\held.prn"}));
   EXPECT_EQ(*f.files.Contents("C:\\in\\mislukt\\old (2).prn"), "half sent");
