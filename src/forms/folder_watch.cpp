@@ -72,7 +72,7 @@ bool FolderWatch::Start() {
   // Watched before it is read: what arrives in between is seen twice, never
   // missed, and the second sighting finds it gone.
   changes_ = platform_.folders.Watch(folder_);
-  if (!changes_ || !Rescan()) return false;
+  if (!changes_ || !Rescan(false)) return false;
   folderCheckAt_ = Now() + kFolderCheckMilliseconds * kMicrosecondsPerMillisecond;
   hooks_.changed();
   return true;
@@ -108,13 +108,15 @@ void FolderWatch::SetAsideInterrupted() {
   }
 }
 
-bool FolderWatch::Rescan() {
+bool FolderWatch::Rescan(bool lostCount) {
   std::optional<std::vector<platform::FolderFile>> files = platform_.folders.Files(folder_);
   if (!files) return false;
   std::ranges::sort(*files, [](const platform::FolderFile& a, const platform::FolderFile& b) {
     return std::tie(a.lastWrite, a.name) < std::tie(b.lastWrite, b.name);
   });
-  for (const platform::FolderFile& file : *files) Enqueue(file.name, false);
+  for (const platform::FolderFile& file : *files) {
+    Enqueue(file.name, false, lostCount ? std::optional(file.lastWrite) : std::nullopt);
+  }
   return true;
 }
 
@@ -122,13 +124,14 @@ void FolderWatch::Harvest() {
   if (!changes_) return;
   bool overflowed = false;
   const std::vector<std::string> names = changes_->TakeNames(overflowed);
-  for (const std::string& name : names) Enqueue(name, true);
-  if (overflowed && !Rescan()) Lose();
+  for (const std::string& name : names) Enqueue(name, true, std::nullopt);
+  if (overflowed && !Rescan(true)) Lose();
 }
 
 void FolderWatch::Ignore(const std::string& name) { ignored_.insert(KeyOf(name)); }
 
-void FolderWatch::Enqueue(const std::string& name, bool named) {
+void FolderWatch::Enqueue(const std::string& name, bool named,
+                          std::optional<std::uint64_t> lastWrite) {
   // The system names what changed in the folder only; a name with a
   // separator would be a subfolder's.
   if (name.find_first_of("\\/") != std::string::npos) return;
@@ -140,7 +143,25 @@ void FolderWatch::Enqueue(const std::string& name, bool named) {
     return;
   }
   if (!known_.insert(key).second) return;
-  queue_.push_back(name);
+  // A reading of the folder while files arrive may see a later file and miss
+  // an earlier one, which the system then names: it goes among those found,
+  // by its last write.
+  if (named && datedPending_ > 0) lastWrite = platform_.folders.LastWrite(PathOf(folder_, name));
+  if (!lastWrite) {
+    queue_.push_back({name, std::nullopt});
+    return;
+  }
+  ++datedPending_;
+  auto later = [&](const Pending& queued) {
+    return queued.lastWrite &&
+           std::tie(*queued.lastWrite, queued.name) > std::tie(*lastWrite, name);
+  };
+  // Mostly the files come oldest first: then the place is the end.
+  if (queue_.empty() || !later(queue_.back())) {
+    queue_.push_back({name, lastWrite});
+  } else {
+    queue_.insert(std::ranges::find_if(queue_, later), {name, lastWrite});
+  }
 }
 
 void FolderWatch::Leave(const std::string& key, const std::string& result,
@@ -158,7 +179,8 @@ void FolderWatch::Hold(const std::string& name) {
 }
 
 void FolderWatch::SendNext() {
-  const std::string name = std::move(queue_.front());
+  if (queue_.front().lastWrite) --datedPending_;
+  const std::string name = std::move(queue_.front().name);
   queue_.pop_front();
   const std::string key = KeyOf(name);
   known_.erase(key);
@@ -232,6 +254,7 @@ void FolderWatch::Lose() {
   lost_ = true;
   changes_.reset();
   queue_.clear();
+  datedPending_ = 0;
   held_.clear();
   known_.clear();
   hooks_.changed();
@@ -248,7 +271,7 @@ void FolderWatch::AwaitFolder() {
   if (hooks_.stopped()) return;
   if (platform_.folders.Kind(folder_) != platform::PathKind::Folder || !MakeSubfolders()) return;
   changes_ = platform_.folders.Watch(folder_);
-  if (!changes_ || !Rescan()) {
+  if (!changes_ || !Rescan(true)) {
     changes_.reset();
     return;
   }
@@ -275,8 +298,9 @@ void FolderWatch::Run() {
     if (!held_.empty() && Now() >= heldLookAt_) {
       // Looked at again before what is queued: a file whose writer lets go
       // goes next, rather than after all that arrived meanwhile.
-      queue_.insert(queue_.begin(), std::make_move_iterator(held_.begin()),
-                    std::make_move_iterator(held_.end()));
+      for (auto name = held_.rbegin(); name != held_.rend(); ++name) {
+        queue_.push_front({std::move(*name), std::nullopt});
+      }
       held_.clear();
     }
     if (!queue_.empty()) {

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -78,6 +79,13 @@ class FolderWatch {
   bool Reachable() const { return !lost_; }
 
  private:
+  // A name to look at; with its last write when a reading of the folder, not
+  // the system's report, found it.
+  struct Pending {
+    std::string name;
+    std::optional<std::uint64_t> lastWrite;
+  };
+
   struct Moved {
     platform::MoveResult result;
     std::string path;
@@ -88,10 +96,12 @@ class FolderWatch {
   bool MakeSubfolders();
   void SetAsideInterrupted();
   // Reads the folder and queues what is not queued, oldest first; false when
-  // the folder can't be read.
-  bool Rescan();
+  // the folder can't be read. After the system lost count the order of
+  // arrival is unknown: then the files found keep their last writes, and so
+  // place among them what the system names next.
+  bool Rescan(bool lostCount);
   void Harvest();
-  void Enqueue(const std::string& name, bool named);
+  void Enqueue(const std::string& name, bool named, std::optional<std::uint64_t> lastWrite);
   void SendNext();
   // The file is not free yet: it is looked at again in a moment.
   void Hold(const std::string& name);
@@ -108,7 +118,9 @@ class FolderWatch {
   std::unique_ptr<platform::FolderChanges> changes_;
   // The names to look at, in order, and the upper-case keys of those queued
   // or held; names that differ in case name one file.
-  std::deque<std::string> queue_;
+  std::deque<Pending> queue_;
+  // How many of those queued carry their last write.
+  int datedPending_ = 0;
   std::set<std::string> known_;
   // Names whose writer still held them, looked at again at heldLookAt_.
   std::deque<std::string> held_;

@@ -66,6 +66,8 @@ class Folders {
   // The files directly in the folder, not its subfolders; none when it can't
   // be read.
   virtual std::optional<std::vector<FolderFile>> Files(const std::string& folder) = 0;
+  // The file's last write, as FolderFile has it; none when it isn't there.
+  virtual std::optional<std::uint64_t> LastWrite(const std::string& path) = 0;
   // Moves a file within its volume at once, never replacing the target;
   // `error` gives the system's number of a failure.
   virtual MoveResult Move(const std::string& from, const std::string& to, std::uint32_t& error) = 0;

@@ -56,6 +56,10 @@ class FakeFolders final : public platform::Folders {
     }
     return files;
   }
+  std::optional<std::uint64_t> LastWrite(const std::string& path) override {
+    if (!files_.HasFile(path)) return std::nullopt;
+    return lastWrites_[path];
+  }
   platform::MoveResult Move(const std::string& from, const std::string& to,
                             std::uint32_t& error) override {
     error = 0;

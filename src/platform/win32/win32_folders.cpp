@@ -6,9 +6,9 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/win32/wide_names.h"
 #include "platform/win32/device_names.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/wide_names.h"
 
 namespace morvane::platform::win32 {
 namespace {
@@ -164,6 +164,15 @@ std::optional<std::vector<FolderFile>> Win32Folders::Files(const std::string& fo
   FindClose(search);
   if (ended != ERROR_NO_MORE_FILES) return std::nullopt;
   return files;
+}
+
+std::optional<std::uint64_t> Win32Folders::LastWrite(const std::string& path) {
+  const std::wstring wide = WidePath(path);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (wide.empty() || !GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) {
+    return std::nullopt;
+  }
+  return Ticks(data.ftLastWriteTime);
 }
 
 MoveResult Win32Folders::Move(const std::string& from, const std::string& to,
