@@ -16,7 +16,13 @@ namespace {
 // The model of the window, read at every question: a client may hold the
 // object after the window has gone, and then gets the system's answers only.
 std::optional<AccessibleDescription> DescriptionOf(HWND window) {
-  if (WindowPeer* peer = WindowPeer::FromWindow(window)) return Describe(peer->Model());
+  if (WindowPeer* peer = WindowPeer::FromWindow(window)) {
+    AccessibleDescription described = Describe(peer->Model());
+    // A part of a control (the edit field of a combo box) goes by the
+    // control's name and value, and keeps its own role.
+    if (peer->Window() != window) described.role = AccessibleRole::Default;
+    return described;
+  }
   if (FormWindowPeer* form = FormWindowPeer::FromWindow(window)) return Describe(form->Model());
   return std::nullopt;
 }

@@ -20,4 +20,10 @@ void ComboBoxControl::SetCurSel(int index) {
   SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+HWND ComboBoxControl::EditPart() const {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(window_, &info) ? info.hwndItem : nullptr;
+}
+
 }  // namespace morvane::ui::win32

@@ -16,6 +16,8 @@ class ComboBoxControl {
   // The chosen item, or -1 for none.
   int CurSel() const;
   void SetCurSel(int index);
+  // The edit field inside the box; none when the system doesn't say.
+  HWND EditPart() const;
 
  private:
   HWND window_;
