@@ -2,6 +2,7 @@
 #include <string>
 
 #include "base/ascii_text.h"
+#include "base/path_text.h"
 #include "forms/batch_session.h"
 #include "forms/folder_watch.h"
 #include "forms/prinfile.h"
@@ -61,10 +62,10 @@ int TPrintfile1::WatchFolder(RunOwner::Run& run, const base::BatchCommand& comma
   // A log kept in the watched folder itself is written all the while: it is
   // no file to send.
   if (command.log) {
-    const std::size_t cut = command.log->find_last_of("\\/");
-    if (cut != std::string::npos &&
-        base::FoldAsciiUpper(command.log->substr(0, cut)) == base::FoldAsciiUpper(folder)) {
-      watch.Ignore(command.log->substr(cut + 1));
+    const std::string logFolder = base::FolderOf(*command.log);
+    if (!logFolder.empty() && base::FoldAsciiUpper(logFolder.substr(0, logFolder.size() - 1)) ==
+                                  base::FoldAsciiUpper(folder)) {
+      watch.Ignore(command.log->substr(logFolder.size()));
     }
   }
   if (!session.refusal && !watch.Start()) {

@@ -233,18 +233,24 @@ static void PrintWindowLine(HWND window) {
   if (strcmp(className, "ComboBox") == 0) PrintComboItems(window);
 }
 
-static BOOL CALLBACK PrintChild(HWND child, LPARAM unused) {
+static BOOL CALLBACK PrintTreeLine(HWND window, LPARAM unused) {
   (void)unused;
-  PrintWindowLine(child);
+  PrintWindowLine(window);
   return TRUE;
 }
 
-static int Tree(const char* className, const char* caption, DWORD timeoutMs) {
+/* Waits for such a window and prints a line of it and of every window inside. */
+static int PrintAll(const char* className, const char* caption, DWORD timeoutMs,
+                    WNDENUMPROC print) {
   HWND window = WaitTopLevel(className, caption, timeoutMs);
   if (window == NULL) return 1;
-  PrintWindowLine(window);
-  EnumChildWindows(window, PrintChild, 0);
+  print(window, 0);
+  EnumChildWindows(window, print, 0);
   return 0;
+}
+
+static int Tree(const char* className, const char* caption, DWORD timeoutMs) {
+  return PrintAll(className, caption, timeoutMs, PrintTreeLine);
 }
 
 static int WaitGone(const char* className, const char* caption, DWORD timeoutMs) {
@@ -563,13 +569,10 @@ static BOOL CALLBACK PrintAccessibleLine(HWND window, LPARAM unused) {
 }
 
 static int Accessible(const char* className, const char* caption, DWORD timeoutMs) {
-  HWND window = WaitTopLevel(className, caption, timeoutMs);
-  if (window == NULL) return 1;
   CoInitialize(NULL);
-  PrintAccessibleLine(window, 0);
-  EnumChildWindows(window, PrintAccessibleLine, 0);
+  const int status = PrintAll(className, caption, timeoutMs, PrintAccessibleLine);
   CoUninitialize();
-  return 0;
+  return status;
 }
 
 /* "12+20" is Alt+Space: the keys go down in order and up in reverse. */
