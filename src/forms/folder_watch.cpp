@@ -9,9 +9,11 @@
 
 #include "base/ascii_text.h"
 #include "base/name_text.h"
+#include "base/path_text.h"
 #include "forms/prinfile_texts.h"
 #include "output/batch_log.h"
 #include "output/output_services.h"
+#include "platform/held_file_wait.h"
 
 namespace morvane::forms {
 namespace {
@@ -26,14 +28,22 @@ constexpr platform::FileOpenMode kUnsharedOpenMode{
     .disposition = platform::FileDisposition::OpenExisting,
     .diskFileOnly = true};
 
-// Held while a file is moved into "bezig": no other program can open the file
-// to read it meanwhile, so of two watches only one gets this far, and a
-// writer that still has the file open shuts it out. The move itself may go
-// on, for it is the move of this very holder.
+// Held from before a file is moved into "bezig" to after it has left it. It
+// shuts out a writer that still has the file open, and every other watch:
+// their own claim lets no one read meanwhile, and their look at what an
+// earlier watch left in "bezig" lets no one open it at all. The copies may
+// read the file, and the moves go on, for they are this very holder's.
 constexpr platform::FileOpenMode kClaimOpenMode{
     .access = platform::FileAccess::Read,
-    .share = platform::ShareDelete,
+    .share = platform::ShareRead | platform::ShareDelete,
     .disposition = platform::FileDisposition::OpenExisting,
+    .diskFileOnly = true};
+
+// A mark says no more than that its file was delivered: it is empty.
+constexpr platform::FileOpenMode kMarkOpenMode{
+    .access = platform::FileAccess::Write,
+    .share = platform::ShareNone,
+    .disposition = platform::FileDisposition::CreateAlways,
     .diskFileOnly = true};
 
 std::string KeyOf(const std::string& name) { return base::FoldAsciiUpper(name); }
@@ -45,10 +55,15 @@ bool IsTransient(const std::string& name) {
 }
 
 // "a.prn" as "a (2).prn"; a name whose only dot leads it has no extension.
-std::string Suffixed(const std::string& name, int number) {
+std::string Numbered(const std::string& name, std::uint64_t number) {
+  if (number <= 1) return name;
   const std::size_t dot = name.rfind('.');
   const std::size_t stem = dot == std::string::npos || dot == 0 ? name.size() : dot;
   return name.substr(0, stem) + " (" + std::to_string(number) + ")" + name.substr(stem);
+}
+
+bool ByLastWrite(const platform::FolderFile& a, const platform::FolderFile& b) {
+  return std::tie(a.lastWrite, a.name) < std::tie(b.lastWrite, b.name);
 }
 
 }  // namespace
@@ -58,62 +73,110 @@ FolderWatch::FolderWatch(platform::Platform& platform, std::string folder, Watch
 
 FolderWatch::~FolderWatch() = default;
 
-std::string FolderWatch::PathOf(const std::string& folder, const std::string& name) const {
-  if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
-  return folder + "\\" + name;
-}
-
 std::int64_t FolderWatch::Now() { return platform_.clock.Microseconds(); }
 
 bool FolderWatch::Start() {
   if (platform_.folders.Kind(folder_) != platform::PathKind::Folder) return false;
   if (!platform_.folders.Files(folder_) || !MakeSubfolders()) return false;
-  SetAsideInterrupted();
+  SettleBusyFolder();
   // Watched before it is read: what arrives in between is seen twice, never
   // missed, and the second sighting finds it gone.
   changes_ = platform_.folders.Watch(folder_);
   if (!changes_ || !Rescan(false)) return false;
-  folderCheckAt_ = Now() + kFolderCheckMilliseconds * kMicrosecondsPerMillisecond;
+  Watched();
   hooks_.changed();
   return true;
 }
 
+void FolderWatch::Watched() {
+  identity_ = platform_.folders.Identity(folder_);
+  folderCheckAt_ = Now() + kFolderCheckMilliseconds * kMicrosecondsPerMillisecond;
+}
+
+bool FolderWatch::StillWatched() {
+  if (platform_.folders.Kind(folder_) != platform::PathKind::Folder) return false;
+  // Renamed away and made anew, or a junction pointed elsewhere: the system
+  // reports the old folder's changes, and the new one's files would wait for
+  // ever. A folder that can't tell what it is counts as the same.
+  const std::optional<platform::FolderIdentity> now = platform_.folders.Identity(folder_);
+  return !identity_ || !now || *now == *identity_;
+}
+
 bool FolderWatch::MakeSubfolders() {
   for (const char* sub : {kBusyFolder, kSentFolder, kFailedFolder}) {
-    if (!platform_.folders.Make(PathOf(folder_, sub))) return false;
+    if (!platform_.folders.Make(base::JoinPath(folder_, sub))) return false;
   }
   return true;
 }
 
-void FolderWatch::SetAsideInterrupted() {
-  // Part of such a file may have printed: it is never sent again unless a
-  // person puts it back.
-  const std::string busy = PathOf(folder_, kBusyFolder);
+std::string FolderWatch::MarkOf(const std::string& busyPath) const {
+  return base::JoinPath(base::JoinPath(folder_, kBusyFolder),
+                        base::JoinPath(kDeliveredMarkFolder, base::NameOf(busyPath)));
+}
+
+void FolderWatch::NoteUnmoved(const std::string& path, const Moved& moved,
+                              const std::string& folder) {
+  hooks_.note(output::kLogNotMovedPrefix + std::string(texts::kMoveFailedPrefix) + folder +
+                  texts::kMoveFailedError + std::to_string(moved.error) + texts::kMoveFailedSuffix,
+              path, 0);
+}
+
+void FolderWatch::SettleBusyFolder() {
+  const std::string busy = base::JoinPath(folder_, kBusyFolder);
+  const std::string marks = base::JoinPath(busy, kDeliveredMarkFolder);
   std::optional<std::vector<platform::FolderFile>> files = platform_.folders.Files(busy);
   if (!files) return;
-  std::ranges::sort(*files, [](const platform::FolderFile& a, const platform::FolderFile& b) {
-    return std::tie(a.lastWrite, a.name) < std::tie(b.lastWrite, b.name);
-  });
+  std::ranges::sort(*files, ByLastWrite);
   for (const platform::FolderFile& file : *files) {
-    const std::string path = PathOf(busy, file.name);
+    const std::string path = base::JoinPath(busy, file.name);
     platform::OpenFailure failure = platform::OpenFailure::None;
     if (!platform_.files.Open(path, kUnsharedOpenMode, failure) &&
         failure == platform::OpenFailure::InUse) {
+      // Another watch sends it this moment.
       continue;
     }
-    const Moved moved = MoveInto(path, PathOf(folder_, kFailedFolder), file.name);
-    if (moved.result != platform::MoveResult::Moved) continue;
+    const std::string mark = MarkOf(path);
+    if (platform_.files.FileExists(mark)) {
+      // Delivered whole before: it goes where it belongs, never again to
+      // the printer.
+      const std::string sent = base::JoinPath(folder_, kSentFolder);
+      const Moved moved = MoveInto(path, sent, file.name);
+      if (moved.result == platform::MoveResult::Moved) {
+        platform_.files.Delete(mark);
+        hooks_.note(output::kLogMovedOn, moved.path, 0);
+      } else if (moved.result != platform::MoveResult::SourceGone) {
+        ++unsettled_;
+        NoteUnmoved(path, moved, sent);
+      }
+      continue;
+    }
+    // Part of such a file may have printed: it is never sent again unless a
+    // person puts it back.
+    const std::string failed = base::JoinPath(folder_, kFailedFolder);
+    const Moved moved = MoveInto(path, failed, file.name);
+    if (moved.result == platform::MoveResult::SourceGone) continue;
     ++failed_;
-    hooks_.note(output::kLogInterrupted, moved.path, 0);
+    if (moved.result == platform::MoveResult::Moved) {
+      hooks_.note(output::kLogInterrupted, moved.path, 0);
+    } else {
+      hooks_.note(output::kLogInterrupted, path, 0);
+      NoteUnmoved(path, moved, failed);
+    }
+  }
+  // A mark whose file a person has taken away marks nothing.
+  if (std::optional<std::vector<platform::FolderFile>> left = platform_.folders.Files(marks)) {
+    for (const platform::FolderFile& mark : *left) {
+      if (!platform_.files.FileExists(base::JoinPath(busy, mark.name))) {
+        platform_.files.Delete(base::JoinPath(marks, mark.name));
+      }
+    }
   }
 }
 
 bool FolderWatch::Rescan(bool lostCount) {
   std::optional<std::vector<platform::FolderFile>> files = platform_.folders.Files(folder_);
   if (!files) return false;
-  std::ranges::sort(*files, [](const platform::FolderFile& a, const platform::FolderFile& b) {
-    return std::tie(a.lastWrite, a.name) < std::tie(b.lastWrite, b.name);
-  });
+  std::ranges::sort(*files, ByLastWrite);
   for (const platform::FolderFile& file : *files) {
     Enqueue(file.name, false, lostCount ? std::optional(file.lastWrite) : std::nullopt);
   }
@@ -134,19 +197,20 @@ void FolderWatch::Enqueue(const std::string& name, bool named,
                           std::optional<std::uint64_t> lastWrite) {
   // The system names what changed in the folder only; a name with a
   // separator would be a subfolder's.
-  if (name.find_first_of("\\/") != std::string::npos) return;
-  const std::string key = KeyOf(name);
-  if (ignored_.contains(key)) return;
+  if (name.empty() || name.find_first_of("\\/") != std::string::npos) return;
+  if (ignored_.contains(KeyOf(name))) return;
   if (named) {
-    left_.erase(key);
-  } else if (left_.contains(key)) {
+    left_.erase(name);
+  } else if (left_.contains(name)) {
     return;
   }
-  if (!known_.insert(key).second) return;
+  if (!known_.insert(name).second) return;
   // A reading of the folder while files arrive may see a later file and miss
   // an earlier one, which the system then names: it goes among those found,
   // by its last write.
-  if (named && datedPending_ > 0) lastWrite = platform_.folders.LastWrite(PathOf(folder_, name));
+  if (named && datedPending_ > 0) {
+    lastWrite = platform_.folders.LastWrite(base::JoinPath(folder_, name));
+  }
   if (!lastWrite) {
     queue_.push_back({name, std::nullopt});
     return;
@@ -164,17 +228,28 @@ void FolderWatch::Enqueue(const std::string& name, bool named,
   }
 }
 
-void FolderWatch::Leave(const std::string& key, const std::string& result,
+void FolderWatch::Leave(const std::string& name, const std::string& result,
                         const std::string& path) {
-  left_.insert(key);
+  left_.insert(name);
   ++failed_;
   hooks_.note(result, path, 0);
   hooks_.changed();
 }
 
+void FolderWatch::Refuse(const std::string& name, const std::string& path, const std::string& why) {
+  const std::string failed = base::JoinPath(folder_, kFailedFolder);
+  const Moved moved = MoveInto(path, failed, name);
+  if (moved.result == platform::MoveResult::SourceGone) return;
+  if (moved.result == platform::MoveResult::InUse) return Hold(name);
+  if (moved.result != platform::MoveResult::Moved) return Leave(name, why, path);
+  ++failed_;
+  hooks_.note(why, moved.path, 0);
+  hooks_.changed();
+}
+
 void FolderWatch::Hold(const std::string& name) {
   if (held_.empty()) heldLookAt_ = Now() + kHeldFileLookMilliseconds * kMicrosecondsPerMillisecond;
-  known_.insert(KeyOf(name));
+  known_.insert(name);
   held_.push_back(name);
 }
 
@@ -182,67 +257,113 @@ void FolderWatch::SendNext() {
   if (queue_.front().lastWrite) --datedPending_;
   const std::string name = std::move(queue_.front().name);
   queue_.pop_front();
-  const std::string key = KeyOf(name);
-  known_.erase(key);
+  known_.erase(name);
   if (IsTransient(name)) return;
-  const std::string path = PathOf(folder_, name);
+  const std::string path = base::JoinPath(folder_, name);
   if (base::HoldsUncarriedCharacter(name)) {
-    return Leave(key, output::kLogFailedPrefix + std::string(base::kNameNotCarried), path);
+    return Leave(name, output::kLogFailedPrefix + std::string(base::kNameNotCarried), path);
   }
-  if (!platform_.files.FileExists(path)) {
-    // Gone (another program took it), or a device's name, which is never
-    // opened: reading one could wait for ever.
-    if (platform_.folders.Kind(path) == platform::PathKind::Device) {
-      Leave(key, output::kLogNotFound, path);
-    }
-    return;
+  if (platform_.folders.Kind(path) == platform::PathKind::Device) {
+    // A file with a device's name (com1.prn, nul.txt): the system would
+    // open the device, and reading one could wait for ever.
+    return Refuse(name, path, output::kLogFailedPrefix + std::string(texts::kDeviceNameRefused));
   }
-  // A writer that still has the file open shuts out an open that lets no one
-  // write: the file is not complete until it lets go. Another watch that
-  // holds it is about to move it.
+  if (!platform_.files.FileExists(path)) return;  // another program took it
+  // A writer that still has the file open shuts out the claim: the file is
+  // not complete until it lets go. Another watch that holds it is about to
+  // move it.
   platform::OpenFailure failure = platform::OpenFailure::None;
   std::unique_ptr<platform::File> claim = platform_.files.Open(path, kClaimOpenMode, failure);
   if (!claim && failure == platform::OpenFailure::InUse) return Hold(name);
 
-  const std::string busy = PathOf(folder_, kBusyFolder);
+  const std::string busy = base::JoinPath(folder_, kBusyFolder);
   const Moved taken = MoveInto(path, busy, name);
-  // The copy opens the file afresh, letting others read it.
-  claim.reset();
   if (taken.result == platform::MoveResult::SourceGone) return;
   // Someone has it open this moment: it is tried again.
   if (taken.result == platform::MoveResult::InUse) return Hold(name);
   if (taken.result != platform::MoveResult::Moved) {
-    return Leave(key,
+    return Leave(name,
                  output::kLogFailedPrefix + std::string(texts::kMoveFailedPrefix) + busy +
                      texts::kMoveFailedError + std::to_string(taken.error) +
                      texts::kMoveFailedSuffix,
                  path);
   }
   const WatchedCopy copy = hooks_.send(taken.path);
-  const bool delivered = copy.delivered;
-  const Moved settled =
-      MoveInto(taken.path, PathOf(folder_, delivered ? kSentFolder : kFailedFolder),
-               PathOf(folder_, name).substr(folder_.size() + 1));
-  // A file that could not leave "bezig" stays there, and the next watch sets
-  // it aside rather than send it again.
-  const std::string& where =
-      settled.result == platform::MoveResult::Moved ? settled.path : taken.path;
-  if (delivered) {
+  Settle(name, taken.path, copy);
+  hooks_.changed();
+}
+
+void FolderWatch::Settle(const std::string& name, const std::string& busyPath,
+                         const WatchedCopy& copy) {
+  const std::string folder = base::JoinPath(folder_, copy.delivered ? kSentFolder : kFailedFolder);
+  Moved settled{};
+  // A reader that holds the file without letting it be moved (a virus
+  // scanner, a viewer) mostly lets go soon.
+  platform::RetryWhileHeld(platform_.pump, platform_.clock, [&] {
+    settled = MoveInto(busyPath, folder, name);
+    return settled.result != platform::MoveResult::InUse;
+  });
+  const bool moved = settled.result == platform::MoveResult::Moved;
+  const std::string& where = moved ? settled.path : busyPath;
+  if (copy.delivered) {
     ++sent_;
     hooks_.note(output::kLogDelivered, where, copy.bytes);
   } else {
     ++failed_;
     hooks_.note(copy.failure, where, copy.bytes);
   }
-  hooks_.changed();
+  if (moved) return;
+  // A file that stays in "bezig" is set aside by the next start as one half
+  // sent, unless it is marked as delivered.
+  if (copy.delivered) {
+    ++unsettled_;
+    platform_.folders.Make(
+        base::JoinPath(base::JoinPath(folder_, kBusyFolder), kDeliveredMarkFolder));
+    if (std::unique_ptr<platform::File> mark =
+            platform_.files.Open(MarkOf(busyPath), kMarkOpenMode)) {
+      mark->Close();
+    }
+  }
+  NoteUnmoved(busyPath, settled, folder);
+}
+
+bool FolderWatch::Taken(const std::string& folder, const std::string& name, std::uint64_t number) {
+  return platform_.folders.LastWrite(base::JoinPath(folder, Numbered(name, number))).has_value();
+}
+
+std::uint64_t FolderWatch::FreeNumber(const std::string& folder, const std::string& name,
+                                      std::uint64_t number) {
+  if (!Taken(folder, name, number)) return number;
+  // Taken at `last`; free, as far as is known, at `first`.
+  std::uint64_t last = number;
+  std::uint64_t step = 1;
+  std::uint64_t first = number + step;
+  while (Taken(folder, name, first)) {
+    last = first;
+    step *= 2;
+    first = last + step;
+  }
+  while (first - last > 1) {
+    const std::uint64_t middle = last + (first - last) / 2;
+    (Taken(folder, name, middle) ? last : first) = middle;
+  }
+  return first;
 }
 
 FolderWatch::Moved FolderWatch::MoveInto(const std::string& from, const std::string& folder,
                                          const std::string& name) {
   Moved moved{platform::MoveResult::Failed, {}, 0};
-  for (int number = 1; number <= kMaxNameSuffix; ++number) {
-    moved.path = PathOf(folder, number == 1 ? name : Suffixed(name, number));
+  std::uint64_t& next = nextNumbers_[{folder, name}];
+  if (next == 0) next = 1;
+  for (int race = 0; race < kMaxMoveRaces; ++race) {
+    const std::uint64_t number = FreeNumber(folder, name, next);
+    moved.path = base::JoinPath(folder, Numbered(name, number));
     moved.result = platform_.folders.Move(from, moved.path, moved.error);
+    // The name just used is taken from now on, by this move or another's.
+    if (moved.result == platform::MoveResult::Moved ||
+        moved.result == platform::MoveResult::TargetExists) {
+      next = number + 1;
+    }
     if (moved.result != platform::MoveResult::TargetExists) return moved;
   }
   moved.result = platform::MoveResult::Failed;
@@ -270,13 +391,15 @@ void FolderWatch::AwaitFolder() {
   }
   if (hooks_.stopped()) return;
   if (platform_.folders.Kind(folder_) != platform::PathKind::Folder || !MakeSubfolders()) return;
+  // The folder back may be another one, with what a watch of its own left.
+  SettleBusyFolder();
   changes_ = platform_.folders.Watch(folder_);
   if (!changes_ || !Rescan(true)) {
     changes_.reset();
     return;
   }
   lost_ = false;
-  folderCheckAt_ = Now() + kFolderCheckMilliseconds * kMicrosecondsPerMillisecond;
+  Watched();
   hooks_.changed();
 }
 
@@ -289,6 +412,12 @@ int FolderWatch::NextWaitMilliseconds() {
 
 void FolderWatch::Run() {
   while (!hooks_.stopped()) {
+    if (hooks_.resting && hooks_.resting()) {
+      // What arrives meanwhile is collected by the system, and goes out if
+      // the session goes on after all.
+      platform_.pump.WaitForMessages(kRestLookMilliseconds);
+      continue;
+    }
     if (!changes_) {
       AwaitFolder();
       continue;
@@ -310,7 +439,7 @@ void FolderWatch::Run() {
     }
     if (Now() >= folderCheckAt_) {
       folderCheckAt_ = Now() + kFolderCheckMilliseconds * kMicrosecondsPerMillisecond;
-      if (platform_.folders.Kind(folder_) != platform::PathKind::Folder) {
+      if (!StillWatched()) {
         Lose();
         continue;
       }

@@ -93,6 +93,7 @@ bool TPrintfile1::FormCloseQuery() {
 bool TPrintfile1::FormQueryEndSession() { return runs_.MaySessionEnd(); }
 
 void TPrintfile1::FormEndSession(bool ending) {
+  runs_.SessionEnds(ending);
   runs_.SessionEndDecided();
   if (!ending) return;
   // The process may be ended any moment after this answer, without the

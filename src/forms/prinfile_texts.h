@@ -69,6 +69,8 @@ inline constexpr char kFolderUnreachablePrefix[] = "Map niet bereikbaar: ";
 inline constexpr char kMoveFailedPrefix[] = "Fout bij verplaatsen naar ";
 inline constexpr char kMoveFailedError[] = " (fout ";
 inline constexpr char kMoveFailedSuffix[] = ")";
+// A file in a watched folder whose name the system takes for a device's.
+inline constexpr char kDeviceNameRefused[] = "Bestandsnaam is een apparaatnaam";
 // The log's reason for a file whose copies a stop cut off or never started.
 inline constexpr char kLogStopped[] = "afgebroken";
 // Why the system is asked to wait with a log-off or shutdown during a run.

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <string>
 
-#include "base/ascii_text.h"
 #include "base/path_text.h"
+#include "base/scope_exit.h"
 #include "forms/batch_session.h"
 #include "forms/folder_watch.h"
 #include "forms/prinfile.h"
@@ -30,43 +30,49 @@ int TPrintfile1::WatchFolder(RunOwner::Run& run, const base::BatchCommand& comma
                   texts::kWatchStateFailed + texts::kWatchStopKeyHint);
   };
   FolderWatch* shown = nullptr;
-  FolderWatch watch(platform_, folder,
-                    {.stopped = [&] { return run.Stopped(); },
-                     .send =
-                         [&](const std::string& path) {
-                           // All copies of the file go out, or it is set aside.
-                           WatchedCopy copy;
-                           for (int number = 0; number < command.copies; ++number) {
-                             if (number > 0) platform_.pump.ProcessMessages();
-                             const output::PrinterCopy sent =
-                                 run.Stopped()
-                                     ? output::PrinterCopy{}
-                                     : SendFileToPrinter(run, path, session.PrinterName());
-                             copy.bytes = sent.fileBytes;
-                             if (!sent.delivered) {
-                               copy.failure = session.Failed();
-                               return copy;
-                             }
-                           }
-                           run.Messages().TakeWarning();
-                           copy.delivered = true;
-                           return copy;
-                         },
-                     .note = [&](const std::string& result, const std::string& file,
-                                 std::uint64_t bytes) { session.Note(result, file, bytes); },
-                     .changed =
-                         [&] {
-                           if (shown) showState(*shown);
-                         }});
+  // Files delivered whose line the log did not take: as in a run of named
+  // files, the caller cannot tell what became of them.
+  int unlogged = 0;
+  FolderWatch watch(
+      platform_, folder,
+      {.stopped = [&] { return run.Stopped(); },
+       .resting = [&] { return run.Resting(); },
+       .send =
+           [&](const std::string& path) {
+             run.SetSending(true);
+             const base::ScopeExit sent([&] { run.SetSending(false); });
+             // All copies of the file go out, or it is set aside.
+             WatchedCopy copy;
+             for (int number = 0; number < command.copies; ++number) {
+               if (number > 0) platform_.pump.ProcessMessages();
+               const output::PrinterCopy sent =
+                   run.Stopped() ? output::PrinterCopy{}
+                                 : SendFileToPrinter(run, path, session.PrinterName());
+               copy.bytes = sent.fileBytes;
+               if (!sent.delivered) {
+                 copy.failure = session.Failed();
+                 return copy;
+               }
+             }
+             run.Messages().TakeWarning();
+             copy.delivered = true;
+             return copy;
+           },
+       .note =
+           [&](const std::string& result, const std::string& file, std::uint64_t bytes) {
+             if (!session.Note(result, file, bytes) && result == output::kLogDelivered) {
+               ++unlogged;
+             }
+           },
+       .changed =
+           [&] {
+             if (shown) showState(*shown);
+           }});
   shown = &watch;
   // A log kept in the watched folder itself is written all the while: it is
   // no file to send.
-  if (command.log) {
-    const std::string logFolder = base::FolderOf(*command.log);
-    if (!logFolder.empty() && base::FoldAsciiUpper(logFolder.substr(0, logFolder.size() - 1)) ==
-                                  base::FoldAsciiUpper(folder)) {
-      watch.Ignore(command.log->substr(logFolder.size()));
-    }
+  if (command.log && base::SameFolder(base::FolderOf(*command.log), folder)) {
+    watch.Ignore(base::NameOf(*command.log));
   }
   if (!session.refusal && !watch.Start()) {
     session.refusal = texts::kFolderUnreachablePrefix + folder;
@@ -79,7 +85,7 @@ int TPrintfile1::WatchFolder(RunOwner::Run& run, const base::BatchCommand& comma
   }
   watch.Run();
   session.ReportLostLines();
-  return watch.Failed();
+  return watch.Failed() + watch.Unsettled() + unlogged;
 }
 
 }  // namespace morvane::forms

@@ -84,6 +84,8 @@ void RunOwner::Perform(RunKind kind, const Body& body, output::WarningRoute rout
       closeHeld = std::exchange(closeHeld_, false);
     });
     stop_ = {};
+    kind_ = kind;
+    watchResting_ = false;
     // A watch has no end of its own: stopping it is its normal end.
     stopQuestion_ = kind == RunKind::Watch ? texts::kWatchStopQuestion : texts::kStopQuestion;
     messages_.emplace(msg_, platform_.cursor, route, &stopOffer_);
@@ -136,9 +138,25 @@ void RunOwner::AskToStop() {
 
 bool RunOwner::MaySessionEnd() {
   if (!FRunInProgress) return true;
+  if (kind_ == RunKind::Watch) {
+    // A watch is meant to end with the session. Between files it takes no
+    // more and lets the session end. In the middle of one it stops as Esc
+    // stops it, settling the file, and the session waits for that much.
+    if (!watchSending_) {
+      watchResting_ = true;
+      return true;
+    }
+    stop_.Request();
+  }
   platform_.shell.BlockSessionEnd(window_.handle(), texts::kSessionEndBlocked);
   sessionEndBlocked_ = true;
   return false;
+}
+
+void RunOwner::SessionEnds(bool ending) {
+  if (!std::exchange(watchResting_, false)) return;
+  // A session that goes on after all keeps its watch.
+  if (ending) stop_.Request();
 }
 
 void RunOwner::SessionEndDecided() {

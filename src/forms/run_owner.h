@@ -86,8 +86,11 @@ class RunOwner {
   // quiet run has no one to ask: it stops at once, as Yes does.
   void AskToStop();
   // The session is about to end. True lets it; during a run the system is
-  // asked to wait and told why, and the user decides there.
+  // asked to wait and told why, and the user decides there. A watch between
+  // files lets it and rests meanwhile; one in the middle of a file stops.
   bool MaySessionEnd();
+  // The session ends, or goes on after all: a resting watch stops, or goes on.
+  void SessionEnds(bool ending);
   // The session ends or goes on after all: the system no longer waits.
   void SessionEndDecided();
 
@@ -112,6 +115,11 @@ class RunOwner {
   const char* stopQuestion_ = nullptr;
   // The system was asked to wait with the session's end for the run.
   bool sessionEndBlocked_ = false;
+  RunKind kind_ = RunKind::Batch;
+  // The watch in progress sends a file this moment.
+  bool watchSending_ = false;
+  // The watch in progress takes no file until the session's end is decided.
+  bool watchResting_ = false;
   // Where the warnings go while a run is in progress, from its first moment
   // to its last.
   std::optional<output::MessageSink> messages_;
@@ -136,6 +144,10 @@ class RunOwner::Run {
   bool Stopped() const { return owner_.stop_.Requested(); }
   // Shows the text on the hint bar, for a run that tells its own state.
   void ShowState(const std::string& text) { owner_.window_.hintBar.SetText(text); }
+  // A watch starts or ends sending a file.
+  void SetSending(bool sending) { owner_.watchSending_ = sending; }
+  // A watch is to take no file for now: the session may be ending.
+  bool Resting() const { return owner_.watchResting_; }
 
  private:
   friend class RunOwner;

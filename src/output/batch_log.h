@@ -18,6 +18,11 @@ inline constexpr char kLogInterrupted[] = "onderbroken";
 inline constexpr char kLogFolderUnreachable[] = "map niet bereikbaar";
 // Followed by the warning the copy gave.
 inline constexpr char kLogFailedPrefix[] = "mislukt: ";
+// A watch: a file that stays where the line before says, followed by why it
+// could not be moved on; and a file delivered by an earlier watch, which
+// could not move it then, now in "verzonden".
+inline constexpr char kLogNotMovedPrefix[] = "niet verplaatst: ";
+inline constexpr char kLogMovedOn[] = "verplaatst";
 
 // What happened to one copy of a batch run, or to a named file that was not
 // found; the texts in the program's form.

@@ -18,6 +18,14 @@ struct FolderFile {
   std::uint64_t lastWrite = 0;
 };
 
+// What tells one folder from another, whatever its name: a folder renamed
+// away and made anew under the old name is another folder.
+struct FolderIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  bool operator==(const FolderIdentity&) const = default;
+};
+
 // How a move without replacing ended.
 enum class MoveResult {
   Moved,
@@ -61,15 +69,20 @@ class Folders {
  public:
   virtual ~Folders() = default;
   virtual PathKind Kind(const std::string& path) = 0;
+  // The folder at the path now; none when there is none or it can't be told.
+  virtual std::optional<FolderIdentity> Identity(const std::string& folder) = 0;
   // Makes the folder unless it exists. False when it isn't there after.
   virtual bool Make(const std::string& path) = 0;
   // The files directly in the folder, not its subfolders; none when it can't
   // be read.
   virtual std::optional<std::vector<FolderFile>> Files(const std::string& folder) = 0;
-  // The file's last write, as FolderFile has it; none when it isn't there.
+  // The file's last write, as FolderFile has it; none when nothing is there.
+  // The name is taken as it is spelled, as Move takes it.
   virtual std::optional<std::uint64_t> LastWrite(const std::string& path) = 0;
   // Moves a file within its volume at once, never replacing the target;
-  // `error` gives the system's number of a failure.
+  // `error` gives the system's number of a failure. Both names are taken as
+  // they are spelled, a name that ends in a dot or a space or that is a
+  // device's name (com1.prn) too.
   virtual MoveResult Move(const std::string& from, const std::string& to, std::uint32_t& error) = 0;
   // Starts collecting the changes of the folder's own files; none when the
   // folder can't be watched.

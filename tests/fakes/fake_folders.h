@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/path_text.h"
 #include "fakes/fake_file_system.h"
 #include "platform/folders.h"
 
@@ -23,15 +24,28 @@ class FakeFolders final : public platform::Folders {
   // its folder reports its name.
   void Arrive(const std::string& folder, const std::string& name, std::string contents,
               std::uint64_t lastWrite = 0, bool announced = true) {
-    files_.AddFile(folder + "\\" + name, std::move(contents));
-    lastWrites_[folder + "\\" + name] = lastWrite;
+    files_.AddFile(base::JoinPath(folder, name), std::move(contents));
+    lastWrites_[base::JoinPath(folder, name)] = lastWrite;
     if (announced) announced_.push_back(name);
+  }
+  // The folder is renamed away and made again under its name, empty: a watch
+  // of it goes on reporting the old one's changes.
+  void MakeAnew(const std::string& folder) {
+    for (const std::string& path : files_.FilePaths()) {
+      if (path.starts_with(base::JoinPath(folder, {}))) files_.RemoveFile(path);
+    }
+    identities_[folder] = ++lastIdentity_;
   }
   // The next report of a watch says it lost count.
   void Overflow() { overflow_ = true; }
   void AddDevice(const std::string& path) { devices_.insert(path); }
   // Moves into the folder fail as on a full disk.
-  void FailMovesInto(const std::string& folder) { failingTargets_.insert(folder); }
+  void FailMovesInto(const std::string& folder) {
+    failingTargets_.insert(base::JoinPath(folder, {}));
+  }
+  void AllowMoves() { failingTargets_.clear(); }
+  // Moves of the file fail as while a reader holds it, the next `moves` times.
+  void HoldAgainstMoves(const std::string& path, int moves) { heldMoves_[path] = moves; }
   const std::vector<std::pair<std::string, std::string>>& Moves() const { return moves_; }
   // A wait with nothing to report lets the test's time pass.
   std::function<void(int milliseconds)> onWait;
@@ -41,6 +55,12 @@ class FakeFolders final : public platform::Folders {
     if (files_.HasDirectory(path)) return platform::PathKind::Folder;
     return files_.HasFile(path) ? platform::PathKind::File : platform::PathKind::Missing;
   }
+  std::optional<platform::FolderIdentity> Identity(const std::string& folder) override {
+    if (!files_.HasDirectory(folder)) return std::nullopt;
+    auto [identity, added] = identities_.try_emplace(folder, lastIdentity_ + 1);
+    if (added) ++lastIdentity_;
+    return platform::FolderIdentity{1, identity->second};
+  }
   bool Make(const std::string& path) override {
     if (!files_.HasDirectory(path)) files_.AddDirectory(path);
     return true;
@@ -48,7 +68,7 @@ class FakeFolders final : public platform::Folders {
   std::optional<std::vector<platform::FolderFile>> Files(const std::string& folder) override {
     if (!files_.HasDirectory(folder)) return std::nullopt;
     std::vector<platform::FolderFile> files;
-    const std::string prefix = folder + "\\";
+    const std::string prefix = base::JoinPath(folder, {});
     for (const std::string& path : files_.FilePaths()) {
       if (!path.starts_with(prefix) || path.find('\\', prefix.size()) != std::string::npos)
         continue;
@@ -65,7 +85,12 @@ class FakeFolders final : public platform::Folders {
     error = 0;
     if (!files_.HasFile(from)) return platform::MoveResult::SourceGone;
     if (files_.HasFile(to)) return platform::MoveResult::TargetExists;
-    if (failingTargets_.contains(to.substr(0, to.rfind('\\')))) {
+    if (auto held = heldMoves_.find(from); held != heldMoves_.end() && held->second > 0) {
+      --held->second;
+      error = kSharingViolation;
+      return platform::MoveResult::InUse;
+    }
+    if (failingTargets_.contains(base::FolderOf(to))) {
       error = kDiskFull;
       return platform::MoveResult::Failed;
     }
@@ -80,6 +105,7 @@ class FakeFolders final : public platform::Folders {
   }
 
   static constexpr std::uint32_t kDiskFull = 112;
+  static constexpr std::uint32_t kSharingViolation = 32;
 
  private:
   class Changes final : public platform::FolderChanges {
@@ -110,6 +136,9 @@ class FakeFolders final : public platform::Folders {
   std::set<std::string> devices_;
   std::set<std::string> failingTargets_;
   std::map<std::string, std::uint64_t> lastWrites_;
+  std::map<std::string, int> heldMoves_;
+  std::map<std::string, std::uint64_t> identities_;
+  std::uint64_t lastIdentity_ = 0;
   std::vector<std::pair<std::string, std::string>> moves_;
 };
 

@@ -11,8 +11,27 @@ constexpr wchar_t kExtendedPrefix[] = L"\\\\?\\";
 constexpr wchar_t kExtendedUncPrefix[] = L"\\\\?\\UNC\\";
 constexpr wchar_t kUncPrefix[] = L"\\\\";
 
+constexpr wchar_t kSeparators[] = L"\\/:";
+constexpr wchar_t kSeparator = L'\\';
+
 bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
   return text.rfind(prefix, 0) == 0;
+}
+
+// An absolute path in its "\\?\" form.
+std::wstring Prefixed(const std::wstring& full) {
+  if (StartsWith(full, kExtendedPrefix)) return full;
+  if (StartsWith(full, kUncPrefix)) return kExtendedUncPrefix + full.substr(2);
+  return kExtendedPrefix + full;
+}
+
+// The system's normalisation would change the name: it ends in a dot or a
+// space, and is no "." or "..".
+bool EndsAsNormalisedAway(const std::wstring& wide) {
+  const std::size_t separator = wide.find_last_of(kSeparators);
+  const std::wstring name = separator == std::wstring::npos ? wide : wide.substr(separator + 1);
+  if (name.empty() || name == L"." || name == L"..") return false;
+  return name.back() == L'.' || name.back() == L' ';
 }
 
 }  // namespace
@@ -35,13 +54,25 @@ std::wstring ExtendedLengthPath(const std::string& path) {
   if (StartsWith(wide, kExtendedPrefix)) return wide;
   std::wstring full = FullPath(wide);
   if (full.empty()) return {};
-  if (StartsWith(full, kExtendedPrefix)) return full;
-  if (StartsWith(full, kUncPrefix)) return kExtendedUncPrefix + full.substr(2);
-  return kExtendedPrefix + full;
+  return Prefixed(full);
+}
+
+std::wstring ExactPath(const std::string& path) {
+  const std::wstring wide = WideFromName(path);
+  if (wide.empty()) return {};
+  if (StartsWith(wide, kExtendedPrefix)) return wide;
+  const std::size_t separator = wide.find_last_of(kSeparators);
+  const std::wstring name = separator == std::wstring::npos ? wide : wide.substr(separator + 1);
+  std::wstring folder =
+      FullPath(separator == std::wstring::npos ? L"." : wide.substr(0, separator + 1));
+  if (folder.empty() || name.empty()) return {};
+  if (folder.back() != kSeparator) folder += kSeparator;
+  return Prefixed(folder + name);
 }
 
 std::wstring WidePath(const std::string& path) {
   std::wstring wide = WideFromName(path);
+  if (EndsAsNormalisedAway(wide)) return ExactPath(path);
   return wide.size() >= MAX_PATH ? ExtendedLengthPath(path) : wide;
 }
 

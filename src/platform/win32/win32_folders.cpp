@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <utility>
 
+#include "base/path_text.h"
 #include "platform/win32/device_names.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/wide_names.h"
@@ -20,11 +22,13 @@ constexpr DWORD kChangeBufferBytes = 64 * 1024;
 // A file that arrives is added or renamed to its name; one written where it
 // lies is written to.
 constexpr DWORD kChangeFilter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE;
-
-std::string Joined(const std::string& folder, const char* name) {
-  if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
-  return folder + "\\" + name;
-}
+// A folder's read of changes that is cancelled at the watch's end is waited
+// for this long, as a cancelled port write is.
+constexpr DWORD kCancelledReadWaitMilliseconds = 5000;
+// CreateDirectoryW takes a path this long or longer only in its "\\?\"
+// form: room for a file name of 8.3 is kept below MAX_PATH.
+constexpr std::size_t kLongFolderPath = MAX_PATH - 12;
+constexpr char kAllFiles[] = "*";
 
 std::uint64_t Ticks(const FILETIME& time) {
   return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
@@ -44,33 +48,44 @@ class HandleCloser {
   HANDLE handle_;
 };
 
+// What the system writes into while a read of changes is under way.
+struct ChangeRead {
+  OVERLAPPED overlapped{};
+  // DWORDs, for the records the system writes are aligned so.
+  std::vector<DWORD> buffer = std::vector<DWORD>(kChangeBufferBytes / sizeof(DWORD));
+};
+
 // One folder's changes, read overlapped: the system fills the buffer while
 // the program sends, and its event wakes the wait for messages, as a port's
 // write does.
 class Win32FolderChanges final : public FolderChanges {
  public:
   Win32FolderChanges(HANDLE folder, HANDLE event)
-      : folder_(folder), event_(event), buffer_(kChangeBufferBytes / sizeof(DWORD)) {}
+      : folder_(folder), event_(event), read_(std::make_unique<ChangeRead>()) {}
   ~Win32FolderChanges() override {
-    if (pending_) {
-      CancelIoEx(folder_.Get(), &overlapped_);
-      DWORD ignored = 0;
-      // The buffer is the system's until the read has ended.
-      GetOverlappedResult(folder_.Get(), &overlapped_, &ignored, TRUE);
+    if (!pending_) return;
+    CancelIoEx(folder_.Get(), &read_->overlapped);
+    // The record is the system's until the read has ended. A folder on a
+    // share that no longer answers may not end it in time: the record is
+    // then left to the system for the program's life, a small price for a
+    // watch that ends when asked.
+    if (WaitForSingleObject(event_.Get(), kCancelledReadWaitMilliseconds) != WAIT_OBJECT_0 &&
+        !HasOverlappedIoCompleted(&read_->overlapped)) {
+      static_cast<void>(read_.release());
     }
   }
 
   bool Start() {
-    overlapped_ = {};
-    overlapped_.hEvent = event_.Get();
-    pending_ = ReadDirectoryChangesW(folder_.Get(), buffer_.data(), kChangeBufferBytes, FALSE,
-                                     kChangeFilter, nullptr, &overlapped_, nullptr) != FALSE;
+    read_->overlapped = {};
+    read_->overlapped.hEvent = event_.Get();
+    pending_ = ReadDirectoryChangesW(folder_.Get(), read_->buffer.data(), kChangeBufferBytes, FALSE,
+                                     kChangeFilter, nullptr, &read_->overlapped, nullptr) != FALSE;
     return pending_;
   }
 
   Wake Wait(int milliseconds) override {
     if (!pending_) return Wake::Broken;
-    if (HasOverlappedIoCompleted(&overlapped_)) return Wake::Changes;
+    if (HasOverlappedIoCompleted(&read_->overlapped)) return Wake::Changes;
     const HANDLE event = event_.Get();
     const DWORD woken = MsgWaitForMultipleObjectsEx(1, &event, static_cast<DWORD>(milliseconds),
                                                     QS_ALLINPUT, MWMO_INPUTAVAILABLE);
@@ -83,13 +98,14 @@ class Win32FolderChanges final : public FolderChanges {
   std::vector<std::string> TakeNames(bool& overflowed) override {
     overflowed = false;
     std::vector<std::string> names;
-    if (!pending_ || !HasOverlappedIoCompleted(&overlapped_)) return names;
+    if (!pending_ || !HasOverlappedIoCompleted(&read_->overlapped)) return names;
     pending_ = false;
     DWORD bytes = 0;
     // A failure is the system losing count (ERROR_NOTIFY_ENUM_DIR), as is a
     // report of no bytes; any other failure shows again at the next start,
     // which then fails.
-    const bool reported = GetOverlappedResult(folder_.Get(), &overlapped_, &bytes, FALSE) != FALSE;
+    const bool reported =
+        GetOverlappedResult(folder_.Get(), &read_->overlapped, &bytes, FALSE) != FALSE;
     if (reported && bytes > 0) {
       Collect(bytes, names);
     } else {
@@ -101,7 +117,7 @@ class Win32FolderChanges final : public FolderChanges {
 
  private:
   void Collect(DWORD bytes, std::vector<std::string>& names) {
-    const auto* base = reinterpret_cast<const unsigned char*>(buffer_.data());
+    const auto* base = reinterpret_cast<const unsigned char*>(read_->buffer.data());
     std::size_t offset = 0;
     for (;;) {
       if (offset + sizeof(FILE_NOTIFY_INFORMATION) > bytes) return;
@@ -122,9 +138,7 @@ class Win32FolderChanges final : public FolderChanges {
 
   HandleCloser folder_;
   HandleCloser event_;
-  // DWORDs, for the records the system writes are aligned so.
-  std::vector<DWORD> buffer_;
-  OVERLAPPED overlapped_{};
+  std::unique_ptr<ChangeRead> read_;
   bool pending_ = false;
 };
 
@@ -139,14 +153,32 @@ PathKind Win32Folders::Kind(const std::string& path) {
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
 }
 
+std::optional<FolderIdentity> Win32Folders::Identity(const std::string& folder) {
+  const std::wstring wide = WidePath(folder);
+  if (wide.empty()) return std::nullopt;
+  const HandleCloser handle(CreateFileW(
+      wide.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (handle.Get() == INVALID_HANDLE_VALUE ||
+      !GetFileInformationByHandle(handle.Get(), &information) ||
+      (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    return std::nullopt;
+  }
+  return FolderIdentity{
+      information.dwVolumeSerialNumber,
+      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
 bool Win32Folders::Make(const std::string& path) {
-  const std::wstring wide = WidePath(path);
+  std::wstring wide = WidePath(path);
+  if (wide.size() >= kLongFolderPath) wide = ExtendedLengthPath(path);
   if (!wide.empty()) CreateDirectoryW(wide.c_str(), nullptr);
   return Kind(path) == PathKind::Folder;
 }
 
 std::optional<std::vector<FolderFile>> Win32Folders::Files(const std::string& folder) {
-  const std::wstring pattern = WidePath(Joined(folder, "*"));
+  const std::wstring pattern = WidePath(base::JoinPath(folder, kAllFiles));
   if (pattern.empty()) return std::nullopt;
   WIN32_FIND_DATAW found{};
   const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
@@ -167,7 +199,7 @@ std::optional<std::vector<FolderFile>> Win32Folders::Files(const std::string& fo
 }
 
 std::optional<std::uint64_t> Win32Folders::LastWrite(const std::string& path) {
-  const std::wstring wide = WidePath(path);
+  const std::wstring wide = ExactPath(path);
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (wide.empty() || !GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) {
     return std::nullopt;
@@ -178,8 +210,8 @@ std::optional<std::uint64_t> Win32Folders::LastWrite(const std::string& path) {
 MoveResult Win32Folders::Move(const std::string& from, const std::string& to,
                               std::uint32_t& error) {
   error = 0;
-  const std::wstring source = WidePath(from);
-  const std::wstring target = WidePath(to);
+  const std::wstring source = ExactPath(from);
+  const std::wstring target = ExactPath(to);
   if (source.empty() || target.empty()) {
     error = ERROR_INVALID_NAME;
     return MoveResult::Failed;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/path_text.h"
+
 namespace morvane::base {
 namespace {
 
@@ -33,6 +35,23 @@ TEST(NameTextTest, OnlyWellFormedUtf8ReachesTheLog) {
   EXPECT_EQ(WellFormedUtf8("a?.prn"), "a?.prn");
   EXPECT_TRUE(HoldsUncarriedCharacter("a?\xFF.prn"));
   EXPECT_FALSE(HoldsUncarriedCharacter(kLodz));
+}
+
+TEST(PathTextTest, ANameJoinsAndLeavesAFolderAtARootAsAnywhere) {
+  // At a drive's root the folder ends in its separator already: a name cut
+  // from the joined path by the folder's length lost its first letter there.
+  for (const auto& [folder, path] : {std::pair{"P:\\", "P:\\abc.prn"},
+                                     {"C:\\in", "C:\\in\\abc.prn"},
+                                     {"\\\\srv\\share", "\\\\srv\\share\\abc.prn"},
+                                     {"\\\\srv\\share\\", "\\\\srv\\share\\abc.prn"},
+                                     {"P:", "P:abc.prn"}}) {
+    EXPECT_EQ(JoinPath(folder, "abc.prn"), path);
+    EXPECT_EQ(NameOf(path), "abc.prn");
+  }
+  EXPECT_EQ(NameOf("P:\\a"), "a");
+  EXPECT_TRUE(SameFolder("P:\\", FolderOf("P:\\watch.log")));
+  EXPECT_TRUE(SameFolder("c:\\In", FolderOf("C:\\in\\watch.log")));
+  EXPECT_FALSE(SameFolder("C:\\in", FolderOf("C:\\in\\bezig\\watch.log")));
 }
 
 }  // namespace

@@ -319,5 +319,38 @@ TEST_F(BatchTest, ARunStartsOnceWithoutActivationAndACloseBeforeItCountsTheFiles
   EXPECT_EQ(early.main().BatchExitStatus(), 2);
 }
 
+TEST_F(BatchTest, AWatchRestsWhileTheSessionMayEndAndEndsWithItAndItsLostLinesCount) {
+  p.fake.files.AddDirectory("C:\\in");
+  p.fake.folders.Arrive("C:\\in", "a.prn", "A");
+  p.fake.files.FailWriteAfter("w.log", 0);  // no line reaches the log
+  p.SetCommandLine("/WIN /QUIET /WATCH=C:\\in /LOG=w.log");
+  int rests = 0;
+  std::vector<bool> answers;
+  std::vector<std::size_t> jobsAtTheEnds;
+  p.fake.pump.onProcess = [&](int) {
+    const std::size_t jobs = p.fake.spooler.Jobs().size();
+    if (!p.main().RunInProgress() || jobs == 0) return;
+    if (answers.empty() || (answers.size() == 1 && jobs == 2)) {
+      // Between files: the watch lets the session end and takes no file.
+      answers.push_back(p.main().OnQueryEndSession());
+      if (jobs == 1) p.fake.folders.Arrive("C:\\in", "b.prn", "B");
+      rests = 0;
+    } else if (++rests == 5) {
+      // The first time the session goes on after all, the second it ends.
+      jobsAtTheEnds.push_back(jobs);
+      p.main().OnEndSession(jobs == 2);
+    }
+  };
+  p.Start();
+  p.ShowAndActivate();
+  EXPECT_EQ(answers, (std::vector<bool>{true, true}));
+  EXPECT_EQ(jobsAtTheEnds, (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(SentDocuments(),
+            (std::vector<std::string>{"C:\\in\\bezig\\a.prn", "C:\\in\\bezig\\b.prn"}));
+  EXPECT_FALSE(p.fake.shell.BlockReason());
+  EXPECT_FALSE(p.main().RunInProgress());
+  EXPECT_EQ(p.main().BatchExitStatus(), 2);
+}
+
 }  // namespace
 }  // namespace morvane::testing
