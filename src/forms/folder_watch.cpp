@@ -28,13 +28,23 @@ constexpr platform::FileOpenMode kUnsharedOpenMode{
     .disposition = platform::FileDisposition::OpenExisting,
     .diskFileOnly = true};
 
-// Held from before a file is moved into "bezig" to after it has left it. It
-// shuts out a writer that still has the file open, and every other watch:
-// their own claim lets no one read meanwhile, and their look at what an
-// earlier watch left in "bezig" lets no one open it at all. The copies may
-// read the file, and the moves go on, for they are this very holder's.
+// Held while a file is moved into "bezig": no other program can open the file
+// to read it meanwhile, so of two watches only one gets this far, and a
+// writer that still has the file open shuts it out. The move itself may go
+// on, for it is the move of this very holder. (A rename goes by the handle it
+// opens: one opened before another watch's move would move the file again
+// from its new place.)
 constexpr platform::FileOpenMode kClaimOpenMode{
     .access = platform::FileAccess::Read,
+    .share = platform::ShareDelete,
+    .disposition = platform::FileDisposition::OpenExisting,
+    .diskFileOnly = true};
+
+// Taken over from the claim once the file is in "bezig", and held until it
+// has left: a watch that starts meanwhile finds it in use and leaves it
+// alone, while the copies read it and the last move takes it out.
+constexpr platform::FileOpenMode kHoldOpenMode{
+    .access = platform::FileAccess::Rename,
     .share = platform::ShareRead | platform::ShareDelete,
     .disposition = platform::FileDisposition::OpenExisting,
     .diskFileOnly = true};
@@ -278,6 +288,11 @@ void FolderWatch::SendNext() {
 
   const std::string busy = base::JoinPath(folder_, kBusyFolder);
   const Moved taken = MoveInto(path, busy, name);
+  std::unique_ptr<platform::File> hold;
+  if (taken.result == platform::MoveResult::Moved) {
+    hold = platform_.files.Open(taken.path, kHoldOpenMode);
+  }
+  claim.reset();
   if (taken.result == platform::MoveResult::SourceGone) return;
   // Someone has it open this moment: it is tried again.
   if (taken.result == platform::MoveResult::InUse) return Hold(name);
@@ -353,16 +368,20 @@ std::uint64_t FolderWatch::FreeNumber(const std::string& folder, const std::stri
 FolderWatch::Moved FolderWatch::MoveInto(const std::string& from, const std::string& folder,
                                          const std::string& name) {
   Moved moved{platform::MoveResult::Failed, {}, 0};
-  std::uint64_t& next = nextNumbers_[{folder, name}];
-  if (next == 0) next = 1;
   for (int race = 0; race < kMaxMoveRaces; ++race) {
-    const std::uint64_t number = FreeNumber(folder, name, next);
+    // Mostly the name itself is free. Where it is not, the search starts
+    // after the number this watch took last for it.
+    std::uint64_t number = 1;
+    const auto taken = nextNumbers_.find({folder, name});
+    if (Taken(folder, name, number)) {
+      number = FreeNumber(folder, name, taken == nextNumbers_.end() ? 2 : taken->second);
+    }
     moved.path = base::JoinPath(folder, Numbered(name, number));
     moved.result = platform_.folders.Move(from, moved.path, moved.error);
-    // The name just used is taken from now on, by this move or another's.
-    if (moved.result == platform::MoveResult::Moved ||
-        moved.result == platform::MoveResult::TargetExists) {
-      next = number + 1;
+    // The number just used is taken from now on, by this move or another's.
+    if (number > 1 && (moved.result == platform::MoveResult::Moved ||
+                       moved.result == platform::MoveResult::TargetExists)) {
+      nextNumbers_[{folder, name}] = number + 1;
     }
     if (moved.result != platform::MoveResult::TargetExists) return moved;
   }

@@ -164,8 +164,9 @@ class FolderWatch {
   // The upper-case keys of the names never sent: the log's name, which the
   // command line may spell in another case than the folder does.
   std::set<std::string> ignored_;
-  // The number to try first for a name taken in a subfolder, by the
-  // subfolder's path and the name.
+  // The number to try first, after the name itself, for a name taken in a
+  // subfolder: by the subfolder's path and the name, for the names that
+  // were taken.
   std::map<std::pair<std::string, std::string>, std::uint64_t> nextNumbers_;
   // The folder as it was when the watch began to watch it.
   std::optional<platform::FolderIdentity> identity_;

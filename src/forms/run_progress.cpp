@@ -23,7 +23,7 @@ void RunProgress::StartCopy(const std::string& path) {
   ++copy_;
   // The list can grow during a run; the count never falls behind the copy.
   copies_ = std::max(copies_, copy_);
-  fileName_ = path.substr(base::FolderOf(path).size());
+  fileName_ = base::NameOf(path);
   Show(0);
 }
 

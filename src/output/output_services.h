@@ -43,14 +43,15 @@ inline constexpr char kPrinterOpenErrorPrefix[] = "error ";
 inline constexpr char kDeviceAbandoned[] =
     "De poort rondde de afgebroken uitvoer niet af en is gesloten!";
 
-// Source files are only ever read, and others may read them meanwhile. A file
+// Source files are only ever read, and others may read them meanwhile, or
+// rename them (a watched folder holds the file it sends so). A file
 // that another program still has open for writing cannot be opened, so it is
 // reported as not delivered rather than sent as far as it has come; the
 // caller may send it again once it is complete. A source is a file on disk: a
 // device named as a source would send nothing or wait forever.
 inline constexpr platform::FileOpenMode kSourceOpenMode{
     .access = platform::FileAccess::Read,
-    .share = platform::ShareRead,
+    .share = platform::ShareRead | platform::ShareDelete,
     .disposition = platform::FileDisposition::OpenExisting,
     .diskFileOnly = true};
 

@@ -6,7 +6,8 @@
 
 namespace morvane::platform {
 
-enum class FileAccess { Read, Write, ReadWrite };
+// Rename opens a file to rename or delete it, not to read or write it.
+enum class FileAccess { Read, Write, ReadWrite, Rename };
 
 // Others may open the file meanwhile for these kinds of access.
 // ShareDelete lets others rename or delete the file.

@@ -4,10 +4,11 @@ capture queues, the subfolders and the log are the evidence."""
 
 import os
 import re
+import subprocess
 import time
 import unittest
 
-from faults import HeldFile
+from faults import HeldFile, make_immutable
 from gui import Desktop
 from harness import MAIN_CAPTION, SLOWDOWN, UNICODE_NAME, ProgramTestCase, twelve_lines
 from test_batch import APPLICATION_CLASS, APPLICATION_TITLE, OUTPUT_CAPTION, STAMP
@@ -20,6 +21,8 @@ WIN_BUTTON = "Win"
 PROBE_MS = 1500
 MAX_ANSWER_MS = 25
 WRITER_SECONDS = 5 * SLOWDOWN
+LOG_HOLD_SECONDS = 8 * SLOWDOWN  # longer than the program waits for a held log
+NOT_MOVED = "niet verplaatst: Fout bij verplaatsen naar "
 
 
 class WatchTestCase(ProgramTestCase):
@@ -150,7 +153,7 @@ class WatchTest(WatchTestCase):
 
         statuses = self.close(*runs)
         self.assertEqual(sorted(self.names("verzonden") + self.names("mislukt")), names)
-        self.assertEqual(sum(statuses), len(self.names("mislukt")))
+        self.assertEqual(sum(statuses), len(self.names("mislukt")), (statuses, self.log_lines()))
         settled = sorted(line.split("\t")[3].rsplit("\\", 1)[-1] for line in self.log_lines())
         self.assertEqual(settled, names)
 
@@ -208,6 +211,89 @@ class WatchStartTest(WatchTestCase):
         self.assertEqual(self.answer_box(OUTPUT_CAPTION, button="yes").text, STOP_QUESTION)
         self.assertEqual(run.wait(), 0)
         self.assertEqual(self.sent_jobs(), [("a.prn", b"<a>"), ("b.prn", b"<b>")])
+
+
+class WatchEdgesTest(WatchTestCase):
+    def map_drive(self, letter, folder):
+        """Maps a drive letter to the folder, as a share mapped to a letter is."""
+        link = self.wine.prefix / "dosdevices" / f"{letter}:"
+        link.unlink(missing_ok=True)
+        link.symlink_to(folder)
+        self.addCleanup(link.unlink, missing_ok=True)
+
+    def test_every_name_goes_as_itself_from_a_drive_root(self):
+        self.map_drive("p", self.folder)
+        # Names a system that tells case apart, or ends them in a dot, writes;
+        # and a device's name, which is set aside.
+        names = ["abc.prn", "xa.prn", "ya.prn", "A.prn", "a.prn", "dot.prn.", "space.prn "]
+        # The log kept at the root itself is no file to send.
+        self.log = self.folder / "watch.log"
+        run = self.start("/WIN", "/QUIET", "/WATCH=P:\\", "/LOG=P:\\watch.log")
+        self.wait_until(lambda: (self.folder / "verzonden").is_dir(), "the subfolders made")
+        for name in names + ["com1.prn"]:
+            self.arrive(name, name.encode())
+        self.wait_sent(len(names))
+        self.wait_until(lambda: self.names("mislukt") == ["com1.prn"], "com1.prn set aside")
+
+        self.assertEqual(self.close(run), 1)
+        # Wine finds a name in a folder whatever its case: of A.prn and a.prn,
+        # the second gets a number in verzonden.
+        self.assertEqual(self.names("verzonden"),
+                         sorted(name if name != "a.prn" else "a (2).prn" for name in names))
+        self.assertEqual(sorted(self.sent_jobs()),
+                         sorted((name, b"<" + name.encode() + b">") for name in names))
+        self.assertEqual((self.names(None), self.names("bezig")), (["watch.log"], []))
+        device_line, = [line for line in self.log_lines() if "com1" in line]
+        self.assertIn("\tmislukt: Bestandsnaam is een apparaatnaam\t", device_line)
+        self.assertTrue(device_line.endswith("\tP:\\mislukt\\com1.prn\t0"), device_line)
+
+    def test_a_folder_renamed_away_and_made_again_is_watched_anew(self):
+        run = self.watch()
+        self.arrive("a.prn", b"a")
+        self.wait_sent(1)
+        os.rename(self.folder, self.data_dir / "labels.old")
+        self.folder.mkdir()
+        self.arrive("b.prn", b"b")
+        self.wait_sent(1)
+
+        self.assertEqual(self.close(run), 0)
+        self.assertEqual(self.sent_jobs(), [("a.prn", b"<a>"), ("b.prn", b"<b>")])
+        results = [line.split("\t")[1] for line in self.log_lines()]
+        self.assertEqual(results, ["afgeleverd", "map niet bereikbaar", "afgeleverd"])
+
+    def test_a_delivered_file_that_cannot_reach_verzonden_is_never_sent_again(self):
+        (self.folder / "verzonden").mkdir()
+        make_immutable(self, self.folder / "verzonden")
+        run = self.watch()
+        self.arrive("a.prn", b"a")
+        self.wait_until(lambda: len(self.log_lines()) == 2, "a.prn delivered and not moved")
+        self.assertEqual(self.close(run), 1)
+        delivered, not_moved = [line.split("\t")[1:4:2] for line in self.log_lines()]
+        self.assertEqual(delivered, ["afgeleverd", "C:\\x\\labels\\bezig\\a.prn"])
+        self.assertEqual(not_moved, [NOT_MOVED + "C:\\x\\labels\\verzonden (fout 5)",
+                                     "C:\\x\\labels\\bezig\\a.prn"])
+
+        subprocess.run(["chattr", "-i", str(self.folder / "verzonden")], check=True)
+        self.log.unlink()
+        self.assertEqual(self.close(self.watch()), 0)
+        self.assertEqual(self.sent_jobs(), [("a.prn", b"<a>")])
+        self.assertEqual((self.names("verzonden"), self.names("bezig"), self.names("mislukt")),
+                         (["a.prn"], [], []))
+        line, = self.log_lines()
+        self.assertRegex(line, f"^{STAMP}\tverplaatst\t[^\t]+\t"
+                         + re.escape("C:\\x\\labels\\verzonden\\a.prn") + "\t0$")
+
+    def test_a_log_held_past_the_wait_counts_each_file_and_the_session_end_ends_the_watch(self):
+        self.log.write_bytes(b"")
+        HeldFile(self, "C:\\x\\watch.log", LOG_HOLD_SECONDS)
+        run = self.watch()
+        self.arrive("a.prn", b"a")
+        self.wait_sent(1)
+        # A quiet watch between files lets a log-off go on, and ends with it.
+        status, output = Desktop(self.wine).drive("end-session", "MorvaneForm", MAIN_CAPTION)
+        self.assertEqual((status, output.split()), (0, ["query", "1", "ended"]))
+        self.assertEqual(run.wait(), 1)  # the line of a.prn is not in the log
+        self.assertEqual(self.sent_jobs(), [("a.prn", b"<a>")])
 
 
 if __name__ == "__main__":

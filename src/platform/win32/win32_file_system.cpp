@@ -234,6 +234,8 @@ DWORD AccessFlags(FileAccess access) {
       return GENERIC_READ;
     case FileAccess::Write:
       return GENERIC_WRITE;
+    case FileAccess::Rename:
+      return DELETE;
     case FileAccess::ReadWrite:
       break;
   }

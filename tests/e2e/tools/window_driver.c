@@ -112,13 +112,15 @@ struct Match {
   const char* className;
   const char* caption;
   HWND found;
+  /* Hidden windows count too, as the system's session messages reach them. */
+  BOOL hiddenToo;
 };
 
 static BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
   struct Match* match = (struct Match*)parameter;
   char className[256] = "";
   char caption[kMaxText] = "";
-  if (!IsWindowVisible(window)) return TRUE;
+  if (!match->hiddenToo && !IsWindowVisible(window)) return TRUE;
   GetClassNameA(window, className, sizeof className);
   GetWindowTextA(window, caption, sizeof caption);
   if (match->className[0] != '\0' && strcmp(className, match->className) != 0) return TRUE;
@@ -128,7 +130,13 @@ static BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
 }
 
 static HWND FindTopLevel(const char* className, const char* caption) {
-  struct Match match = {className, caption, NULL};
+  struct Match match = {className, caption, NULL, FALSE};
+  EnumWindows(MatchTopLevel, (LPARAM)&match);
+  return match.found;
+}
+
+static HWND FindTopLevelHiddenToo(const char* className, const char* caption) {
+  struct Match match = {className, caption, NULL, TRUE};
   EnumWindows(MatchTopLevel, (LPARAM)&match);
   return match.found;
 }
@@ -482,7 +490,7 @@ static int SetText(const char* className, const char* caption, int index, const 
 }
 
 static int EndSession(const char* className, const char* caption) {
-  HWND window = FindTopLevel(className, caption);
+  HWND window = FindTopLevelHiddenToo(className, caption);
   if (window == NULL) return 1;
   DWORD_PTR answer = 0;
   if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,

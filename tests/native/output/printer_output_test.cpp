@@ -64,7 +64,7 @@ TEST_F(SendFileToPrinterTest, SendsOneRawDocumentFramedByInitAndExitInBlocksOf10
   const auto opens = fake.files.OpensOf(kPath);
   ASSERT_EQ(opens.size(), 1u);
   EXPECT_EQ(opens[0].mode.access, platform::FileAccess::Read);
-  EXPECT_EQ(opens[0].mode.share, platform::ShareRead);
+  EXPECT_EQ(opens[0].mode.share, platform::ShareRead | platform::ShareDelete);
   EXPECT_EQ(opens[0].mode.disposition, platform::FileDisposition::OpenExisting);
 }
 
