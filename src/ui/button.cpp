@@ -10,10 +10,4 @@ void Button::Click() {
   if (Form* form = OwnerForm()) form->SetModalResult(modalResult_);
 }
 
-std::string ToolButton::ToolTip() const {
-  const std::string key = ShortcutText(shortcut_);
-  if (key.empty() || Hint().empty()) return Hint();
-  return Hint() + " (" + key + ")";
-}
-
 }  // namespace morvane::ui

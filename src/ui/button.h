@@ -37,7 +37,8 @@ class Button : public Control {
 };
 
 // A flat toolbar button that shows only a picture and takes no focus. Its
-// shortcut key, if any, stands after the hint in its tool tip.
+// tool tip is its hint alone; its shortcut key, if any, shows in the system
+// menu and in what screen readers are told.
 class ToolButton : public Control {
  public:
   using Control::Control;
@@ -46,7 +47,6 @@ class ToolButton : public Control {
 
   const Shortcut& GetShortcut() const { return shortcut_; }
   void SetShortcut(const Shortcut& shortcut) { shortcut_ = shortcut; }
-  std::string ToolTip() const override;
 
   Picture GetPicture() const { return picture_; }
   void SetPicture(Picture picture) { picture_ = picture; }

@@ -120,9 +120,8 @@ class Control {
   void SetText(const std::string& text);
 
   const std::string& Hint() const { return hint_; }
+  // What the control's tool tip shows, as it is.
   void SetHint(const std::string& hint);
-  // What the control's tool tip shows: its hint.
-  virtual std::string ToolTip() const { return hint_; }
 
   // The name and role a screen reader is given where the control's own text
   // and kind don't say it (a field named by its label, the hint bar's role).

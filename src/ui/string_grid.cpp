@@ -100,11 +100,20 @@ int StringGrid::RowTop(int row) const {
   return (fixedRows_ + row - topRow_) * RowPitch();
 }
 
-int StringGrid::RowAt(int y) const {
-  if (y < 0) return -1;
-  const int slot = y / RowPitch();
+int StringGrid::RowInSlot(int slot) const {
+  if (slot < 0) return -1;
   const int row = slot < fixedRows_ ? slot : topRow_ + slot - fixedRows_;
   return row < RowCount() ? row : -1;
+}
+
+int StringGrid::RowAt(int y) const { return RowInSlot(y < 0 ? -1 : y / RowPitch()); }
+
+int StringGrid::RowAt(int y, const Scale& scale) const {
+  return RowInSlot(scale.BandAt(y, RowPitch()));
+}
+
+int StringGrid::DataRowsFitting(int height, const Scale& scale) const {
+  return scale.BandAt(height, RowPitch()) - fixedRows_;
 }
 
 std::optional<int> StringGrid::RowForKey(int key) const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/scale.h"
 
 namespace morvane::ui {
 
@@ -62,6 +63,13 @@ class StringGrid : public Control {
   int RowTop(int row) const;
   // The row at a client y, or -1 below the last row.
   int RowAt(int y) const;
+  // The same for a y in device pixels at the scale. Every edge of a row is
+  // scaled on its own, as the rows are painted, so a pixel belongs to the
+  // row painted on it: a grid line to the row above it.
+  int RowAt(int y, const Scale& scale) const;
+  // How many scrolling rows fit wholly in a client area of that many device
+  // pixels at the scale.
+  int DataRowsFitting(int height, const Scale& scale) const;
 
   // Up, Down, PageUp, PageDown, Home and End move the selection; a move the
   // user made this way raises the click event, as a click does.
@@ -71,6 +79,8 @@ class StringGrid : public Control {
 
  private:
   int ClampRow(int row) const;
+  // The row in the n-th place from the top of the client area, or -1.
+  int RowInSlot(int slot) const;
   // Where a navigation key moves the selection, before clamping; none for
   // other keys.
   std::optional<int> RowForKey(int key) const;

@@ -102,12 +102,15 @@ class MainWindowLayoutTest(WindowTestCase):
 
 
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
-SCALES = (144, 192)
+SCALES = (120, 144, 192)
 TOLERANCE = 2  # pixels, for the system's rounding
 # Windows the system sizes for the font or its own metrics: only their place
 # follows the scale (labels fit their text, a combo box its font, the spin
 # edit's arrows and the tab control's pages the system's metrics).
 PLACED_ONLY = {"Static", "ComboBox", "Edit"}
+# A label is as wide as its text: a text in the font of the scale is no wider
+# than at 96 dpi, scaled, or the captions of fixed size are cut off.
+LABEL = "Static"
 UNSCALED = {"msctls_updown32", "ComboLBox"}
 
 
@@ -118,9 +121,10 @@ def place(tree, window):
 
 
 class ScaledLayoutTest(WindowTestCase):
-    """At 144 and 192 dots per inch every window of the program is its 96-dpi
-    self scaled by 1.5 and 2: client areas, and the places and sizes of the
-    controls inside."""
+    """At 120, 144 and 192 dots per inch every window of the program is its
+    96-dpi self scaled by 1.25, 1.5 and 2: client areas, the places and sizes
+    of the controls inside, and texts no wider; and every window, the one
+    larger than the screen too, shows its caption on the screen."""
 
     def tearDown(self):
         self.set_dpi(None)
@@ -171,6 +175,8 @@ class ScaledLayoutTest(WindowTestCase):
 
     def compare(self, scaled, design, factor, name):
         self.assertScaled(scaled.client_size(), design.client_size(), factor, f"{name} client area")
+        self.assertGreaterEqual(min(scaled.top.rect.left, scaled.top.rect.top), 0,
+                                f"{name}: the caption is off the screen")
         self.assertEqual([w.class_name for w in scaled.windows],
                          [w.class_name for w in design.windows], f"{name}: other windows")
         parents = {w.handle: w.class_name for w in design.windows}
@@ -182,6 +188,9 @@ class ScaledLayoutTest(WindowTestCase):
             count = 2 if base.class_name in PLACED_ONLY else 4
             self.assertScaled(place(scaled, ours)[:count], place(design, base)[:count], factor,
                               what)
+            if base.class_name == LABEL and base.text:
+                self.assertLessEqual(ours.rect.width, round(base.rect.width * factor) + TOLERANCE,
+                                     f"{what}: its text is wider than at 96 dpi")
 
     def test_every_window_scales_with_the_display(self):
         design = self.trees(100)

@@ -6,8 +6,7 @@
 #include <string>
 
 #include "ui/accessible.h"
-#include "ui/win32/form_peer.h"
-#include "ui/win32/window_peer.h"
+#include "ui/win32/model_window.h"
 #include "ui/win32/window_text.h"
 
 namespace morvane::ui::win32 {
@@ -16,15 +15,13 @@ namespace {
 // The model of the window, read at every question: a client may hold the
 // object after the window has gone, and then gets the system's answers only.
 std::optional<AccessibleDescription> DescriptionOf(HWND window) {
-  if (WindowPeer* peer = WindowPeer::FromWindow(window)) {
-    AccessibleDescription described = Describe(peer->Model());
-    // A part of a control (the edit field of a combo box) goes by the
-    // control's name and value, and keeps its own role.
-    if (peer->Window() != window) described.role = AccessibleRole::Default;
-    return described;
-  }
-  if (FormWindowPeer* form = FormWindowPeer::FromWindow(window)) return Describe(form->Model());
-  return std::nullopt;
+  ModelWindow* shown = ModelWindow::FromWindow(window);
+  if (!shown) return std::nullopt;
+  AccessibleDescription described = Describe(shown->Model());
+  // A part of a control (the edit field of a combo box) goes by the
+  // control's name and value, and keeps its own role.
+  if (shown->Window() != window) described.role = AccessibleRole::Default;
+  return described;
 }
 
 long SystemRole(AccessibleRole role) {
@@ -55,12 +52,20 @@ const IID& kAccessibleIid = __uuidof(IAccessible);
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// An answer of ours, or the standard object's when text is empty.
-HRESULT TextAnswer(const std::string& text, BSTR* answer) {
+HRESULT TextAnswer(const std::wstring& wide, BSTR* answer) {
   if (!answer) return E_INVALIDARG;
-  const std::wstring wide = WideText(text);
   *answer = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return *answer ? S_OK : E_OUTOFMEMORY;
+}
+
+// The names and descriptions are the program's texts.
+std::wstring ProgramWide(HWND /*window*/, const std::string& text) { return WideText(text); }
+
+// A value is the control's text, which may be bytes of the code page (a
+// control string): converted as the window shows it.
+std::wstring ShownWide(HWND window, const std::string& text) {
+  if (ModelWindow* shown = ModelWindow::FromWindow(window)) return shown->WideOf(text);
+  return WideText(text);
 }
 
 // The standard object of a window with the model's name, role, value,
@@ -113,19 +118,19 @@ class AccessibleObject final : public IAccessible {
 
   // IAccessible: ours for the window itself.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    return Ours(child, &AccessibleDescription::name, name,
+    return Ours(child, &AccessibleDescription::name, ProgramWide, name,
                 [&] { return standard_->get_accName(child, name); });
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    return Ours(child, &AccessibleDescription::value, value,
+    return Ours(child, &AccessibleDescription::value, ShownWide, value,
                 [&] { return standard_->get_accValue(child, value); });
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-    return Ours(child, &AccessibleDescription::description, description,
+    return Ours(child, &AccessibleDescription::description, ProgramWide, description,
                 [&] { return standard_->get_accDescription(child, description); });
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-    return Ours(child, &AccessibleDescription::keyboardShortcut, shortcut,
+    return Ours(child, &AccessibleDescription::keyboardShortcut, ProgramWide, shortcut,
                 [&] { return standard_->get_accKeyboardShortcut(child, shortcut); });
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -204,12 +209,14 @@ class AccessibleObject final : public IAccessible {
     return DescriptionOf(window_);
   }
 
+  // An answer of ours, or the standard object's when ours is empty.
   template <typename Standard>
-  HRESULT Ours(const VARIANT& child, std::string AccessibleDescription::*field, BSTR* answer,
+  HRESULT Ours(const VARIANT& child, std::string AccessibleDescription::*field,
+               std::wstring (*wide)(HWND, const std::string&), BSTR* answer,
                Standard standard) const {
     const std::optional<AccessibleDescription> described = Self(child);
     if (!described || ((*described).*field).empty()) return standard();
-    return TextAnswer((*described).*field, answer);
+    return TextAnswer(wide(window_, (*described).*field), answer);
   }
 
   LONG references_ = 1;

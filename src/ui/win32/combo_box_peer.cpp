@@ -1,10 +1,7 @@
 #include "ui/win32/combo_box_peer.h"
 
-#include <commctrl.h>
-
 #include <string>
 
-#include "ui/win32/accessible_object.h"
 #include "ui/win32/combo_box_control.h"
 #include "ui/win32/window_text.h"
 
@@ -14,26 +11,11 @@ namespace {
 // The extra height a drop-down box's window needs for its list.
 constexpr int kDropDownListHeight = 200;
 
-constexpr UINT_PTR kEditPartSubclass = 1;
-
-LRESULT CALLBACK EditPartProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR) {
-  if (message == WM_GETOBJECT) {
-    if (LRESULT answer = AnswerGetObject(window, wParam, lParam)) return answer;
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, EditPartProcedure, id);
-  }
-  return DefSubclassProc(window, message, wParam, lParam);
-}
-
 }  // namespace
 
 ComboBoxPeer::ComboBoxPeer(ComboBox& combo, HWND window)
     : TypedPeer(combo, window), editPart_(ComboBoxControl(window).EditPart()) {
-  if (editPart_) {
-    Adopt(editPart_);
-    SetWindowSubclass(editPart_, EditPartProcedure, kEditPartSubclass, 0);
-  }
+  if (editPart_) TakeOver(editPart_);
   Changed(Property::Bounds);  // makes room for the list
   Changed(Property::Items);
 }

@@ -1,11 +1,7 @@
 #include "ui/win32/dpi_scale.h"
 
-#include <cstdlib>
-
 namespace morvane::ui::win32 {
 namespace {
-
-constexpr int kPointsPerInch = 72;
 
 using DpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
@@ -45,13 +41,6 @@ RECT DpiScale::Out(const Bounds& bounds) const {
 Bounds DpiScale::In(const RECT& rect) const {
   return Bounds{In(rect.left), In(rect.top), In(rect.right - rect.left),
                 In(rect.bottom - rect.top)};
-}
-
-int DpiScale::FontHeight(int designHeight) const {
-  if (dpi_ == kDesignDpi) return designHeight;
-  const int points = MulDiv(std::abs(designHeight), kPointsPerInch, kDesignDpi);
-  const int pixels = MulDiv(points, dpi_, kPointsPerInch);
-  return designHeight < 0 ? -pixels : pixels;
 }
 
 SIZE FrameSize(const SIZE& client, DWORD style, DWORD exStyle, const DpiScale& scale) {

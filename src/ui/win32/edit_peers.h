@@ -17,8 +17,6 @@ class EditPeer : public TypedPeer<Edit> {
   EditPeer(Edit& edit, HWND window);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(WORD code) override;
-
- protected:
   std::wstring WideOf(const std::string& text) const override;
 };
 

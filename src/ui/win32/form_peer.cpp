@@ -4,28 +4,36 @@
 #include <vector>
 
 #include "platform/win32/message_params.h"
-#include "platform/win32/window_property.h"
 #include "ui/button.h"
 #include "ui/shortcut.h"
-#include "ui/win32/accessible_object.h"
 #include "ui/win32/dropped_files.h"
-#include "ui/win32/message_reflection.h"
 #include "ui/win32/win32_window_system.h"
 #include "ui/win32/window_classes.h"
+#include "ui/win32/window_peer.h"
 #include "ui/win32/window_text.h"
+#include "ui/window_place.h"
 
 namespace morvane::ui::win32 {
 
 namespace {
-
-// Leads from a form's window to its peer, and tells our form windows from the rest.
-constexpr char kFormPeerProperty[] = "MorvaneForm";
 
 // The system menu's own commands are SC_* values from 0xF000 up, and the
 // system keeps the low four bits of a command for itself: ours are 0x10,
 // 0x20, ... in the order of the form's menu commands.
 constexpr UINT kMenuCommandStep = 0x10;
 constexpr UINT kSystemCommandMask = 0xFFF0;
+
+// The work area of the monitor nearest the rectangle: the screen without
+// the task bar.
+Bounds WorkAreaAt(const RECT& rect) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  }
+  const RECT& work = info.rcWork;
+  return Bounds{work.left, work.top, work.right - work.left, work.bottom - work.top};
+}
 
 UINT MenuCommandId(std::size_t index) { return static_cast<UINT>(index + 1) * kMenuCommandStep; }
 
@@ -39,20 +47,19 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
 }  // namespace
 
 FormWindowPeer::FormWindowPeer(Form& form, HWND window, HWND applicationWindow, bool isMainForm)
-    : form_(form),
-      window_(window),
+    : ModelWindow(form, window),
+      form_(form),
       applicationWindow_(applicationWindow),
       isMainForm_(isMainForm),
       tips_(window) {
-  SetPropA(window_, kFormPeerProperty, this);
-  UseFont(window_, ProgramFont(window_));
+  UseFont(Window(), ProgramFont(Window()));
   // The system held the new window within the screen; a form larger than
   // that (at a large scale) gets its size now that it answers for itself.
   ResizeToClient();
   AddMenuCommands();
   UINT_PTR id = 1;
   for (Timer* timer : form.Timers()) {
-    timers_.push_back(std::make_unique<TimerPeer>(window_, id++, *timer));
+    timers_.push_back(std::make_unique<TimerPeer>(Window(), id++, *timer));
   }
 }
 
@@ -76,12 +83,11 @@ void FormWindowPeer::TimerPeer::Restart() {
 
 FormWindowPeer::~FormWindowPeer() {
   timers_.clear();
-  RemovePropA(window_, kFormPeerProperty);
-  DestroyWindow(window_);
+  DestroyOwnWindow();
 }
 
 FormWindowPeer* FormWindowPeer::FromWindow(HWND window) {
-  return platform::win32::PropertyObject<FormWindowPeer>(window, kFormPeerProperty);
+  return dynamic_cast<FormWindowPeer*>(ModelWindow::FromWindow(window));
 }
 
 DWORD FormWindowPeer::StyleOf(const Form& form) {
@@ -107,7 +113,7 @@ DWORD FormWindowPeer::ExStyleOf(const Form& form) {
 void FormWindowPeer::AddMenuCommands() {
   const std::vector<ToolButton*>& commands = form_.MenuCommands();
   if (commands.empty()) return;
-  HMENU menu = GetSystemMenu(window_, FALSE);
+  HMENU menu = GetSystemMenu(Window(), FALSE);
   if (!menu) return;
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   for (std::size_t i = 0; i < commands.size(); ++i) {
@@ -136,11 +142,15 @@ bool FormWindowPeer::ChooseMenuCommand(WPARAM command) {
   return false;
 }
 
+SIZE FormWindowPeer::WindowFrameSize() const {
+  return FrameSize(form_, DpiScale::Of(Window()),
+                   static_cast<DWORD>(GetWindowLongPtrW(Window(), GWL_STYLE)),
+                   static_cast<DWORD>(GetWindowLongPtrW(Window(), GWL_EXSTYLE)));
+}
+
 void FormWindowPeer::ResizeToClient() {
-  const SIZE frame = FrameSize(form_, DpiScale::Of(window_),
-                               static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
-                               static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
+  const SIZE frame = WindowFrameSize();
+  SetWindowPos(Window(), nullptr, 0, 0, frame.cx, frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -151,11 +161,15 @@ SIZE FormWindowPeer::FrameSize(const Form& form, const DpiScale& scale, DWORD st
 }
 
 void FormWindowPeer::Rescale(const RECT& suggested) {
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  UseFont(window_, ProgramFont(window_));
+  // The suggested rectangle scales the whole window, frame and caption with
+  // it, which the system scales its own way: it gives the place, the form's
+  // client area the size.
+  const SIZE frame = WindowFrameSize();
+  SetWindowPos(Window(), nullptr, suggested.left, suggested.top, frame.cx, frame.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  UseFont(Window(), ProgramFont(Window()));
   RescaleChildren(form_);
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void FormWindowPeer::RescaleChildren(const Control& control) {
@@ -171,10 +185,10 @@ void FormWindowPeer::Changed(Property property) {
       ResizeToClient();
       break;
     case Property::Text:
-      PutWindowText(window_, form_.Text());
+      PutWindowText(Window(), form_.Text());
       break;
     case Property::Visible:
-      if (!form_.Visible() && IsWindowVisible(window_)) ShowWindow(window_, SW_HIDE);
+      if (!form_.Visible() && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
       break;
     default:
       break;
@@ -192,16 +206,16 @@ void FormWindowPeer::Show() {
     ShowWindow(applicationWindow_, SW_RESTORE);
   }
   form_.NotifyShown();
-  ShowWindow(window_, SW_SHOW);
+  ShowWindow(Window(), SW_SHOW);
 }
 
-void FormWindowPeer::Hide() { ShowWindow(window_, SW_HIDE); }
+void FormWindowPeer::Hide() { ShowWindow(Window(), SW_HIDE); }
 
 int FormWindowPeer::ShowModal() {
   std::vector<HWND> disabled;
   EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
                     platform::win32::PointerParam(&disabled));
-  std::erase(disabled, window_);
+  std::erase(disabled, Window());
   for (HWND window : disabled) EnableWindow(window, FALSE);
 
   modal_ = true;
@@ -222,7 +236,7 @@ int FormWindowPeer::ShowModal() {
   modal_ = false;
 
   for (HWND window : disabled) EnableWindow(window, TRUE);
-  ShowWindow(window_, SW_HIDE);
+  ShowWindow(Window(), SW_HIDE);
   form_.NotifyClosed();
   return form_.ModalResult();
 }
@@ -232,7 +246,7 @@ void FormWindowPeer::Close() {
     form_.SetModalResult(kModalResultCancel);
     return;
   }
-  ShowWindow(window_, SW_HIDE);
+  ShowWindow(Window(), SW_HIDE);
   if (isMainForm_) PostQuitMessage(0);
   form_.NotifyClosed();
 }
@@ -242,45 +256,51 @@ void FormWindowPeer::Minimize() {
     // The task-bar button goes down and takes the main window with it; not
     // every platform hides owned windows with their owner, so hide it here.
     ShowWindow(applicationWindow_, SW_MINIMIZE);
-    if (IsWindowVisible(window_)) {
+    if (IsWindowVisible(Window())) {
       hiddenByMinimize_ = true;
-      ShowWindow(window_, SW_HIDE);
+      ShowWindow(Window(), SW_HIDE);
     }
   } else {
-    ShowWindow(window_, SW_MINIMIZE);
+    ShowWindow(Window(), SW_MINIMIZE);
   }
 }
 
 void FormWindowPeer::RestoreFromMinimize() {
   if (!hiddenByMinimize_) return;
   hiddenByMinimize_ = false;
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
+  ShowWindow(Window(), SW_SHOW);
+  SetForegroundWindow(Window());
 }
 
 void FormWindowPeer::CenterOnScreen() {
   RECT rect;
-  GetWindowRect(window_, &rect);
+  GetWindowRect(Window(), &rect);
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  const int left = (screenWidth - width) / 2;
+  const int top = (screenHeight - height) / 2;
+  const RECT centred{left, top, left + width, top + height};
+  const WindowPlace place =
+      CentredOnScreen(screenWidth, screenHeight, width, height, WorkAreaAt(centred));
+  SetWindowPos(Window(), nullptr, place.left, place.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindowPeer::Repaint() {
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void FormWindowPeer::BeginMoveByMouse() {
   // The system's own move loop, as if the title bar had been pressed.
   ReleaseCapture();
-  SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 Control* FormWindowPeer::FocusedControl() const {
-  for (HWND window = GetFocus(); window && window != window_; window = GetParent(window)) {
-    if (WindowPeer* peer = WindowPeer::FromWindow(window)) return &peer->Model();
+  for (HWND window = GetFocus(); window && window != Window(); window = GetParent(window)) {
+    if (ModelWindow* shown = ModelWindow::FromWindow(window)) return &shown->Model();
   }
   return nullptr;
 }
@@ -295,15 +315,12 @@ ToolTips* FormWindowPeer::ToolTipsOf(HWND window) {
 }
 
 LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (message == WM_SETCURSOR && ShowProgramCursor()) return TRUE;
-  if (ReflectToChild(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_CLOSE:
       form_.Close();
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(window_, kActivatedMessage, 0, 0);
+      if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(Window(), kActivatedMessage, 0, 0);
       break;
     case kActivatedMessage:
       form_.NotifyActivated();
@@ -312,9 +329,7 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       // At a large scale the form may be larger than a small screen; it
       // keeps its size all the same, as it does at 96 dpi.
       auto& limits = platform::win32::ParamData<MINMAXINFO>(lParam);
-      const SIZE frame = FrameSize(form_, DpiScale::Of(window_),
-                                   static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
-                                   static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+      const SIZE frame = WindowFrameSize();
       limits.ptMaxTrackSize.x = std::max(limits.ptMaxTrackSize.x, frame.cx);
       limits.ptMaxTrackSize.y = std::max(limits.ptMaxTrackSize.y, frame.cy);
       return 0;
@@ -324,7 +339,7 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_DROPFILES: {
       DroppedFiles files = TakeDroppedFiles(reinterpret_cast<HDROP>(wParam));
-      const POINT at = DpiScale::Of(window_).In(POINT{files.x, files.y});
+      const POINT at = DpiScale::Of(Window()).In(POINT{files.x, files.y});
       files.x = at.x;
       files.y = at.y;
       if (form_.OnDropFiles) form_.OnDropFiles(files);
@@ -348,13 +363,10 @@ LRESULT FormWindowPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_INITMENUPOPUP:
       if (HIWORD(lParam)) UpdateMenuCommands(reinterpret_cast<HMENU>(wParam));
       break;
-    case WM_GETOBJECT:
-      if (LRESULT answer = AnswerGetObject(window_, wParam, lParam)) return answer;
-      break;
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return ModelWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace morvane::ui::win32

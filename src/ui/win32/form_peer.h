@@ -8,8 +8,8 @@
 #include "platform/win32/window_handles.h"
 #include "ui/form.h"
 #include "ui/win32/dpi_scale.h"
+#include "ui/win32/model_window.h"
 #include "ui/win32/tool_tips.h"
-#include "ui/win32/window_peer.h"
 
 namespace morvane::ui::win32 {
 
@@ -17,13 +17,14 @@ namespace morvane::ui::win32 {
 // handler runs from the message loop rather than inside the activation.
 inline constexpr UINT kActivatedMessage = WM_APP + 1;
 
-class FormWindowPeer : public FormPeer {
+// The window of a form.
+class FormWindowPeer : public FormPeer, public ModelWindow {
  public:
   FormWindowPeer(Form& form, HWND window, HWND applicationWindow, bool isMainForm);
   ~FormWindowPeer() override;
 
   void Changed(Property property) override;
-  base::WindowHandle Handle() const override { return platform::win32::HandleOf(window_); }
+  base::WindowHandle Handle() const override { return platform::win32::HandleOf(Window()); }
 
   void Show() override;
   void Hide() override;
@@ -44,7 +45,8 @@ class FormWindowPeer : public FormPeer {
   // The tool tips of the form a window sits on; null outside our forms.
   static ToolTips* ToolTipsOf(HWND window);
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The peer of a form's window; null for any other.
   static FormWindowPeer* FromWindow(HWND window);
 
   // The window size that gives the form its client area at the scale.
@@ -56,6 +58,8 @@ class FormWindowPeer : public FormPeer {
 
  private:
   void ResizeToClient();
+  // The window's size for the form's client area at the window's scale.
+  SIZE WindowFrameSize() const;
   // The form's menu commands at the end of the window's system menu, and
   // their enabled state there as their buttons have it.
   void AddMenuCommands();
@@ -83,7 +87,6 @@ class FormWindowPeer : public FormPeer {
   std::vector<std::unique_ptr<TimerPeer>> timers_;
 
   Form& form_;
-  HWND window_;
   HWND applicationWindow_;
   bool isMainForm_;
   bool shownBefore_ = false;

@@ -71,10 +71,7 @@ void LabelPeer::ApplyFont() {
     UseFont(Window(), ProgramFont(Window()));
     return;
   }
-  HFONT created = CreateFontW(Scale().FontHeight(font.height), 0, 0, 0,
-                              font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline ? TRUE : FALSE,
-                              FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
+  HFONT created = CreateProgramFont(font, Scale());
   UseFont(Window(), created);
   if (font_) DeleteObject(font_);
   font_ = created;

@@ -50,7 +50,7 @@ void StringGridPeer::ScheduleRefresh() {
 void StringGridPeer::Resized() {
   RECT client;
   GetClientRect(Window(), &client);
-  Model().SetVisibleDataRows(Scale().In(client.bottom) / Model().RowPitch() - Model().FixedRows());
+  Model().SetVisibleDataRows(Model().DataRowsFitting(client.bottom, Scale()));
   UpdateScrollBar();
   InvalidateRect(Window(), nullptr, FALSE);
 }
@@ -193,7 +193,9 @@ LRESULT StringGridPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_LBUTTONDOWN: {
       ::SetFocus(window);
-      const int row = Model().RowAt(DesignMousePoint(window, lParam).y);
+      // Against the edges as painted, in the window's own pixels: a 96-dpi
+      // point rounds differently from the edges at some scales.
+      const int row = Model().RowAt(MousePoint(lParam).y, Scale());
       if (row >= Model().FixedRows()) Model().RowChosenByUser(row);
       return 0;
     }

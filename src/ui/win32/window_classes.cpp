@@ -2,19 +2,14 @@
 
 #include <commctrl.h>
 
-#include <map>
-
 #include "ui/win32/control_windows.h"
 #include "ui/win32/dpi_scale.h"
-#include "ui/win32/form_peer.h"
+#include "ui/win32/model_window.h"
 #include "ui/win32/task_bar_window.h"
-#include "ui/win32/window_peer.h"
 #include "ui/win32/window_procedure.h"
 
 namespace morvane::ui::win32 {
 namespace {
-
-constexpr int kFontHeight = -11;
 
 // No CS_DBLCLKS anywhere: a quick second press is a press like the first.
 void RegisterClassOnce(const wchar_t* name, WNDPROC procedure) {
@@ -41,24 +36,10 @@ void RegisterWindowClasses() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterClassOnce(kApplicationClass, &OwnedWindowProc<TaskBarWindow>);
-  RegisterClassOnce(kFormClass, &OwnedWindowProc<FormWindowPeer>);
+  RegisterClassOnce(kFormClass, &OwnedWindowProc<ModelWindow>);
   for (const ControlWindowKind& kind : ControlWindowKinds()) {
-    if (kind.ownClass) RegisterClassOnce(kind.className, &OwnedWindowProc<WindowPeer>);
+    if (kind.ownClass) RegisterClassOnce(kind.className, &OwnedWindowProc<ModelWindow>);
   }
-}
-
-HFONT ProgramFont(HWND window) {
-  // One font per scale, kept for the program's life: windows move between
-  // monitors and back.
-  static std::map<int, HFONT> fonts;
-  const DpiScale scale = DpiScale::Of(window);
-  HFONT& font = fonts[scale.Dpi()];
-  if (!font) {
-    font = CreateFontW(scale.FontHeight(kFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, kProgramFontFace);
-  }
-  return font;
 }
 
 void UseFont(HWND window, HFONT font) {

@@ -4,6 +4,7 @@
 
 #include "ui/control.h"
 #include "ui/keys.h"
+#include "ui/win32/program_font.h"
 
 namespace morvane::ui::win32 {
 
@@ -17,12 +18,6 @@ inline constexpr wchar_t kStringGridClass[] = L"MorvaneStringGrid";
 // Registers the program's own window classes once, and the common controls
 // the program uses (tool tips, up-down arrows, image lists).
 void RegisterWindowClasses();
-
-inline constexpr wchar_t kProgramFontFace[] = L"MS Sans Serif";
-
-// "MS Sans Serif" at height -11 (at 96 dpi; the same point size at the
-// window's scale) with the ANSI character set: every control's font.
-HFONT ProgramFont(HWND window);
 
 // Has the window draw its text in font (WM_SETFONT), without redrawing.
 void UseFont(HWND window, HFONT font);

@@ -125,6 +125,35 @@ TEST_F(StringGridTest, RowsMapToClientPositionsWithTheHeaderFixedAtTheTop) {
   EXPECT_EQ(grid.RowAt(25 * kPitch), -1);  // below the last row
 }
 
+// At a scale every edge is scaled on its own when painted; a device pixel
+// belongs to the row painted on it, grid line included, at 120 and 144 dpi
+// too, where a point taken back to 96 dpi rounds across an edge.
+TEST_F(StringGridTest, AtEveryScaleADevicePixelHitsTheRowPaintedOnIt) {
+  Make(30);
+  grid.SetTopRow(10);
+  for (const int dpi : {96, 120, 144, 192}) {
+    const Scale scale(dpi);
+    int painted = 0;  // rows whose band the sweep crossed
+    for (int y = 0; y < scale.Out(6 * kPitch); ++y) {
+      const int row = grid.RowAt(y, scale);
+      ASSERT_NE(row, -1) << dpi << " dpi, y " << y;
+      ASSERT_LE(scale.Out(grid.RowTop(row)), y) << dpi << " dpi, y " << y;
+      ASSERT_GT(scale.Out(grid.RowTop(row) + kPitch), y) << dpi << " dpi, y " << y;
+      if (y == scale.Out(grid.RowTop(row))) ++painted;
+    }
+    EXPECT_EQ(painted, 6) << dpi << " dpi";
+  }
+  // The header's last pixel at 144 dpi, a grid line's at 120 dpi.
+  EXPECT_EQ(grid.RowAt(28, Scale(144)), 0);
+  EXPECT_EQ(grid.RowAt(29, Scale(144)), 10);
+  EXPECT_EQ(grid.RowAt(47, Scale(120)), 10);
+  EXPECT_EQ(grid.RowAt(-1, Scale(144)), -1);
+  EXPECT_EQ(grid.RowAt(Scale(144).Out(21 * kPitch), Scale(144)), -1);  // below the last row
+  // Only whole rows count as in view: at 120 dpi the third row ends on 71.
+  EXPECT_EQ(grid.DataRowsFitting(71, Scale(120)), 2);
+  EXPECT_EQ(grid.DataRowsFitting(70, Scale(120)), 1);
+}
+
 TEST_F(StringGridTest, WithoutAPeerTheRowsInViewFollowTheBounds) {
   StringGrid headless(&form, "Headless", 2, 40);
   headless.SetDefaultRowHeight(kRowHeight);

@@ -4,7 +4,9 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/screen_cursor.h"
@@ -19,6 +21,7 @@
 #include "ui/string_grid.h"
 #include "ui/tab_order.h"
 #include "ui/win32/pictures.h"
+#include "ui/win32/program_font.h"
 #include "ui/win32/win32_screen_cursor.h"
 #include "ui/win32/win32_window_system.h"
 #include "ui/win32/window_classes.h"
@@ -69,6 +72,39 @@ std::vector<bool> CellInk(HDC like, const RECT& cell, DrawText draw) {
   DeleteObject(bitmap);
   DeleteDC(canvas);
   return ink;
+}
+
+// What a screen reader reads as the value of a window's client object.
+std::wstring AccessibleValue(HWND window) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&object)))) {
+    return L"(no object)";
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR value = nullptr;
+  std::wstring text = L"(no value)";
+  if (SUCCEEDED(object->get_accValue(self, &value)) && value) {
+    text.assign(value, SysStringLen(value));
+    SysFreeString(value);
+  }
+  object->Release();
+  return text;
+}
+
+// How wide the font sets the text.
+int TextWidth(HFONT font, const std::wstring& text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return size.cx;
 }
 
 BOOL CALLBACK CollectToolTips(HWND window, LPARAM found) {
@@ -230,6 +266,10 @@ TEST_F(ControlPeersTest, AFieldKeepsTheZeroBytesOfItsTextUntilTheUserChangesIt) 
   wchar_t wide[8] = {};
   GetWindowTextW(H(field), wide, 8);
   EXPECT_STREQ(wide, L"?\u00c3\u00a9");
+  EXPECT_EQ(AccessibleValue(H(field)), L"?\u00c3\u00a9");  // what a screen reader hears
+  field.SetText("\xe9\x1b");                               // no UTF-8 at all
+  Pump();
+  EXPECT_EQ(AccessibleValue(H(field)), L"\u00e9\x1b");
   field.SetText(withZero);
   fieldChanges = 1;
 
@@ -336,6 +376,15 @@ TEST_F(ControlPeersTest, EveryHintIsAToolTipOfTheForm) {
   }
   ASSERT_NE(tip, nullptr);
   EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  // The hint as it is, though the button has a key (the menu shows that).
+  wchar_t text[64] = L"";
+  TOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.hwnd = H(form);
+  info.uId = reinterpret_cast<UINT_PTR>(H(tool));
+  info.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, L"Afsluiten");
   spin.SetHint("Aantal kopieën");
   EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 3);
   tool.SetHint("");
@@ -460,6 +509,62 @@ TEST_F(ControlPeersTest, MenuCommandsAndKeysActOnlyWhileEnabledEnterPressesAndTe
   Pump();
   UnhookWinEvent(hook);
   EXPECT_EQ(g_named, std::vector<HWND>{H(label)});
+}
+
+TEST_F(ControlPeersTest, AtANewScaleTheWindowKeepsItsClientSizeAndItsCaptionStaysInReach) {
+  RECT before;
+  GetClientRect(H(form), &before);
+  // The system suggests the whole window scaled, frame and all.
+  const UINT dpi = static_cast<UINT>(DpiScale::Of(H(form)).Dpi());
+  RECT suggested{10, 20, 10 + 700, 20 + 520};
+  SendMessageW(H(form), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RECT window, client;
+  GetWindowRect(H(form), &window);
+  GetClientRect(H(form), &client);
+  EXPECT_EQ(window.left, 10);
+  EXPECT_EQ(window.top, 20);
+  EXPECT_EQ(client.right, before.right);
+  EXPECT_EQ(client.bottom, before.bottom);
+
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(H(form), MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  form.SetClientWidth(work.right - work.left + 300);
+  form.SetClientHeight(work.bottom - work.top + 200);
+  form.CenterOnScreen();
+  GetWindowRect(H(form), &window);
+  EXPECT_EQ(window.left, work.left);
+  EXPECT_EQ(window.top, work.top);
+}
+
+TEST_F(ControlPeersTest, AtEveryLargerScaleTheFontSetsCaptionsNoWiderThanAtNinetySixDpiScaled) {
+  const DpiScale design(kDesignDpi);
+  HFONT designFont = CreateProgramFont(Font{}, design);
+  LOGFONTW asked{};
+  GetObjectW(designFont, sizeof(asked), &asked);
+  EXPECT_STREQ(asked.lfFaceName, kProgramFontFace);
+  EXPECT_EQ(asked.lfHeight, -11);
+  EXPECT_EQ(asked.lfCharSet, DEFAULT_CHARSET);  // linked fonts for the rest
+  const std::wstring captions[] = {L"Het aantal kopie\u00ebn per bestand opgeven",
+                                   L"Aantal kopie\u00ebn:",
+                                   L"Zie de internetsite voor nieuwe versies",
+                                   L"Maak een lijst en kies daarna de uitvoereenheid",
+                                   L"dubbelklik in tekstveld voor ESC code",
+                                   L"Nieuwe Lijst"};
+  for (const int dpi : {120, 144, 168, 192}) {
+    const DpiScale scale(dpi);
+    HFONT font = CreateProgramFont(Font{}, scale);
+    LOGFONTW made{};
+    GetObjectW(font, sizeof(made), &made);
+    EXPECT_LT(made.lfHeight, -11) << dpi << " dpi: no larger than at 96 dpi";
+    for (const std::wstring& caption : captions) {
+      EXPECT_LE(TextWidth(font, caption), scale.Out(TextWidth(designFont, caption)))
+          << dpi << " dpi, " << platform::win32::NameFromWide(caption);
+    }
+    DeleteObject(font);
+  }
+  DeleteObject(designFont);
 }
 
 TEST_F(ControlPeersTest, PicturesDrawOnlyWhereTheyAreNotTransparentInColourOrGreyed) {
