@@ -18,6 +18,13 @@ inline constexpr char kLogInterrupted[] = "onderbroken";
 inline constexpr char kLogFolderUnreachable[] = "map niet bereikbaar";
 // Followed by the warning the copy gave.
 inline constexpr char kLogFailedPrefix[] = "mislukt: ";
+// A copy the spooler took in another datatype than RAW: followed by that
+// datatype, as a failure is followed by its warning.
+inline constexpr char kLogDeliveredAsPrefix[] = "afgeleverd: ";
+
+// The result of a delivered copy whose document had this datatype: a RAW
+// copy's is "afgeleverd" alone.
+std::string DeliveredResult(const std::string& datatype);
 
 // What happened to one copy of a batch run, or to a named file that was not
 // found; the texts in the program's form.
