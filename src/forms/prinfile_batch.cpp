@@ -39,7 +39,8 @@ void TPrintfile1::PrepareBatch(BatchSession& session) {
     // copies go out all the same, and the run says that its log was not kept.
     platform::OpenFailure failure = platform::OpenFailure::None;
     platform::RetryWhileHeld(platform_.pump, platform_.clock, [&] {
-      session.log = output::BatchLog::Open(platform_.files, platform_.localClock, *command.log, failure);
+      session.log =
+          output::BatchLog::Open(platform_.files, platform_.localClock, *command.log, failure);
       return session.log || failure != platform::OpenFailure::InUse;
     });
     if (!session.log && failure == platform::OpenFailure::InUse) {
@@ -167,8 +168,8 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
       const std::string target = printerName();
       run.StartCopy(name);
       const output::PrinterCopy sent = SendFileToPrinter(run, name, target);
-      const bool logged = note(sent.delivered ? std::string(output::kLogDelivered) : failed(), file,
-                               sent.fileBytes, target);
+      const bool logged = note(sent.delivered ? output::DeliveredResult(sent.datatype) : failed(),
+                               file, sent.fileBytes, target);
       run.Messages().TakeWarning();
       whole = whole && sent.delivered && logged;
     }

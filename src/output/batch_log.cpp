@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/name_text.h"
+#include "output/printer_output.h"
 
 namespace morvane::output {
 namespace {
@@ -31,6 +32,11 @@ std::string TimeText(const platform::LocalTime& time) {
 }
 
 }  // namespace
+
+std::string DeliveredResult(const std::string& datatype) {
+  if (datatype.empty() || datatype == kRawDatatype) return kLogDelivered;
+  return kLogDeliveredAsPrefix + datatype;
+}
 
 BatchLog::BatchLog(std::unique_ptr<platform::File> file, platform::LocalClock& clock)
     : file_(std::move(file)), clock_(clock) {}

@@ -23,6 +23,13 @@ inline constexpr char kLogFailedPrefix[] = "mislukt: ";
 // could not move it then, now in "verzonden".
 inline constexpr char kLogNotMovedPrefix[] = "niet verplaatst: ";
 inline constexpr char kLogMovedOn[] = "verplaatst";
+// A copy the spooler took in another datatype than RAW: followed by that
+// datatype, as a failure is followed by its warning.
+inline constexpr char kLogDeliveredAsPrefix[] = "afgeleverd: ";
+
+// The result of a delivered copy whose document had this datatype: a RAW
+// copy's is "afgeleverd" alone.
+std::string DeliveredResult(const std::string& datatype);
 
 // What happened to one copy of a batch run, or to a named file that was not
 // found; the texts in the program's form.

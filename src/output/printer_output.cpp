@@ -28,12 +28,25 @@ bool WriteWhole(platform::Printer& printer, const ControlString& text) {
 
 enum class DocumentEnd { Whole, Failed, Stopped };
 
+// A driver that refuses RAW (a version-4 one) takes the same bytes unchanged
+// as XPS_PASS; every other failure to start is the copy's end.
+bool StartDocument(platform::Printer& printer, const std::string& path, std::string& datatype) {
+  platform::DocStart start = printer.StartDoc(path, kRawDatatype);
+  datatype = kRawDatatype;
+  if (start == platform::DocStart::DatatypeRefused) {
+    start = printer.StartDoc(path, kXpsPassDatatype);
+    datatype = kXpsPassDatatype;
+  }
+  if (start == platform::DocStart::Started) return true;
+  datatype.clear();
+  return false;
+}
+
 // One copy's document, from its start to its end.
-// fileBytes counts the bytes of the file that the spooler took.
+// The copy's fileBytes counts the bytes of the file that the spooler took.
 DocumentEnd WriteDocument(CopyPacer& pacer, const PrinterJob& job, platform::File& source,
-                          platform::Printer& printer, const std::string& path,
-                          std::uint64_t& fileBytes) {
-  if (!printer.StartDoc(path, kRawDatatype)) return DocumentEnd::Failed;
+                          platform::Printer& printer, const std::string& path, PrinterCopy& copy) {
+  if (!StartDocument(printer, path, copy.datatype)) return DocumentEnd::Failed;
   if (!job.init.empty() && !WriteWhole(printer, job.init)) return DocumentEnd::Failed;
 
   std::array<char, kPrinterBlockSize> block;
@@ -44,7 +57,7 @@ DocumentEnd WriteDocument(CopyPacer& pacer, const PrinterJob& job, platform::Fil
     }
     if (bytesRead == 0) break;
     if (!WriteAll(printer, block.data(), bytesRead)) return DocumentEnd::Failed;
-    fileBytes += bytesRead;
+    copy.fileBytes += bytesRead;
     if (!pacer.BlockSent(bytesRead)) return DocumentEnd::Stopped;
   }
 
@@ -74,7 +87,7 @@ PrinterCopy SendFileToPrinter(const OutputServices& services, const PrinterJob& 
   auto reportProcessingError = [&] { services.messages.Warn(kProcessingFailed, kOutputCaption); };
   PrinterCopy copy;
   CopyPacer pacer(services, *source);
-  const DocumentEnd end = WriteDocument(pacer, job, *source, *printer, path, copy.fileBytes);
+  const DocumentEnd end = WriteDocument(pacer, job, *source, *printer, path, copy);
   if (end == DocumentEnd::Stopped) {
     // The user stopped the run: the document goes, so that no half job
     // prints. That is no failure to report.

@@ -12,6 +12,9 @@ namespace morvane::output {
 // Each block of the file goes to the spooler in one write of this many bytes.
 inline constexpr std::size_t kPrinterBlockSize = 1025;
 inline constexpr char kRawDatatype[] = "RAW";
+// The datatype through which a printer with a version-4 (XPS) driver takes
+// the bytes unchanged: such a driver refuses RAW.
+inline constexpr char kXpsPassDatatype[] = "XPS_PASS";
 
 struct PrinterJob {
   const ControlString& init;
@@ -26,10 +29,14 @@ struct PrinterCopy {
   bool delivered = false;
   // The bytes of the file (not of INIT and EXIT) that reached the spooler.
   std::uint64_t fileBytes = 0;
+  // The datatype of the document the spooler started; empty when it started
+  // none.
+  std::string datatype;
 };
 
 // Sends one file raw to the named Windows printer as one spool document named
-// by the path, framed by the job's INIT and EXIT strings. Reports every failure
+// by the path, framed by the job's INIT and EXIT strings: a RAW document, or
+// an XPS_PASS one when the printer's driver refuses RAW. Reports every failure
 // to the run's message sink and returns normally.
 PrinterCopy SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
                               const std::string& path, const std::string& printerName);

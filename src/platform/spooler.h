@@ -6,12 +6,17 @@
 
 namespace morvane::platform {
 
+// How the start of a document went. A printer whose driver takes no document
+// of the datatype asked for says so apart from every other failure, so that
+// another datatype can be tried.
+enum class DocStart { Started, DatatypeRefused, Failed };
+
 // One printer opened through the print spooler.
 class Printer {
  public:
   virtual ~Printer() = default;
   // Level-1 document: name, no output file, the given datatype.
-  virtual bool StartDoc(const std::string& documentName, const std::string& datatype) = 0;
+  virtual DocStart StartDoc(const std::string& documentName, const std::string& datatype) = 0;
   // Reports in written how many of the bytes the spooler took: it may take
   // fewer than it was given.
   virtual bool Write(const void* data, std::uint32_t size, std::uint32_t& written) = 0;

@@ -17,13 +17,18 @@ class FakeSpooler::FakePrinter final : public platform::Printer {
  public:
   FakePrinter(FakeSpooler& owner, std::size_t job) : owner_(owner), job_(job) {}
 
-  bool StartDoc(const std::string& documentName, const std::string& datatype) override {
+  platform::DocStart StartDoc(const std::string& documentName,
+                              const std::string& datatype) override {
     SpoolJob& job = Job();
     ++job.startDocCalls;
     job.documentName = documentName;
     job.datatype = datatype;
+    const std::vector<std::string>& refused = owner_.refusedDatatypes_;
+    if (std::find(refused.begin(), refused.end(), datatype) != refused.end()) {
+      return platform::DocStart::DatatypeRefused;
+    }
     job.started = !owner_.startDocFails_;
-    return job.started;
+    return job.started ? platform::DocStart::Started : platform::DocStart::Failed;
   }
 
   bool Write(const void* data, std::uint32_t size, std::uint32_t& written) override {
@@ -76,6 +81,10 @@ void FakeSpooler::AddPrinter(const std::string& name, PrinterKind kind) {
 void FakeSpooler::FailOpen(std::uint32_t errorNumber) { openError_ = errorNumber; }
 
 void FakeSpooler::FailStartDoc() { startDocFails_ = true; }
+
+void FakeSpooler::RefuseDatatype(const std::string& datatype) {
+  refusedDatatypes_.push_back(datatype);
+}
 
 void FakeSpooler::FailWrite(std::size_t nth, WriteFailure failure) {
   failingWrite_ = nth;

@@ -26,6 +26,7 @@ struct SpoolJob {
   int startDocCalls = 0;
   bool started = false;
   std::string documentName;
+  // The datatype of the last start asked for.
   std::string datatype;
   // Every Write call's bytes, failed ones included, with its result and the
   // number of its bytes the spooler took.
@@ -66,6 +67,9 @@ class FakeSpooler final : public platform::Spooler {
   // Every open fails with this error number.
   void FailOpen(std::uint32_t errorNumber);
   void FailStartDoc();
+  // Starting a document of this datatype is refused as a driver refuses a
+  // datatype it does not take.
+  void RefuseDatatype(const std::string& datatype);
   // The nth write of each job (counted from 1) fails, alone or with all later ones.
   void FailWrite(std::size_t nth, WriteFailure failure);
   // From the nth write of each job on, each write succeeds but takes at most
@@ -105,6 +109,7 @@ class FakeSpooler final : public platform::Spooler {
   std::vector<Printer> printers_;
   std::optional<std::uint32_t> openError_;
   bool startDocFails_ = false;
+  std::vector<std::string> refusedDatatypes_;
   std::optional<std::size_t> failingWrite_;
   WriteFailure writeFailure_ = WriteFailure::OnlyThisOne;
   std::optional<std::uint32_t> writeLimit_;

@@ -65,7 +65,7 @@ TEST_F(Win32SpoolerTest, RawDocumentArrivesByteForByteUnderItsName) {
   auto printer = spooler_.Open(printer_, error);
   ASSERT_NE(printer, nullptr) << "error " << error;
   EXPECT_EQ(error, 0u);
-  ASSERT_TRUE(printer->StartDoc(documentName, "RAW"));
+  ASSERT_EQ(printer->StartDoc(documentName, "RAW"), morvane::platform::DocStart::Started);
   for (std::size_t offset = 0; offset < bytes.size(); offset += 1025) {
     const std::size_t count = std::min<std::size_t>(1025, bytes.size() - offset);
     std::uint32_t written = 0;
@@ -87,7 +87,7 @@ TEST_F(Win32SpoolerTest, DocumentsGoToTheNamedQueue) {
   std::uint32_t error = 0;
   auto printer = spooler_.Open(other, error);
   ASSERT_NE(printer, nullptr) << "error " << error;
-  ASSERT_TRUE(printer->StartDoc(documentName, "RAW"));
+  ASSERT_EQ(printer->StartDoc(documentName, "RAW"), morvane::platform::DocStart::Started);
   std::uint32_t written = 0;
   ASSERT_TRUE(printer->Write("second", 6, written));
   ASSERT_EQ(written, 6u);

@@ -26,7 +26,7 @@ class Win32Printer : public Printer {
     if (handle_) ClosePrinter(handle_);
   }
 
-  bool StartDoc(const std::string& documentName, const std::string& datatype) override {
+  DocStart StartDoc(const std::string& documentName, const std::string& datatype) override {
     // The document is named by the file's path, as the user sees it.
     std::wstring name = WideFromName(documentName);
     std::wstring type = WideFromName(datatype);
@@ -34,7 +34,10 @@ class Win32Printer : public Printer {
     info.pDocName = name.data();
     info.pOutputFile = nullptr;
     info.pDatatype = type.data();
-    return StartDocPrinterW(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0;
+    if (StartDocPrinterW(handle_, 1, reinterpret_cast<LPBYTE>(&info)) != 0) {
+      return DocStart::Started;
+    }
+    return GetLastError() == ERROR_INVALID_DATATYPE ? DocStart::DatatypeRefused : DocStart::Failed;
   }
 
   bool Write(const void* data, std::uint32_t size, std::uint32_t& written) override {

@@ -184,6 +184,22 @@ TEST_F(BatchTest, OptionsSendEachFileNTimesToTheNamedPrinterAndLogEveryCopy) {
   EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string(kQueue) + '\0');
 }
 
+// The line of a copy a version-4 driver took as XPS_PASS says so after the
+// result; a RAW copy's line is as it always was.
+TEST_F(BatchTest, TheLogSaysWhichDatatypeTookTheCopy) {
+  p.fake.spooler.AddPrinter("V4");
+  p.fake.spooler.RefuseDatatype("RAW");
+  p.fake.files.AddFile("a.prn", "AA");
+  p.SetCommandLine("/WIN /QUIET /PRINTER=V4 a.prn /LOG=x.log");
+  p.Start();
+  p.ShowAndActivate();
+
+  EXPECT_EQ(p.main().BatchExitStatus(), 0);
+  EXPECT_EQ(p.fake.spooler.Jobs().at(0).Accepted(), "<init>AA<exit>");
+  EXPECT_EQ(p.fake.files.Contents("x.log"),
+            std::string(kStamp) + "afgeleverd: XPS_PASS\tV4\ta.prn\t2\r\n");
+}
+
 TEST_F(BatchTest, AStopFromTheWindowLeavesTheCopiesNotSentUndelivered) {
   p.fake.files.AddFile("a.prn", "A");
   p.fake.files.AddFile("b.prn", "B");

@@ -182,6 +182,43 @@ TEST_F(SendFileToPrinterTest, SpoolerFailuresAreReportedOnceAndTheDocumentIsEnde
   }
 }
 
+// A driver that refuses RAW gets the same document as XPS_PASS; a refusal of
+// both, or any other failure to start, fails the copy as before.
+TEST_F(SendFileToPrinterTest, ARefusedRawDocumentIsStartedAgainAsXpsPass) {
+  struct Case {
+    std::vector<std::string> refused;
+    bool otherFailure;
+    bool delivered;
+    std::string datatype;
+    int starts;
+  };
+  const std::vector<Case> cases = {
+      {{"RAW"}, false, true, "XPS_PASS", 2},
+      {{"RAW", "XPS_PASS"}, false, false, "", 2},
+      {{}, true, false, "", 1},
+      {{}, false, true, "RAW", 1},
+  };
+  for (const Case& c : cases) {
+    testing::OutputRig rig{1};
+    rig.fake.spooler.AddPrinter(kPrinter);
+    rig.fake.files.AddFile(kPath, "data");
+    for (const std::string& datatype : c.refused) rig.fake.spooler.RefuseDatatype(datatype);
+    if (c.otherFailure) rig.fake.spooler.FailStartDoc();
+    const std::string caption = kCaption;
+    const PrinterCopy copy =
+        SendFileToPrinter(rig.services, PrinterJob{init, exit, caption}, kPath, kPrinter);
+
+    const std::string what = c.datatype + " after " + std::to_string(c.refused.size());
+    EXPECT_EQ(copy.delivered, c.delivered) << what;
+    EXPECT_EQ(copy.datatype, c.datatype) << what;
+    const fakes::SpoolJob& job = rig.fake.spooler.Jobs().at(0);
+    EXPECT_EQ(job.startDocCalls, c.starts) << what;
+    EXPECT_EQ(job.documentName, kPath) << what;
+    EXPECT_EQ(job.Accepted(), c.delivered ? init + "data" + exit : "") << what;
+    EXPECT_EQ(rig.fake.boxes.Shown().size(), c.delivered ? 0u : 1u) << what;
+  }
+}
+
 // A stop given while the document goes out deletes it: no half job prints.
 TEST_F(SendFileToPrinterTest, AStopDeletesTheDocumentInProgressWithoutAReport) {
   fake.files.AddFile(kPath, Bytes(5000));

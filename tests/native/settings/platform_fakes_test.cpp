@@ -92,7 +92,7 @@ TEST(FakeSpooler, RecordsJobsAndFailsWritesAsTold) {
   spooler.FailWrite(2, WriteFailure::OnlyThisOne);
   auto printer = spooler.Open("Laser", error);
   ASSERT_TRUE(printer);
-  EXPECT_TRUE(printer->StartDoc("C:\\a.prn", "RAW"));
+  EXPECT_EQ(printer->StartDoc("C:\\a.prn", "RAW"), platform::DocStart::Started);
   EXPECT_TRUE(Put(*printer, "1"));
   EXPECT_FALSE(Put(*printer, "2"));
   EXPECT_TRUE(Put(*printer, "3"));
@@ -110,7 +110,7 @@ TEST(FakeSpooler, RecordsJobsAndFailsWritesAsTold) {
 
   spooler.FailStartDoc();
   printer = spooler.Open("Laser", error);
-  EXPECT_FALSE(printer->StartDoc("C:\\c.prn", "RAW"));
+  EXPECT_EQ(printer->StartDoc("C:\\c.prn", "RAW"), platform::DocStart::Failed);
   EXPECT_FALSE(Put(*printer, "1"));
 
   spooler.FailOpen(5);
