@@ -159,17 +159,17 @@ class Win32Connection final : public Connection {
     return {NetworkFailure::ClosedEarly, 0};
   }
 
-  // A send or read broken off: after the peer's own close, that close is the
-  // cause, the reset that follows it only its echo.
-  NetworkError BreakFailure(int code) {
-    if (!IsBreak(code)) {
-      if (code == WSAETIMEDOUT) return {NetworkFailure::NoAnswer, code};
-      return {NetworkFailure::Other, code};
+  // A send or read broken off. A close of the peer's seen before is the
+  // cause, the reset that follows it only its echo. The system's report of the
+  // close that comes with the break says nothing more: Wine reports a reset
+  // there as an orderly close.
+  NetworkError BreakFailure(int code) const {
+    if (IsBreak(code)) {
+      if (peerClosed_ && closeError_ == 0) return {NetworkFailure::ClosedEarly, code};
+      return {NetworkFailure::Reset, code};
     }
-    NetworkError ignored;
-    if (!peerClosed_) TakeEvents(ignored);
-    if (peerClosed_ && closeError_ == 0) return {NetworkFailure::ClosedEarly, code};
-    return {NetworkFailure::Reset, code};
+    if (code == WSAETIMEDOUT) return {NetworkFailure::NoAnswer, code};
+    return {NetworkFailure::Other, code};
   }
 
   void Release() {
