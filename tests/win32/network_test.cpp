@@ -17,6 +17,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "platform/win32/win32_network.h"
 
@@ -240,6 +241,72 @@ TEST_P(Win32NetworkTest, AClosedPortRefusesAtOnce) {
   EXPECT_EQ(error.cause, NetworkFailure::Refused) << error.systemError;
   EXPECT_EQ(error.systemError, WSAECONNREFUSED);
   EXPECT_LT(Clock::now() - start, 5s);
+}
+
+// Fills the listener's queue of connections not yet taken, so that the next
+// one is never answered; false when the queue does not fill.
+bool FillAcceptQueue(const Listener& listener, std::vector<SOCKET>& fillers, int family) {
+  constexpr int kMaxFillers = 16;
+  constexpr long kAnswerMicroseconds = 200000;
+  sockaddr_storage address{};
+  int length = 0;
+  if (family == AF_INET6) {
+    auto* v6 = reinterpret_cast<sockaddr_in6*>(&address);
+    v6->sin6_family = AF_INET6;
+    v6->sin6_addr = in6addr_loopback;
+    v6->sin6_port = htons(listener.Port());
+    length = sizeof *v6;
+  } else {
+    auto* v4 = reinterpret_cast<sockaddr_in*>(&address);
+    v4->sin_family = AF_INET;
+    v4->sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    v4->sin_port = htons(listener.Port());
+    length = sizeof *v4;
+  }
+  for (int filler = 0; filler < kMaxFillers; ++filler) {
+    const SOCKET socket = ::socket(family, SOCK_STREAM, IPPROTO_TCP);
+    fillers.push_back(socket);
+    u_long nonBlocking = 1;
+    ioctlsocket(socket, FIONBIO, &nonBlocking);
+    connect(socket, reinterpret_cast<sockaddr*>(&address), length);
+    fd_set ready;
+    FD_ZERO(&ready);
+    FD_SET(socket, &ready);
+    timeval answer{0, kAnswerMicroseconds};
+    if (select(0, nullptr, &ready, nullptr, &answer) == 0) return true;
+  }
+  return false;
+}
+
+TEST_P(Win32NetworkTest, AHostThatDoesNotAnswerEndsTheConnectAtItsBoundOrAtACancel) {
+  constexpr int kBoundMilliseconds = 500;
+  Listener listener(GetParam());
+  ASSERT_TRUE(listener.Ready());
+  std::vector<SOCKET> fillers;
+  ASSERT_TRUE(FillAcceptQueue(listener, fillers, GetParam()));
+  NetworkError error;
+
+  Clock::time_point start = Clock::now();
+  EXPECT_FALSE(
+      network_.Connect(listener.Host(), listener.Port(), kBoundMilliseconds, wait_, error));
+  const Clock::duration bounded = Clock::now() - start;
+  const NetworkError timedOut = error;
+
+  CountingWait cancelling(1);
+  const UINT_PTR timer = SetTimer(nullptr, 0, kTimerMilliseconds, nullptr);
+  start = Clock::now();
+  EXPECT_FALSE(network_.Connect(listener.Host(), listener.Port(), kConnectTimeoutMilliseconds,
+                                cancelling, error));
+  const Clock::duration cancelled = Clock::now() - start;
+  KillTimer(nullptr, timer);
+  for (const SOCKET filler : fillers) closesocket(filler);
+
+  EXPECT_EQ(timedOut.cause, NetworkFailure::NoAnswer) << timedOut.systemError;
+  EXPECT_GE(bounded, std::chrono::milliseconds(kBoundMilliseconds));
+  EXPECT_LT(bounded, std::chrono::milliseconds(kBoundMilliseconds) + 2s);
+  EXPECT_EQ(error.cause, NetworkFailure::Cancelled);
+  EXPECT_EQ(cancelling.Calls(), 1);
+  EXPECT_LT(cancelled, 1s);
 }
 
 TEST_P(Win32NetworkTest, APeerThatResetsHalfWayFailsTheSendAsReset) {
