@@ -34,15 +34,17 @@ struct NetworkError {
   int systemError = 0;
 };
 
-// Bytes handed to one Send go out in as few system calls as the system
-// allows; a caller copying a file sends blocks of this size.
+// The size of the blocks a copy hands to Send. Each send is a trip to the
+// system (under Wine, to its server) and each wait for room a look at the
+// socket's events, so a large block keeps the copy at the loopback's pace.
 inline constexpr std::uint32_t kNetworkBlockSize = 256 * 1024;
 
 // An open TCP connection. Every wait on the peer goes on handling the thread's
 // windows: `wait` is told of every message that comes meanwhile, and its false
 // ends the call with NetworkFailure::Cancelled (DeviceAbandoned is never
 // called; a connection can always be cut off at once). The destructor cuts
-// the connection off unless Close was called.
+// the connection off unless Close was called. A connection ends before the
+// network that made it.
 class Connection {
  public:
   virtual ~Connection() = default;
@@ -52,7 +54,8 @@ class Connection {
   // Tells the peer that nothing more will come; reading goes on.
   virtual bool ShutdownSending(NetworkError& error) = 0;
   // Reads what the peer has sent, up to size bytes, waiting at most timeout
-  // for the first. received is 0 once the peer has closed its sending side.
+  // for the first (no wait at all when it is 0). received is 0 once the peer
+  // has closed its sending side.
   virtual bool Receive(void* buffer, std::uint32_t size, std::uint32_t& received,
                        int timeoutMilliseconds, WriteWait& wait, NetworkError& error) = 0;
   // Closes the connection in order: what was sent still reaches the peer.

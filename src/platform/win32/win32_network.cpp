@@ -150,6 +150,13 @@ class Win32Connection final : public Connection {
     if (events.lNetworkEvents & FD_CLOSE) {
       peerClosed_ = true;
       closeError_ = events.iErrorCode[FD_CLOSE_BIT];
+      // Wine reports a reset as an orderly close; a look at what there is to
+      // read tells them apart, and leaves it there.
+      char next = 0;
+      if (closeError_ == 0 && recv(socket_, &next, 1, MSG_PEEK) == SOCKET_ERROR &&
+          WSAGetLastError() != WSAEWOULDBLOCK) {
+        closeError_ = WSAGetLastError();
+      }
     }
     return true;
   }
@@ -160,9 +167,7 @@ class Win32Connection final : public Connection {
   }
 
   // A send or read broken off. A close of the peer's seen before is the
-  // cause, the reset that follows it only its echo. The system's report of the
-  // close that comes with the break says nothing more: Wine reports a reset
-  // there as an orderly close.
+  // cause, the reset that follows it only its echo.
   NetworkError BreakFailure(int code) const {
     if (IsBreak(code)) {
       if (peerClosed_ && closeError_ == 0) return {NetworkFailure::ClosedEarly, code};
