@@ -49,7 +49,8 @@ class Connection {
  public:
   virtual ~Connection() = default;
   // Sends every byte, waiting as long as the peer takes to read them, as a
-  // port's write waits for its device.
+  // port's write waits for its device. After a failure it is unknown how much
+  // the peer took: the connection is only to be cut off.
   virtual bool Send(const void* data, std::uint32_t size, WriteWait& wait, NetworkError& error) = 0;
   // Tells the peer that nothing more will come; reading goes on.
   virtual bool ShutdownSending(NetworkError& error) = 0;
