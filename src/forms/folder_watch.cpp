@@ -128,7 +128,7 @@ void FolderWatch::NoteUnmoved(const std::string& path, const Moved& moved,
                               const std::string& folder) {
   hooks_.note(output::kLogNotMovedPrefix + std::string(texts::kMoveFailedPrefix) + folder +
                   texts::kMoveFailedError + std::to_string(moved.error) + texts::kMoveFailedSuffix,
-              path, 0);
+              path, 0, false);
 }
 
 void FolderWatch::SettleBusyFolder() {
@@ -153,7 +153,7 @@ void FolderWatch::SettleBusyFolder() {
       const Moved moved = MoveInto(path, sent, file.name);
       if (moved.result == platform::MoveResult::Moved) {
         platform_.files.Delete(mark);
-        hooks_.note(output::kLogMovedOn, moved.path, 0);
+        hooks_.note(output::kLogMovedOn, moved.path, 0, false);
       } else if (moved.result != platform::MoveResult::SourceGone) {
         ++unsettled_;
         NoteUnmoved(path, moved, sent);
@@ -167,9 +167,9 @@ void FolderWatch::SettleBusyFolder() {
     if (moved.result == platform::MoveResult::SourceGone) continue;
     ++failed_;
     if (moved.result == platform::MoveResult::Moved) {
-      hooks_.note(output::kLogInterrupted, moved.path, 0);
+      hooks_.note(output::kLogInterrupted, moved.path, 0, false);
     } else {
-      hooks_.note(output::kLogInterrupted, path, 0);
+      hooks_.note(output::kLogInterrupted, path, 0, false);
       NoteUnmoved(path, moved, failed);
     }
   }
@@ -242,7 +242,7 @@ void FolderWatch::Leave(const std::string& name, const std::string& result,
                         const std::string& path) {
   left_.insert(name);
   ++failed_;
-  hooks_.note(result, path, 0);
+  hooks_.note(result, path, 0, false);
   hooks_.changed();
 }
 
@@ -253,7 +253,7 @@ void FolderWatch::Refuse(const std::string& name, const std::string& path, const
   if (moved.result == platform::MoveResult::InUse) return Hold(name);
   if (moved.result != platform::MoveResult::Moved) return Leave(name, why, path);
   ++failed_;
-  hooks_.note(why, moved.path, 0);
+  hooks_.note(why, moved.path, 0, false);
   hooks_.changed();
 }
 
@@ -322,10 +322,10 @@ void FolderWatch::Settle(const std::string& name, const std::string& busyPath,
   const std::string& where = moved ? settled.path : busyPath;
   if (copy.delivered) {
     ++sent_;
-    hooks_.note(output::kLogDelivered, where, copy.bytes);
+    hooks_.note(output::DeliveredResult(copy.datatype), where, copy.bytes, true);
   } else {
     ++failed_;
-    hooks_.note(copy.failure, where, copy.bytes);
+    hooks_.note(copy.failure, where, copy.bytes, false);
   }
   if (moved) return;
   // A file that stays in "bezig" is set aside by the next start as one half
@@ -390,7 +390,7 @@ FolderWatch::Moved FolderWatch::MoveInto(const std::string& from, const std::str
 }
 
 void FolderWatch::Lose() {
-  if (!lost_) hooks_.note(output::kLogFolderUnreachable, folder_, 0);
+  if (!lost_) hooks_.note(output::kLogFolderUnreachable, folder_, 0, false);
   lost_ = true;
   changes_.reset();
   queue_.clear();

@@ -43,6 +43,8 @@ inline constexpr int kMaxMoveRaces = 100;
 struct WatchedCopy {
   bool delivered = false;
   std::uint64_t bytes = 0;
+  // The datatype the spooler took the last copy in; empty for none.
+  std::string datatype;
   // The log's result for a failure.
   std::string failure;
 };
@@ -56,8 +58,10 @@ struct WatchHooks {
   std::function<bool()> resting;
   // Sends the file at the path, every copy of it.
   std::function<WatchedCopy(const std::string& path)> send;
-  // Adds a line to the log.
-  std::function<void(const std::string& result, const std::string& file, std::uint64_t bytes)> note;
+  // Adds a line to the log; `delivered` for the line of a delivered file.
+  std::function<void(const std::string& result, const std::string& file, std::uint64_t bytes,
+                     bool delivered)>
+      note;
   // The counts or the folder's reach changed.
   std::function<void()> changed;
 };

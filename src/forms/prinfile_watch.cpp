@@ -33,41 +33,41 @@ int TPrintfile1::WatchFolder(RunOwner::Run& run, const base::BatchCommand& comma
   // Files delivered whose line the log did not take: as in a run of named
   // files, the caller cannot tell what became of them.
   int unlogged = 0;
-  FolderWatch watch(
-      platform_, folder,
-      {.stopped = [&] { return run.Stopped(); },
-       .resting = [&] { return run.Resting(); },
-       .send =
-           [&](const std::string& path) {
-             run.SetSending(true);
-             const base::ScopeExit sent([&] { run.SetSending(false); });
-             // All copies of the file go out, or it is set aside.
-             WatchedCopy copy;
-             for (int number = 0; number < command.copies; ++number) {
-               if (number > 0) platform_.pump.ProcessMessages();
-               const output::PrinterCopy sent =
-                   run.Stopped() ? output::PrinterCopy{}
-                                 : SendFileToPrinter(run, path, session.PrinterName());
-               copy.bytes = sent.fileBytes;
-               if (!sent.delivered) {
-                 copy.failure = session.Failed();
-                 return copy;
-               }
-             }
-             run.Messages().TakeWarning();
-             copy.delivered = true;
-             return copy;
-           },
-       .note =
-           [&](const std::string& result, const std::string& file, std::uint64_t bytes) {
-             if (!session.Note(result, file, bytes) && result == output::kLogDelivered) {
-               ++unlogged;
-             }
-           },
-       .changed =
-           [&] {
-             if (shown) showState(*shown);
-           }});
+  FolderWatch watch(platform_, folder,
+                    {.stopped = [&] { return run.Stopped(); },
+                     .resting = [&] { return run.Resting(); },
+                     .send =
+                         [&](const std::string& path) {
+                           run.SetSending(true);
+                           const base::ScopeExit sent([&] { run.SetSending(false); });
+                           // All copies of the file go out, or it is set aside.
+                           WatchedCopy copy;
+                           for (int number = 0; number < command.copies; ++number) {
+                             if (number > 0) platform_.pump.ProcessMessages();
+                             const output::PrinterCopy sent =
+                                 run.Stopped()
+                                     ? output::PrinterCopy{}
+                                     : SendFileToPrinter(run, path, session.PrinterName());
+                             copy.bytes = sent.fileBytes;
+                             copy.datatype = sent.datatype;
+                             if (!sent.delivered) {
+                               copy.failure = session.Failed();
+                               return copy;
+                             }
+                           }
+                           run.Messages().TakeWarning();
+                           copy.delivered = true;
+                           return copy;
+                         },
+                     .note =
+                         [&](const std::string& result, const std::string& file,
+                             std::uint64_t bytes, bool delivered) {
+                           if (!session.Note(result, file, bytes) && delivered) ++unlogged;
+                         },
+                     .changed =
+                         [&] {
+                           if (shown) showState(*shown);
+                         }});
   shown = &watch;
   // A log kept in the watched folder itself is written all the while: it is
   // no file to send.

@@ -34,8 +34,8 @@ class WatchTest : public ::testing::Test {
                   if (!copy.delivered) copy.failure = "mislukt: Fout bij openen bronbestand!";
                   return copy;
                 },
-            .note = [this](const std::string& result, const std::string& file,
-                           std::uint64_t) { lines.push_back(result + " " + file); },
+            .note = [this](const std::string& result, const std::string& file, std::uint64_t,
+                           bool) { lines.push_back(result + " " + file); },
             .changed = [] {}};
   }
 
