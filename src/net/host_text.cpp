@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "net/ascii_chars.h"
+
 namespace morvane::net {
 namespace {
 
@@ -18,16 +20,6 @@ constexpr std::size_t kIpv6Groups = 8;
 constexpr std::size_t kMaxGroupDigits = 4;
 constexpr char kZoneMark[] = "%25";
 constexpr char kHexDigits[] = "0123456789abcdef";
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "net/ascii_chars.h"
+
 namespace morvane::net {
 namespace {
 
@@ -18,14 +20,6 @@ constexpr int kFirstFinalStatus = 200;
 constexpr int kNoContent = 204;
 constexpr int kNotModified = 304;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string LowerText(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = Lower(c);

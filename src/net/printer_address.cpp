@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "net/ascii_chars.h"
+
 namespace morvane::net {
 namespace {
 
@@ -27,16 +29,6 @@ constexpr std::array<Scheme, 5> kSchemes = {{{"tcp", PrinterProtocol::Socket},
                                              {"lpd", PrinterProtocol::Lpd},
                                              {"ipp", PrinterProtocol::Ipp},
                                              {"ipps", PrinterProtocol::Ipps}}};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 bool IsUnreserved(char c) {
   return IsAlpha(c) || IsDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
