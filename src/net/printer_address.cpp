@@ -133,7 +133,7 @@ std::optional<std::string> NormalizePath(std::string_view path) {
 // slash or anything the protocol's command lines would take apart.
 std::optional<std::string> ParseQueue(std::string_view path) {
   if (path.size() < 2 || path[0] != '/') return std::nullopt;
-  const auto queue = DecodeSegment(path.substr(1));
+  auto queue = DecodeSegment(path.substr(1));
   if (!queue || queue->empty() || queue->size() > kMaxQueueLength) return std::nullopt;
   for (char c : *queue) {
     if (c <= ' ' || c > '~' || c == '/') return std::nullopt;

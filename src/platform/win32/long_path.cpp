@@ -58,7 +58,7 @@ std::wstring ExtendedLengthPath(const std::string& path) {
 }
 
 std::wstring ExactPath(const std::string& path) {
-  const std::wstring wide = WideFromName(path);
+  std::wstring wide = WideFromName(path);
   if (wide.empty()) return {};
   if (StartsWith(wide, kExtendedPrefix)) return wide;
   const std::size_t separator = wide.find_last_of(kSeparators);
