@@ -7,6 +7,7 @@
 #include "forms/batch_session.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
+#include "net/printer_address.h"
 #include "output/batch_log.h"
 #include "platform/held_file_wait.h"
 #include "settings/control_file.h"
@@ -64,7 +65,16 @@ void TPrintfile1::PrepareBatch(BatchSession& session) {
   }
   // The option names the printer for this run only: the selector, whose text
   // is stored as the last printer at the end, is left as it is.
-  if (!refusal && command.printer) {
+  // A printer's address needs no queue of the system's, so it is in no list;
+  // one that is not whole names no printer at all.
+  const net::TargetKind printerKind = command.printer
+                                          ? net::ParsePrinterTarget(*command.printer).kind
+                                          : net::TargetKind::PrinterName;
+  if (!refusal && printerKind == net::TargetKind::BadAddress) {
+    refusal = texts::kBadOptionPrefix + command.printerArgument;
+  } else if (!refusal && printerKind == net::TargetKind::Address) {
+    session.printer = *command.printer;
+  } else if (!refusal && command.printer) {
     const std::vector<std::string>& items = PrintersComboBox.Items();
     const int index = settings::FindPrinterItem(items, *command.printer);
     if (index < 0) {

@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
 #include "platform/monotonic_clock.h"
+#include "platform/network.h"
 #include "platform/spooler.h"
 
 namespace morvane::output {
@@ -24,6 +25,8 @@ class CopyProgress {
 struct OutputServices {
   platform::FileSystem& files;
   platform::Spooler& spooler;
+  // The way to printers named by their network address.
+  platform::Network& network;
   platform::MessagePump& pump;
   platform::MonotonicClock& clock;
   MessageSink& messages;

@@ -34,6 +34,9 @@ struct PrinterCopy {
   std::string datatype;
 };
 
+// A name that is a network address (net/printer_address.h) sends to the
+// printer there instead (network_output.h); a name that starts as an address
+// but is none sends nothing and is reported.
 // Sends one file raw to the named Windows printer as one spool document named
 // by the path, framed by the job's INIT and EXIT strings: a RAW document, or
 // an XPS_PASS one when the printer's driver refuses RAW. Reports every failure

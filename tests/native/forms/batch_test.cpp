@@ -200,6 +200,40 @@ TEST_F(BatchTest, TheLogSaysWhichDatatypeTookTheCopy) {
             std::string(kStamp) + "afgeleverd: XPS_PASS\tV4\ta.prn\t2\r\n");
 }
 
+TEST_F(BatchTest, AnAddressNeedsNoQueueAndIsRememberedAsAPrinterNameIs) {
+  p.fake.files.AddFile("a.prn", "AA");
+  fakes::FakePeer& printer = p.fake.network.Peer("127.0.0.1", 9100);
+  p.fake.network.Peer("127.0.0.1", 9102).connectFailure = {platform::NetworkFailure::Refused, 0};
+  p.StoreRegistry("LASTPRINTER", "tcp://127.0.0.1");
+  p.SetCommandLine("/WIN /QUIET /COPIES=2 /PRINTER=tcp://127.0.0.1:9102 a.prn /LOG=x.log");
+  p.Start();
+  p.ShowAndActivate();
+
+  EXPECT_EQ(p.main().BatchExitStatus(), 1);
+  EXPECT_EQ(p.fake.files.Contents("x.log"),
+            std::string(kStamp) +
+                "mislukt: Fout bij uitvoer naar tcp://127.0.0.1:9102: de printer weigert de "
+                "verbinding!\ttcp://127.0.0.1:9102\ta.prn\t0\r\n" +
+                kStamp +
+                "mislukt: Fout bij uitvoer naar tcp://127.0.0.1:9102: de printer weigert de "
+                "verbinding!\ttcp://127.0.0.1:9102\ta.prn\t0\r\n");
+  EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string("tcp://127.0.0.1") + '\0');
+
+  // Without the option the remembered address is the printer.
+  ProgramFixture again;
+  again.fake.files.AddFile("a.prn", "AA");
+  fakes::FakePeer& remembered = again.fake.network.Peer("127.0.0.1", 9100);
+  again.StoreRegistry("LASTPRINTER", "tcp://127.0.0.1");
+  again.SetCommandLine("/WIN a.prn");
+  again.Start();
+  again.ShowAndActivate();
+  EXPECT_EQ(again.main().BatchExitStatus(), 0);
+  ASSERT_EQ(remembered.sessions.size(), 1u);
+  EXPECT_EQ(remembered.sessions[0].received, "AA");
+  EXPECT_TRUE(printer.sessions.empty());
+  EXPECT_TRUE(again.fake.spooler.OpenAttempts().empty());
+}
+
 TEST_F(BatchTest, AStopFromTheWindowLeavesTheCopiesNotSentUndelivered) {
   p.fake.files.AddFile("a.prn", "A");
   p.fake.files.AddFile("b.prn", "B");
@@ -265,6 +299,8 @@ TEST_F(BatchTest, ABadOptionOrAnUnknownPrinterSendsNothing) {
       {"/WIN a.prn /copies=2 /COPIES=3", "Ongeldige optie: /COPIES=3", 1},
       {"/WIN a.prn /Log=C:\\data", "Ongeldige optie: /Log=C:\\data", 1},  // a folder
       {"/WIN a.prn /PRINTER=Nobody b.prn", "Printer niet gevonden: Nobody", 2},
+      {"/WIN a.prn /Printer=tcp://host:0", "Ongeldige optie: /Printer=tcp://host:0", 1},
+      {"/WIN a.prn /PRINTER=ipp://host", "Ongeldige optie: /PRINTER=ipp://host", 1},
   };
   for (const bool quiet : {false, true}) {
     for (const Case& c : cases) {

@@ -1,0 +1,178 @@
+#include "output/network_output.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_platform.h"
+#include "output/output_rig.h"
+#include "output/run_stop.h"
+
+namespace morvane::output {
+namespace {
+
+using platform::NetworkFailure;
+
+constexpr char kPath[] = "C:\\jobs\\a.prn";
+constexpr char kCaption[] = "Uitvoer van bestand naar";
+constexpr char kHost[] = "printer.local";
+
+std::string Bytes(std::size_t count) {
+  std::string bytes;
+  for (std::size_t i = 0; i < count; ++i) bytes.push_back(static_cast<char>(i * 13 + i / 7));
+  return bytes;
+}
+
+class NetworkOutputTest : public ::testing::Test {
+ protected:
+  PrinterCopy Send(const std::string& printer) {
+    const std::string caption = kCaption;
+    return SendFileToPrinter(services, PrinterJob{init, exit, caption}, kPath, printer);
+  }
+
+  std::vector<std::string> Boxes() const { return fake.boxes.Texts(); }
+
+  testing::OutputRig rig{42};
+  fakes::FakePlatform& fake = rig.fake;
+  OutputServices& services = rig.services;
+  ControlString init = "\033%-12345X";
+  ControlString exit = "\x0c";
+};
+
+TEST_F(NetworkOutputTest, ASocketCopyIsInitFileExitOnAConnectionOfItsOwnClosedByThePrinter) {
+  const std::string data = Bytes(platform::kNetworkBlockSize + 3);
+  fake.files.AddFile(kPath, data);
+  fakes::FakePeer& peer = fake.network.Peer(kHost, 9100);
+  peer.replies = {{1, "status\r\n"}};  // what the printer says is read and dropped
+
+  for (int copy = 0; copy < 2; ++copy) {
+    const PrinterCopy sent = Send("TCP://Printer.Local");
+    EXPECT_TRUE(sent.delivered);
+    EXPECT_EQ(sent.fileBytes, data.size());
+  }
+
+  ASSERT_EQ(peer.sessions.size(), 2u);
+  for (const fakes::FakeSession& session : peer.sessions) {
+    EXPECT_EQ(session.received, init + data + exit);
+    EXPECT_TRUE(session.halfClosed);
+    EXPECT_TRUE(session.closed);
+    EXPECT_FALSE(session.cutOff);
+  }
+  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(fake.spooler.OpenAttempts().empty());
+  EXPECT_EQ(fake.files.OpenHandles(), 0);
+}
+
+TEST_F(NetworkOutputTest, EachFailureNamesTheAddressAndItsCauseAndCutsTheConnectionOff) {
+  struct Case {
+    std::string name;
+    std::function<void(fakes::FakePeer&)> script;
+    std::string cause;
+    bool connects;
+  };
+  const std::vector<Case> cases = {
+      {"refused",
+       [](fakes::FakePeer& peer) {
+         peer.connectFailure = {NetworkFailure::Refused, 10061};
+       },
+       "de printer weigert de verbinding", false},
+      {"no answer",
+       [](fakes::FakePeer& peer) {
+         peer.connectFailure = {NetworkFailure::NoAnswer, 10060};
+       },
+       "de printer antwoordt niet", false},
+      {"reset halfway",
+       [](fakes::FakePeer& peer) {
+         peer.takes = 100;
+         peer.sendFailure = {NetworkFailure::Reset, 10054};
+       },
+       "de printer verbrak de verbinding", true},
+      {"closed early",
+       [](fakes::FakePeer& peer) {
+         peer.takes = 100;
+         peer.sendFailure = {NetworkFailure::ClosedEarly, 0};
+       },
+       "de printer sloot de verbinding voordat alles was verzonden", true},
+      // A peer that closed after taking part shows it by the reset that follows.
+      {"reset after the half-close",
+       [](fakes::FakePeer& peer) {
+         peer.receiveFailure = {NetworkFailure::Reset, 10054};
+       },
+       "de printer verbrak de verbinding", true},
+      {"never closes",
+       [](fakes::FakePeer& peer) {
+         peer.receiveFailure = {NetworkFailure::NoAnswer, 10060};
+       },
+       "de printer antwoordt niet", true},
+      {"other",
+       [](fakes::FakePeer& peer) {
+         peer.connectFailure = {NetworkFailure::Other, 10050};
+       },
+       "netwerkfout 10050", false},
+  };
+  for (const Case& c : cases) {
+    testing::OutputRig local{42};
+    local.fake.files.AddFile(kPath, Bytes(5000));
+    fakes::FakePeer& peer = local.fake.network.Peer("10.0.0.7", 9101);
+    c.script(peer);
+    const std::string caption = kCaption;
+
+    const PrinterCopy sent = SendFileToPrinter(local.services, PrinterJob{init, exit, caption},
+                                               kPath, "tcp://10.0.0.7:9101");
+
+    EXPECT_FALSE(sent.delivered) << c.name;
+    ASSERT_EQ(local.fake.boxes.Shown().size(), 1u) << c.name;
+    EXPECT_EQ(local.fake.boxes.Shown()[0].text,
+              "Fout bij uitvoer naar tcp://10.0.0.7:9101: " + c.cause + "!")
+        << c.name;
+    EXPECT_EQ(local.fake.boxes.Shown()[0].caption, "Bestand uitvoer") << c.name;
+    ASSERT_EQ(peer.sessions.size(), c.connects ? 1u : 0u) << c.name;
+    if (c.connects) {
+      EXPECT_TRUE(peer.sessions[0].cutOff) << c.name;
+      EXPECT_FALSE(peer.sessions[0].closed) << c.name;
+    }
+    EXPECT_EQ(local.fake.files.OpenHandles(), 0) << c.name;
+  }
+
+  // A name that resolves to nothing.
+  fake.files.AddFile(kPath, "x");
+  EXPECT_FALSE(Send("tcp://nowhere.invalid").delivered);
+  EXPECT_EQ(Boxes(), std::vector<std::string>{
+                         "Fout bij uitvoer naar tcp://nowhere.invalid: de naam van de printer is "
+                         "onbekend!"});
+}
+
+TEST_F(NetworkOutputTest, AStopDuringAStalledSendCutsTheCopyOffWithoutAWord) {
+  fake.files.AddFile(kPath, Bytes(10000));
+  fakes::FakePeer& peer = fake.network.Peer(kHost, 9100);
+  peer.takes = 4000;
+  peer.stallMessages = 1000;
+  RunStop stop;
+  services.stop = &stop;
+  fake.pump.onProcess = [&](int call) {
+    if (call == 3) stop.Request();
+  };
+
+  EXPECT_FALSE(Send("tcp://printer.local").delivered);
+
+  ASSERT_EQ(peer.sessions.size(), 1u);
+  EXPECT_EQ(peer.sessions[0].messagesTold, 3);
+  EXPECT_TRUE(peer.sessions[0].cancelled);
+  EXPECT_TRUE(peer.sessions[0].cutOff);
+  EXPECT_FALSE(peer.sessions[0].halfClosed);
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(NetworkOutputTest, ABadAddressIsReportedAndNothingIsSent) {
+  fake.files.AddFile(kPath, "x");
+  for (const std::string bad : {"tcp://", "lpd://host", "ftp://host/x", "tcp://host:0"}) {
+    EXPECT_FALSE(Send(bad).delivered) << bad;
+  }
+  EXPECT_EQ(Boxes(),
+            (std::vector<std::string>{
+                "Ongeldig printeradres: tcp://", "Ongeldig printeradres: lpd://host",
+                "Ongeldig printeradres: ftp://host/x", "Ongeldig printeradres: tcp://host:0"}));
+  EXPECT_TRUE(fake.spooler.OpenAttempts().empty());
+  EXPECT_EQ(fake.files.OpenHandles(), 0);
+}
+
+}  // namespace
+}  // namespace morvane::output
