@@ -1,0 +1,226 @@
+"""Printers named by their network address: morvane.exe under Wine sends to
+listeners of the test's own on 127.0.0.1, which keep every connection's bytes
+and bring about the faults of a printer on demand."""
+
+import socket
+import struct
+import threading
+import time
+import unittest
+
+from gui import Desktop
+from harness import SLOWDOWN, ProgramTestCase, twelve_lines
+
+STAMP = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d"
+OUTPUT_CAPTION = "Bestand uitvoer"
+LOOPBACK = "127.0.0.1"
+ACCEPT_SECONDS = 0.2  # how often a listener looks whether it is to stop
+PEER_TIMEOUT = 30 * SLOWDOWN  # seconds a connection may take before the test gives up
+WATCH_TIMEOUT = 30 * SLOWDOWN
+RUN_TIMEOUT = 120 * SLOWDOWN
+APPLICATION_CLASS = "MorvaneApplication"
+APPLICATION_TITLE = "Uitvoer van bestanden"
+
+
+def sample_bytes(size, seed):
+    return bytes((i * 131 + seed + i // 256) & 0xFF for i in range(size))
+
+
+class Listener:
+    """A TCP listener on the loopback that serves each connection on a thread
+    of its own with `serve(connection)` and keeps what it returns."""
+
+    def __init__(self, test, serve):
+        self.serve = serve
+        self.sessions = []
+        self.lock = threading.Lock()
+        self.stopping = threading.Event()
+        self.socket = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        self.socket.bind((LOOPBACK, 0))
+        self.socket.listen(16)
+        self.socket.settimeout(ACCEPT_SECONDS)
+        self.port = self.socket.getsockname()[1]
+        self.thread = threading.Thread(target=self._accept, daemon=True)
+        self.thread.start()
+        test.addCleanup(self.stop)
+
+    def _accept(self):
+        workers = []
+        while not self.stopping.is_set():
+            try:
+                connection, _ = self.socket.accept()
+            except socket.timeout:
+                continue
+            except OSError:
+                break
+            connection.settimeout(PEER_TIMEOUT)
+            worker = threading.Thread(target=self._serve, args=(connection,), daemon=True)
+            worker.start()
+            workers.append(worker)
+        for worker in workers:
+            worker.join(PEER_TIMEOUT)
+
+    def _serve(self, connection):
+        try:
+            result = self.serve(connection)
+        except OSError as error:
+            result = error
+        finally:
+            connection.close()
+        with self.lock:
+            self.sessions.append(result)
+
+    def taken(self):
+        with self.lock:
+            return list(self.sessions)
+
+    def wait_sessions(self, count, timeout=PEER_TIMEOUT):
+        deadline = time.monotonic() + timeout
+        while len(self.taken()) < count and time.monotonic() < deadline:
+            time.sleep(0.05)
+        return self.taken()
+
+    def stop(self):
+        self.stopping.set()
+        self.socket.close()
+        self.thread.join(PEER_TIMEOUT)
+
+
+def read_to_end(connection):
+    """A raw-socket printer: takes every byte until the sender's half-close,
+    then closes its end."""
+    chunks = []
+    while True:
+        chunk = connection.recv(65536)
+        if not chunk:
+            return b"".join(chunks)
+        chunks.append(chunk)
+
+
+def reset_after(count):
+    """A printer that takes `count` bytes and then breaks the connection off."""
+    def serve(connection):
+        taken = b""
+        while len(taken) < count:
+            chunk = connection.recv(count - len(taken))
+            if not chunk:
+                break
+            taken += chunk
+        connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        return taken
+    return serve
+
+
+def free_port():
+    """A loopback port on which nothing listens: connections are refused."""
+    probe = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    probe.bind((LOOPBACK, 0))
+    port = probe.getsockname()[1]
+    probe.close()
+    return port
+
+
+class NetworkTestCase(ProgramTestCase):
+    INIT = b"\x1b%-12345X"
+    EXIT = b"\x0c\x1bE"
+
+    def setUp(self):
+        super().setUp()
+        self.write_control_file("Morvane.ini", twelve_lines(self.INIT, self.EXIT, device=b"dev"))
+        self.log = self.data_dir / "run.log"
+
+    def log_lines(self):
+        text = self.log.read_bytes().decode("utf-8") if self.log.exists() else ""
+        return [line.split("\t")[1:] for line in text.split("\r\n") if line]
+
+
+class SocketTest(NetworkTestCase):
+    """tcp://: INIT, the file and EXIT on a connection of their own per copy."""
+
+    def test_each_copy_arrives_whole_on_its_own_connection(self):
+        printer = Listener(self, read_to_end)
+        address = f"tcp://{LOOPBACK}:{printer.port}"
+        big = sample_bytes(600000, 1)  # more than two of the program's blocks
+        small = sample_bytes(10, 2)
+        first = self.data_file("big.prn", big)
+        second = self.data_file("small.prn", small)
+
+        status = self.start("/WIN", "/QUIET", "/COPIES=2", f"/PRINTER={address}",
+                            "/LOG=C:\\x\\run.log", first, second).wait(RUN_TIMEOUT)
+
+        self.assertEqual(status, 0)
+        framed = [self.INIT + data + self.EXIT for data in (big, big, small, small)]
+        self.assertEqual(printer.wait_sessions(4), framed)
+        self.assertEqual(self.log_lines(), [
+            ["afgeleverd", address, first, str(len(big))],
+            ["afgeleverd", address, first, str(len(big))],
+            ["afgeleverd", address, second, str(len(small))],
+            ["afgeleverd", address, second, str(len(small))],
+        ])
+        self.assertJobs(self.wine.printer, [])
+
+        # The remembered printer may be an address: a run without the option
+        # sends there.
+        self.wine.set_program_value("LASTPRINTER", address)
+        self.assertEqual(self.start("/WIN", "/QUIET", second).wait(RUN_TIMEOUT), 0)
+        self.assertEqual(printer.wait_sessions(5)[4], self.INIT + small + self.EXIT)
+        self.assertEqual(self.wine.program_values().get("LASTPRINTER"), ("REG_SZ", address))
+
+    def test_refused_and_reset_fail_each_copy_and_the_run_goes_on(self):
+        refused = f"tcp://{LOOPBACK}:{free_port()}"
+        breaking = Listener(self, reset_after(1000))
+        reset = f"tcp://{LOOPBACK}:{breaking.port}"
+        name = self.data_file("a.prn", sample_bytes(2000000, 3))
+
+        statuses = [
+            self.start("/WIN", "/QUIET", f"/PRINTER={target}", "/LOG=C:\\x\\run.log",
+                       name).wait(RUN_TIMEOUT) for target in (refused, reset)]
+
+        self.assertEqual(statuses, [1, 1])
+        lines = self.log_lines()
+        self.assertEqual(lines[0], [
+            f"mislukt: Fout bij uitvoer naar {refused}: de printer weigert de verbinding!",
+            refused, name, "0"])
+        # Wine tells a reset from an orderly close only by a look at the
+        # socket, which now and then comes before the reset has arrived.
+        self.assertIn(lines[1][0], [
+            f"mislukt: Fout bij uitvoer naar {reset}: de printer verbrak de verbinding!",
+            f"mislukt: Fout bij uitvoer naar {reset}: de printer sloot de verbinding voordat alles "
+            "was verzonden!"])
+        self.assertEqual(breaking.wait_sessions(1), [(self.INIT + sample_bytes(2000000, 3))[:1000]])
+
+    def test_a_bad_address_sends_nothing_and_says_which_option(self):
+        name = self.data_file("a.prn", b"a")
+        run = self.start("/WIN", "/printer=tcp://127.0.0.1:99999", name)
+        box = self.answer_box(OUTPUT_CAPTION)
+        self.assertEqual(run.wait(RUN_TIMEOUT), 1)
+        self.assertEqual(box.text, "Ongeldige optie: /printer=tcp://127.0.0.1:99999")
+        self.assertJobs(self.wine.printer, [])
+
+    def test_a_watched_folder_sends_each_arrival_to_the_address(self):
+        printer = Listener(self, read_to_end)
+        address = f"tcp://{LOOPBACK}:{printer.port}"
+        folder = self.data_dir / "labels"
+        folder.mkdir()
+        (folder / "one.prn").write_bytes(b"one")
+        run = self.start("/WIN", "/QUIET", "/WATCH=C:\\x\\labels", f"/PRINTER={address}",
+                         "/LOG=C:\\x\\run.log")
+        (folder / "two.prn").write_bytes(b"two")
+        deadline = time.monotonic() + WATCH_TIMEOUT
+        sent = folder / "verzonden"
+        while not (sent.is_dir() and len(list(sent.iterdir())) == 2):
+            self.assertLess(time.monotonic(), deadline, f"not sent: {self.log_lines()}")
+            time.sleep(0.1)
+        # A close from outside ends a quiet watch, as taskkill without /F does.
+        while run.process.poll() is None:
+            self.assertLess(time.monotonic(), deadline, "the watch did not end at a close")
+            Desktop(self.wine).drive("close", APPLICATION_CLASS, APPLICATION_TITLE)
+            time.sleep(0.5)
+        self.assertEqual(run.wait(), 0)
+
+        self.assertEqual(sorted(printer.wait_sessions(2)),
+                         [self.INIT + b"one" + self.EXIT, self.INIT + b"two" + self.EXIT])
+
+
+if __name__ == "__main__":
+    unittest.main()
