@@ -199,6 +199,8 @@ output::OutputServices RunOwner::Run::Services() {
   return {owner_.platform_.files,
           owner_.platform_.spooler,
           owner_.platform_.network,
+          owner_.platform_.registry,
+          owner_.platform_.system,
           owner_.platform_.pump,
           owner_.platform_.clock,
           *owner_.messages_,

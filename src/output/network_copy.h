@@ -64,5 +64,7 @@ NetworkOutcome StreamFailed(const NetworkCopy& copy, StreamEnd end,
 
 // tcp://: the document alone on a connection of its own.
 NetworkOutcome SendBySocket(NetworkCopy& copy);
+// lpd://: one job per copy.
+NetworkOutcome SendByLpd(NetworkCopy& copy);
 
 }  // namespace morvane::output

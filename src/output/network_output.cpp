@@ -84,7 +84,8 @@ NetworkOutcome StreamFailed(const NetworkCopy& copy, StreamEnd end,
 
 PrinterCopy SendFileToAddress(const OutputServices& services, const PrinterJob& job,
                               const std::string& path, const net::PrinterAddress& address) {
-  if (address.protocol != net::PrinterProtocol::Socket) {
+  const bool socket = address.protocol == net::PrinterProtocol::Socket;
+  if (!socket && address.protocol != net::PrinterProtocol::Lpd) {
     services.messages.Warn(kAddressUnsupportedPrefix + net::AddressText(address), kOutputCaption);
     return {};
   }
@@ -96,7 +97,7 @@ PrinterCopy SendFileToAddress(const OutputServices& services, const PrinterJob& 
   std::vector<char> buffer(platform::kNetworkBlockSize);
   CopyPacer pacer(services, *source);
   NetworkCopy copy{services, job, path, address, *source, pacer, buffer};
-  NetworkOutcome outcome = SendBySocket(copy);
+  NetworkOutcome outcome = socket ? SendBySocket(copy) : SendByLpd(copy);
   const bool closed = source->Close();
   if (outcome.end == NetworkEnd::Delivered && !closed) {
     outcome = {NetworkEnd::Failed, kProcessingFailed};

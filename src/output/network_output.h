@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "net/printer_address.h"
@@ -13,6 +14,11 @@ namespace morvane::output {
 inline constexpr int kConnectTimeoutMilliseconds = 10000;
 inline constexpr int kPeerCloseTimeoutMilliseconds = 30000;
 
+// How long an LPD server may take to acknowledge a step, and how much of the
+// message that may follow a refusal is read.
+inline constexpr int kLpdAnswerTimeoutMilliseconds = 30000;
+inline constexpr std::uint32_t kLpdMessageBytes = 256;
+
 // A failed copy to an address: "Fout bij uitvoer naar tcp://10.0.0.7: de
 // printer weigert de verbinding!".
 inline constexpr char kNetworkFailedPrefix[] = "Fout bij uitvoer naar ";
@@ -24,6 +30,11 @@ inline constexpr char kCauseNoAnswer[] = "de printer antwoordt niet";
 inline constexpr char kCauseReset[] = "de printer verbrak de verbinding";
 inline constexpr char kCauseClosedEarly[] =
     "de printer sloot de verbinding voordat alles was verzonden";
+// An LPD server's refusal: "de printer weigert de opdracht (antwoord 1: no
+// such queue)".
+inline constexpr char kCauseLpdRefusedPrefix[] = "de printer weigert de opdracht (antwoord ";
+inline constexpr char kCauseLpdMessageSeparator[] = ": ";
+inline constexpr char kCauseLpdRefusedSuffix[] = ")";
 // Followed by the system's error number.
 inline constexpr char kCauseOtherPrefix[] = "netwerkfout ";
 // A printer named by a text that starts as an address but is none.

@@ -111,6 +111,41 @@ def reset_after(count):
     return serve
 
 
+def lpd_server(refuse_queue=False):
+    """An LPD server (RFC 1179) that checks every step of a job it receives:
+    the queue, then each file's subcommand, its octets and the zero octet
+    after them, acknowledging each with a zero octet (or refusing the queue
+    with 1). Returns the queue, the files as {name: octets} in arrival order
+    and the steps it saw, or the fault it met."""
+    def serve(connection):
+        reader = connection.makefile("rb")
+        line = reader.readline()
+        if line[:1] != b"\x02" or not line.endswith(b"\n"):
+            return f"bad receive-job command {line!r}"
+        queue = line[1:-1].decode("ascii")
+        if refuse_queue:
+            connection.sendall(b"\x01")
+            return {"queue": queue, "files": {}, "steps": ["refused"]}
+        connection.sendall(b"\0")
+        files, steps = {}, ["job"]
+        while True:
+            line = reader.readline()
+            if not line:
+                break
+            if line[:1] not in (b"\x02", b"\x03") or not line.endswith(b"\n"):
+                return f"bad subcommand {line!r}"
+            size, name = line[1:-1].decode("ascii").split(" ", 1)
+            steps.append(("control" if line[:1] == b"\x02" else "data", name))
+            connection.sendall(b"\0")
+            content = reader.read(int(size))
+            if len(content) != int(size) or reader.read(1) != b"\0":
+                return f"file {name} not {size} octets and a zero"
+            connection.sendall(b"\0")
+            files[name] = content
+        return {"queue": queue, "files": files, "steps": steps}
+    return serve
+
+
 def free_port():
     """A loopback port on which nothing listens: connections are refused."""
     probe = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
@@ -220,6 +255,56 @@ class SocketTest(NetworkTestCase):
 
         self.assertEqual(sorted(printer.wait_sessions(2)),
                          [self.INIT + b"one" + self.EXIT, self.INIT + b"two" + self.EXIT])
+
+
+class LpdTest(NetworkTestCase):
+    """lpd://: a job of its own per copy, each step acknowledged."""
+
+    def jobs_of(self, session, document):
+        """The job number of a session, after checking its steps and files."""
+        self.assertIsInstance(session, dict, f"the server met a fault: {session}")
+        self.assertEqual(session["queue"], "raw")
+        self.assertEqual([kind for kind, _ in session["steps"][1:]], ["control", "data"])
+        (control_name, control), (data_name, data) = session["files"].items()
+        self.assertRegex(control_name, r"^cfA\d{3}")
+        number, host = control_name[3:6], control_name[6:]
+        self.assertEqual(data_name, f"dfA{number}{host}")
+        lines = control.decode("ascii").split("\n")
+        self.assertEqual(lines[-1], "", "the control file ends with a line end")
+        self.assertEqual([line[0] for line in lines[:-1]], list("HPJlUN"))
+        self.assertEqual(lines[0], "H" + host)
+        self.assertEqual(lines[3:5], ["l" + data_name, "U" + data_name])
+        self.assertEqual(data, document)
+        return int(number)
+
+    def test_each_copy_is_a_job_whose_number_goes_on_after_a_restart(self):
+        server = Listener(self, lpd_server())
+        address = f"lpd://{LOOPBACK}:{server.port}/raw"
+        content = sample_bytes(300000, 4)
+        name = self.data_file("a.prn", content)
+
+        first = self.start("/WIN", "/QUIET", "/COPIES=2", f"/PRINTER={address}",
+                           "/LOG=C:\\x\\run.log", name).wait(RUN_TIMEOUT)
+        second = self.start("/WIN", "/QUIET", f"/PRINTER={address}", name).wait(RUN_TIMEOUT)
+
+        self.assertEqual([first, second], [0, 0])
+        document = self.INIT + content + self.EXIT
+        numbers = [self.jobs_of(session, document) for session in server.wait_sessions(3)]
+        self.assertEqual(numbers, [0, 1, 2])
+        self.assertEqual(self.log_lines(), [["afgeleverd", address, name, str(len(content))]] * 2)
+
+    def test_a_refusal_fails_the_copy_with_the_servers_answer(self):
+        server = Listener(self, lpd_server(refuse_queue=True))
+        address = f"lpd://{LOOPBACK}:{server.port}/raw"
+        name = self.data_file("a.prn", b"a")
+
+        status = self.start("/WIN", "/QUIET", f"/PRINTER={address}", "/LOG=C:\\x\\run.log",
+                            name).wait(RUN_TIMEOUT)
+
+        self.assertEqual(status, 1)
+        self.assertEqual(self.log_lines()[0][0], f"mislukt: Fout bij uitvoer naar {address}: de "
+                         "printer weigert de opdracht (antwoord 1)!")
+        self.assertEqual(server.wait_sessions(1)[0]["steps"], ["refused"])
 
 
 if __name__ == "__main__":

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "fakes/fake_platform.h"
+#include "output/lpd_job_numbers.h"
 #include "output/output_rig.h"
 #include "output/run_stop.h"
 
@@ -159,6 +162,91 @@ TEST_F(NetworkOutputTest, AStopDuringAStalledSendCutsTheCopyOffWithoutAWord) {
   EXPECT_TRUE(peer.sessions[0].cutOff);
   EXPECT_FALSE(peer.sessions[0].halfClosed);
   EXPECT_TRUE(Boxes().empty());
+}
+
+// What an LPD copy of `data` sends, step by step, for job `number`, with
+// the acknowledgement the server gives after each.
+std::vector<std::string> LpdSteps(int number, const std::string& document) {
+  char digits[4];
+  std::snprintf(digits, sizeof digits, "%03d", number);
+  const std::string data = "dfA" + std::string(digits) + "KANTOOR-PC";
+  const std::string control =
+      "HKANTOOR-PC\nPjansen\nJC:\\jobs\\a.prn\nl" + data + "\nU" + data + "\nNC:\\jobs\\a.prn\n";
+  return {"\x02raw\n", "\x02" + std::to_string(control.size()) + " cfA" + digits + "KANTOOR-PC\n",
+          control + '\0', "\x03" + std::to_string(document.size()) + " " + data + "\n",
+          document + '\0'};
+}
+
+void AcknowledgeEach(fakes::FakePeer& peer, const std::vector<std::string>& steps,
+                     std::size_t refusedStep = SIZE_MAX, const std::string& refusal = "") {
+  std::uint64_t sent = 0;
+  for (std::size_t step = 0; step < steps.size() && step <= refusedStep; ++step) {
+    sent += steps[step].size();
+    peer.replies.push_back({sent, step == refusedStep ? refusal : std::string(1, '\0')});
+  }
+}
+
+TEST_F(NetworkOutputTest, AnLpdCopyIsAJobOfItsOwnWhoseNumberGoesOnFromTheLastOneUsed) {
+  const std::string data = Bytes(platform::kNetworkBlockSize + 1);
+  fake.files.AddFile(kPath, data);
+  fake.registry.StoreString(platform::RegistryRoot::CurrentUser, kProgramRegistryKeyPath,
+                            kLpdJobNumberValueName, "998");
+  fakes::FakePeer& peer = fake.network.Peer(kHost, 515);
+  const std::string document = init + data + exit;
+  // Each connection sees the replies anew: acknowledge every step of either job.
+  AcknowledgeEach(peer, LpdSteps(999, document));
+
+  for (int copy = 0; copy < 2; ++copy) EXPECT_TRUE(Send("lpd://printer.local/raw").delivered);
+
+  ASSERT_EQ(peer.sessions.size(), 2u);
+  std::string first, second;
+  for (const std::string& step : LpdSteps(999, document)) first += step;
+  for (const std::string& step : LpdSteps(0, document)) second += step;
+  EXPECT_EQ(peer.sessions[0].received, first);
+  EXPECT_EQ(peer.sessions[1].received, second);
+  for (const fakes::FakeSession& session : peer.sessions) EXPECT_TRUE(session.closed);
+  EXPECT_EQ(fake.registry
+                .StoredValue(platform::RegistryRoot::CurrentUser, kProgramRegistryKeyPath,
+                             kLpdJobNumberValueName)
+                ->data,
+            std::string("0") + '\0');
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(NetworkOutputTest, EveryLpdAcknowledgementIsChecked) {
+  const std::string document = init + "abc" + exit;
+  for (std::size_t refused = 0; refused < 5; ++refused) {
+    testing::OutputRig local{42};
+    local.fake.files.AddFile(kPath, "abc");
+    fakes::FakePeer& peer = local.fake.network.Peer(kHost, 515);
+    AcknowledgeEach(peer, LpdSteps(0, document), refused, "\x01no such queue\n");
+    const std::string caption = kCaption;
+
+    EXPECT_FALSE(SendFileToPrinter(local.services, PrinterJob{init, exit, caption}, kPath,
+                                   "lpd://printer.local/raw")
+                     .delivered)
+        << refused;
+
+    EXPECT_EQ(local.fake.boxes.Texts(),
+              std::vector<std::string>{"Fout bij uitvoer naar lpd://printer.local/raw: de printer "
+                                       "weigert de opdracht (antwoord 1: no such queue)!"})
+        << refused;
+    ASSERT_EQ(peer.sessions.size(), 1u);
+    EXPECT_TRUE(peer.sessions[0].cutOff) << refused;
+    // Nothing goes past the step refused.
+    std::string upTo;
+    for (std::size_t step = 0; step <= refused; ++step) upTo += LpdSteps(0, document)[step];
+    EXPECT_EQ(peer.sessions[0].received, upTo) << refused;
+  }
+
+  // A server that closes instead of answering.
+  fake.files.AddFile(kPath, "abc");
+  fakes::FakePeer& closing = fake.network.Peer(kHost, 515);
+  closing.closesFirst = true;
+  EXPECT_FALSE(Send("lpd://printer.local/raw").delivered);
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Fout bij uitvoer naar lpd://printer.local/raw: de "
+                                              "printer sloot de verbinding voordat alles was "
+                                              "verzonden!"});
 }
 
 TEST_F(NetworkOutputTest, ABadAddressIsReportedAndNothingIsSent) {
