@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,5 +67,7 @@ NetworkOutcome StreamFailed(const NetworkCopy& copy, StreamEnd end,
 NetworkOutcome SendBySocket(NetworkCopy& copy);
 // lpd://: one job per copy.
 NetworkOutcome SendByLpd(NetworkCopy& copy);
+// ipp://: one Print-Job per copy; jobId is the printer's id for the job.
+NetworkOutcome SendByIpp(NetworkCopy& copy, std::optional<std::int32_t>& jobId);
 
 }  // namespace morvane::output

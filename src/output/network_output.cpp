@@ -84,8 +84,7 @@ NetworkOutcome StreamFailed(const NetworkCopy& copy, StreamEnd end,
 
 PrinterCopy SendFileToAddress(const OutputServices& services, const PrinterJob& job,
                               const std::string& path, const net::PrinterAddress& address) {
-  const bool socket = address.protocol == net::PrinterProtocol::Socket;
-  if (!socket && address.protocol != net::PrinterProtocol::Lpd) {
+  if (address.protocol == net::PrinterProtocol::Ipps) {
     services.messages.Warn(kAddressUnsupportedPrefix + net::AddressText(address), kOutputCaption);
     return {};
   }
@@ -97,7 +96,10 @@ PrinterCopy SendFileToAddress(const OutputServices& services, const PrinterJob& 
   std::vector<char> buffer(platform::kNetworkBlockSize);
   CopyPacer pacer(services, *source);
   NetworkCopy copy{services, job, path, address, *source, pacer, buffer};
-  NetworkOutcome outcome = socket ? SendBySocket(copy) : SendByLpd(copy);
+  std::optional<std::int32_t> jobId;
+  NetworkOutcome outcome = address.protocol == net::PrinterProtocol::Socket ? SendBySocket(copy)
+                           : address.protocol == net::PrinterProtocol::Lpd  ? SendByLpd(copy)
+                                                                           : SendByIpp(copy, jobId);
   const bool closed = source->Close();
   if (outcome.end == NetworkEnd::Delivered && !closed) {
     outcome = {NetworkEnd::Failed, kProcessingFailed};
@@ -107,6 +109,7 @@ PrinterCopy SendFileToAddress(const OutputServices& services, const PrinterJob& 
   PrinterCopy result;
   result.delivered = outcome.end == NetworkEnd::Delivered;
   result.fileBytes = copy.fileBytes;
+  if (result.delivered) result.ippJobId = jobId;
   return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "output/control_strings.h"
@@ -32,6 +33,8 @@ struct PrinterCopy {
   // The datatype of the document the spooler started; empty when it started
   // none.
   std::string datatype;
+  // The id an IPP printer gave the copy's job.
+  std::optional<std::int32_t> ippJobId;
 };
 
 // A name that is a network address (net/printer_address.h) sends to the

@@ -4,6 +4,8 @@
 
 #include "base/name_text.h"
 #include "forms/program_fixture.h"
+#include "net/ipp_request.h"
+#include "output/ipp_answer.h"
 
 namespace morvane::testing {
 namespace {
@@ -232,6 +234,50 @@ TEST_F(BatchTest, AnAddressNeedsNoQueueAndIsRememberedAsAPrinterNameIs) {
   EXPECT_EQ(remembered.sessions[0].received, "AA");
   EXPECT_TRUE(printer.sessions.empty());
   EXPECT_TRUE(again.fake.spooler.OpenAttempts().empty());
+}
+
+TEST_F(BatchTest, AfterItsLastCopyAnIppRunLogsThePrintersWordOnEachJob) {
+  struct Case {
+    std::int32_t state;
+    std::vector<std::string> reasons;
+    std::string word;
+    int status;
+  };
+  const std::vector<Case> cases = {
+      {net::kJobCompleted, {}, "afgedrukt", 0},
+      {net::kJobAborted,
+       {"media-empty-error", "job-canceled-by-system"},
+       "mislukt: de printer meldt afgebroken: media-empty-error, job-canceled-by-system",
+       1},
+      {net::kJobCanceled, {}, "mislukt: de printer meldt geannuleerd", 1},
+      // Never final: the run waits its bound, then says so.
+      {net::kJobProcessing, {}, "nog niet bekend", 0},
+  };
+  for (const Case& c : cases) {
+    ProgramFixture run;
+    run.fake.files.AddFile("a.prn", "AA");
+    // The printer gives the same answer to the job and to each question on it.
+    run.fake.network.Peer("printer", 631).replies = {
+        {1, testing::IppAnswer(0, 7, c.state, c.reasons)}};
+    run.SetCommandLine("/WIN /QUIET /COPIES=2 /PRINTER=ipp://printer/ipp/print a.prn /LOG=x.log");
+    run.Start();
+    run.ShowAndActivate();
+
+    EXPECT_EQ(run.main().BatchExitStatus(), c.status) << c.word;
+    const std::string copy = "\tipp://printer/ipp/print\ta.prn\t2\r\n";
+    EXPECT_EQ(run.fake.files.Contents("x.log"), std::string(kStamp) + "afgeleverd" + copy + kStamp +
+                                                    "afgeleverd" + copy + kStamp + c.word + copy +
+                                                    kStamp + c.word + copy)
+        << c.word;
+    const std::size_t questions = run.fake.network.Peer("printer", 631).sessions.size() - 2;
+    if (c.state == net::kJobProcessing) {
+      EXPECT_GE(run.fake.pump.WaitedMilliseconds(), 179000);
+      EXPECT_LE(run.fake.pump.WaitedMilliseconds(), 181000);
+      EXPECT_GT(questions, 100u);
+    } else {
+      EXPECT_EQ(questions, 2u) << c.word;  // one per job, final at once
+    }
+  }
 }
 
 TEST_F(BatchTest, AStopFromTheWindowLeavesTheCopiesNotSentUndelivered) {

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "fakes/fake_platform.h"
+#include "net/ipp_request.h"
+#include "output/ipp_answer.h"
 #include "output/lpd_job_numbers.h"
 #include "output/output_rig.h"
 #include "output/run_stop.h"
@@ -247,6 +249,62 @@ TEST_F(NetworkOutputTest, EveryLpdAcknowledgementIsChecked) {
   EXPECT_EQ(Boxes(), std::vector<std::string>{"Fout bij uitvoer naar lpd://printer.local/raw: de "
                                               "printer sloot de verbinding voordat alles was "
                                               "verzonden!"});
+}
+
+// The body of a chunked HTTP request, its head and chunks checked.
+std::string Dechunked(const std::string& request) {
+  std::size_t at = request.find("\r\n\r\n");
+  EXPECT_NE(at, std::string::npos);
+  at += 4;
+  std::string body;
+  for (;;) {
+    const std::size_t lineEnd = request.find("\r\n", at);
+    const std::size_t size = std::stoul(request.substr(at, lineEnd - at), nullptr, 16);
+    at = lineEnd + 2;
+    if (size == 0) {
+      EXPECT_EQ(request.substr(at), "\r\n");
+      return body;
+    }
+    EXPECT_GT(size, 0u);
+    body += request.substr(at, size);
+    at += size;
+    EXPECT_EQ(request.substr(at, 2), "\r\n");
+    at += 2;
+  }
+}
+
+TEST_F(NetworkOutputTest, AnIppCopyIsAPrintJobWithTheDocumentInAChunkedBody) {
+  const std::string data = Bytes(platform::kNetworkBlockSize + 5);
+  fake.files.AddFile(kPath, data);
+  fakes::FakePeer& peer = fake.network.Peer(kHost, 631);
+  peer.replies = {{1, testing::IppAnswer(0, 42, net::kJobPending)}};
+
+  const PrinterCopy sent = Send("ipp://printer.local/printers/q");
+
+  EXPECT_TRUE(sent.delivered);
+  EXPECT_EQ(sent.ippJobId, 42);
+  ASSERT_EQ(peer.sessions.size(), 1u);
+  const std::string& request = peer.sessions[0].received;
+  EXPECT_EQ(request.substr(0, request.find("\r\n\r\n") + 4),
+            "POST /printers/q HTTP/1.1\r\nHost: printer.local:631\r\nContent-Type: "
+            "application/ipp\r\nTransfer-Encoding: chunked\r\n\r\n");
+  EXPECT_EQ(Dechunked(request),
+            net::EncodePrintJob({1, "ipp://printer.local/printers/q", "jansen"}, kPath) + init +
+                data + exit);
+  EXPECT_TRUE(peer.sessions[0].closed);
+  EXPECT_TRUE(Boxes().empty());
+
+  // A printer that refuses the job says why.
+  testing::OutputRig refusing{42};
+  refusing.fake.files.AddFile(kPath, "x");
+  refusing.fake.network.Peer(kHost, 631).replies = {{1, testing::IppAnswer(0x0406)}};
+  const std::string caption = kCaption;
+  EXPECT_FALSE(SendFileToPrinter(refusing.services, PrinterJob{init, exit, caption}, kPath,
+                                 "ipp://printer.local/printers/q")
+                   .delivered);
+  EXPECT_EQ(refusing.fake.boxes.Texts(),
+            std::vector<std::string>{"Fout bij uitvoer naar ipp://printer.local/printers/q: de "
+                                     "printer weigert de opdracht (IPP-status 0x0406)!"});
 }
 
 TEST_F(NetworkOutputTest, ABadAddressIsReportedAndNothingIsSent) {
