@@ -146,6 +146,77 @@ def lpd_server(refuse_queue=False):
     return serve
 
 
+def read_http_request(reader):
+    """The head's lines and the body of one HTTP/1.1 request, chunked or not."""
+    lines = []
+    while True:
+        line = reader.readline()
+        if line in (b"\r\n", b""):
+            break
+        lines.append(line.decode("latin-1").rstrip("\r\n"))
+    headers = {line.split(":", 1)[0].lower(): line.split(":", 1)[1].strip() for line in lines[1:]}
+    if headers.get("transfer-encoding") == "chunked":
+        body = b""
+        while True:
+            size = int(reader.readline().strip(), 16)
+            if size == 0:
+                reader.readline()
+                return lines, body
+            body += reader.read(size)
+            reader.readline()
+    return lines, reader.read(int(headers.get("content-length", "0")))
+
+
+def ipp_attribute(tag, name, value):
+    return bytes([tag]) + struct.pack(">H", len(name)) + name + struct.pack(">H", len(value)) + value
+
+
+def ipp_answer(job_id, state, reasons=(), message=b""):
+    body = struct.pack(">BBHI", 1, 1, 0, 1) + b"\x01"
+    body += ipp_attribute(0x47, b"attributes-charset", b"utf-8")
+    body += ipp_attribute(0x48, b"attributes-natural-language", b"en")
+    body += b"\x02" + ipp_attribute(0x21, b"job-id", struct.pack(">i", job_id))
+    body += ipp_attribute(0x23, b"job-state", struct.pack(">i", state))
+    for i, reason in enumerate(reasons):
+        body += ipp_attribute(0x44, b"job-state-reasons" if i == 0 else b"", reason)
+    if message:
+        body += ipp_attribute(0x41, b"job-state-message", message)
+    body += b"\x03"
+    return (b"HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
+            str(len(body)).encode() + b"\r\n\r\n" + body)
+
+
+def ipp_document(body):
+    """The operation of an IPP request and what follows its attributes."""
+    operation = struct.unpack(">H", body[2:4])[0]
+    at = 8
+    while body[at] != 0x03:
+        if body[at] < 0x10:
+            at += 1
+            continue
+        name_length = struct.unpack(">H", body[at + 1:at + 3])[0]
+        at += 3 + name_length
+        value_length = struct.unpack(">H", body[at:at + 2])[0]
+        at += 2 + value_length
+    return operation, body[at + 1:]
+
+
+def aborting_ipp_printer(documents):
+    """An IPP printer that takes each Print-Job as job 77 and, asked later,
+    says that it aborted it for want of paper."""
+    def serve(connection):
+        reader = connection.makefile("rb")
+        lines, body = read_http_request(reader)
+        operation, document = ipp_document(body)
+        if operation == 0x0002:
+            documents.append(document)
+            connection.sendall(ipp_answer(77, 3))
+        else:
+            connection.sendall(ipp_answer(77, 8, [b"media-empty-error"], b"Out of paper"))
+        return (lines[0], operation)
+    return serve
+
+
 def free_port():
     """A loopback port on which nothing listens: connections are refused."""
     probe = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
@@ -342,6 +413,29 @@ class IppTest(NetworkTestCase):
         self.assertRegex(self.log_lines()[0][0], "^mislukt: Fout bij uitvoer naar "
                          "ipp://localhost/printers/MorvaneNoSuchQueue"
                          r": de printer weigert de opdracht \(IPP-status 0x0406")
+
+
+class IppWordTest(NetworkTestCase):
+    """The printer's word after the run: an IPP printer of the test's own that
+    aborts the job."""
+
+    def test_a_job_the_printer_aborted_is_logged_with_its_reasons_and_counts(self):
+        documents = []
+        printer = Listener(self, aborting_ipp_printer(documents))
+        address = f"ipp://{LOOPBACK}:{printer.port}/ipp/print"
+        name = self.data_file("a.prn", b"label")
+
+        status = self.start("/WIN", "/QUIET", f"/PRINTER={address}", "/LOG=C:\\x\\run.log",
+                            name).wait(RUN_TIMEOUT)
+
+        self.assertEqual(status, 1)
+        self.assertEqual(self.log_lines(), [
+            ["afgeleverd", address, name, "5"],
+            ["mislukt: de printer meldt afgebroken: media-empty-error (Out of paper)", address,
+             name, "5"]])
+        self.assertEqual(documents, [self.INIT + b"label" + self.EXIT])
+        self.assertEqual(printer.taken(), [("POST /ipp/print HTTP/1.1", 0x0002),
+                                           ("POST /ipp/print HTTP/1.1", 0x0009)])
 
 
 if __name__ == "__main__":
