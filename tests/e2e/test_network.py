@@ -9,7 +9,7 @@ import time
 import unittest
 
 from gui import Desktop
-from harness import SLOWDOWN, ProgramTestCase, twelve_lines
+from harness import MAIN_CAPTION, SLOWDOWN, ProgramTestCase, twelve_lines
 
 STAMP = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d"
 OUTPUT_CAPTION = "Bestand uitvoer"
@@ -20,6 +20,10 @@ WATCH_TIMEOUT = 30 * SLOWDOWN
 RUN_TIMEOUT = 120 * SLOWDOWN
 APPLICATION_CLASS = "MorvaneApplication"
 APPLICATION_TITLE = "Uitvoer van bestanden"
+VK_ESCAPE = 0x1B
+PROBE_MS = 1500
+MAX_ANSWER_MS = 25
+STOP_SECONDS = 5 * SLOWDOWN  # from the answer to the stop question to the program's end
 
 
 def sample_bytes(size, seed):
@@ -217,6 +221,22 @@ def aborting_ipp_printer(documents):
     return serve
 
 
+def stalled_until(release):
+    """A printer that takes the connection and then reads nothing (a label
+    printer out of labels), until `release` is set; then says whether the
+    program broke the connection off."""
+    def serve(connection):
+        connection.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+        release.wait(PEER_TIMEOUT)
+        try:
+            while connection.recv(65536):
+                pass
+        except ConnectionResetError:
+            return "reset"
+        return "closed"
+    return serve
+
+
 def free_port():
     """A loopback port on which nothing listens: connections are refused."""
     probe = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
@@ -330,6 +350,35 @@ class SocketTest(NetworkTestCase):
 
         self.assertEqual(sorted(printer.wait_sessions(2)),
                          [self.INIT + b"one" + self.EXIT, self.INIT + b"two" + self.EXIT])
+
+
+class StalledPrinterTest(NetworkTestCase):
+    """A printer that stops reading holds the copy as a stalled port does."""
+
+    def test_esc_cuts_the_copy_off_and_the_window_answers_meanwhile(self):
+        release = threading.Event()
+        printer = Listener(self, stalled_until(release))
+        self.addCleanup(release.set)
+        address = f"tcp://{LOOPBACK}:{printer.port}"
+        self.wine.set_program_value("LASTPRINTER", address)
+        name = self.data_file("big.prn", bytes(range(256)) * (256 << 10))  # 64 MiB
+
+        run = self.start("/WIN", "/LOG=C:\\x\\run.log", name)
+        desktop = Desktop(self.wine)
+        self.assertTrue(desktop.wait(MAIN_CAPTION))
+        self.assertEqual(desktop.drive("restore", APPLICATION_CLASS, APPLICATION_TITLE)[0], 0)
+        answers = desktop.start_probe(MAIN_CAPTION, "Win", PROBE_MS * 10, "Bezig",
+                                      for_ms=PROBE_MS).result()
+        self.assertLessEqual(answers.longest_ms, MAX_ANSWER_MS, answers)
+
+        desktop.drive("key", "MorvaneForm", MAIN_CAPTION, str(VK_ESCAPE))
+        self.assertEqual(self.answer_box(OUTPUT_CAPTION, button="yes").text, "Uitvoer afbreken?")
+        answered = time.monotonic()
+        self.assertEqual(run.wait(RUN_TIMEOUT), 1)
+        self.assertLess(time.monotonic() - answered, STOP_SECONDS)
+        release.set()
+        self.assertEqual(printer.wait_sessions(1), ["reset"])
+        self.assertEqual(self.log_lines()[0][0], "mislukt: afgebroken")
 
 
 class LpdTest(NetworkTestCase):
