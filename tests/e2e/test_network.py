@@ -115,21 +115,18 @@ def reset_after(count):
     return serve
 
 
-def lpd_server(refuse_queue=False):
+def lpd_server():
     """An LPD server (RFC 1179) that checks every step of a job it receives:
     the queue, then each file's subcommand, its octets and the zero octet
-    after them, acknowledging each with a zero octet (or refusing the queue
-    with 1). Returns the queue, the files as {name: octets} in arrival order
-    and the steps it saw, or the fault it met."""
+    after them, acknowledging each with a zero octet. Returns the queue, the
+    files as {name: octets} in arrival order and the steps it saw, or the
+    fault it met."""
     def serve(connection):
         reader = connection.makefile("rb")
         line = reader.readline()
         if line[:1] != b"\x02" or not line.endswith(b"\n"):
             return f"bad receive-job command {line!r}"
         queue = line[1:-1].decode("ascii")
-        if refuse_queue:
-            connection.sendall(b"\x01")
-            return {"queue": queue, "files": {}, "steps": ["refused"]}
         connection.sendall(b"\0")
         files, steps = {}, ["job"]
         while True:
@@ -416,19 +413,6 @@ class LpdTest(NetworkTestCase):
         numbers = [self.jobs_of(session, document) for session in server.wait_sessions(3)]
         self.assertEqual(numbers, [0, 1, 2])
         self.assertEqual(self.log_lines(), [["afgeleverd", address, name, str(len(content))]] * 2)
-
-    def test_a_refusal_fails_the_copy_with_the_servers_answer(self):
-        server = Listener(self, lpd_server(refuse_queue=True))
-        address = f"lpd://{LOOPBACK}:{server.port}/raw"
-        name = self.data_file("a.prn", b"a")
-
-        status = self.start("/WIN", "/QUIET", f"/PRINTER={address}", "/LOG=C:\\x\\run.log",
-                            name).wait(RUN_TIMEOUT)
-
-        self.assertEqual(status, 1)
-        self.assertEqual(self.log_lines()[0][0], f"mislukt: Fout bij uitvoer naar {address}: de "
-                         "printer weigert de opdracht (antwoord 1)!")
-        self.assertEqual(server.wait_sessions(1)[0]["steps"], ["refused"])
 
 
 class IppTest(NetworkTestCase):
