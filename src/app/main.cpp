@@ -8,6 +8,7 @@
 #include "platform/win32/win32_local_clock.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_monotonic_clock.h"
+#include "platform/win32/win32_network.h"
 #include "platform/win32/win32_open_file_dialog.h"
 #include "platform/win32/win32_printer_setup.h"
 #include "platform/win32/win32_registry.h"
@@ -34,9 +35,11 @@ int main() {
   platform::win32::Win32MonotonicClock monotonicClock;
   platform::win32::Win32LocalClock clock;
   platform::win32::Win32Folders watchedFolders;
-  platform::Platform platform{files,          spooler,      registry,      boxes, cursor,
-                              pump,           printerSetup, system,        shell, openDialog,
-                              monotonicClock, clock,        watchedFolders};
+  // Declared before the program, so that every connection ends before it.
+  platform::win32::Win32Network network;
+  platform::Platform platform{files,          spooler,      registry,       boxes,  cursor,
+                              pump,           printerSetup, system,         shell,  openDialog,
+                              monotonicClock, clock,        watchedFolders, network};
 
   platform::win32::Win32HelpControlLibrary helpControl;
   platform::win32::Win32FileVersionInfo versions;

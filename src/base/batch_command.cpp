@@ -134,7 +134,10 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
       std::optional<std::string> folded;
       if (!printer->empty()) folded = FoldAsciiUpper(*printer);
       sound = Take(printerFolded, folded);
-      if (sound && !command.printer) command.printer = *printer;
+      if (sound && !command.printer) {
+        command.printer = *printer;
+        command.printerArgument = argument;
+      }
     } else if (auto count = ValueOf(argument, kCopiesOption)) {
       sound = Take(copies, CopiesOf(*count));
     } else if (auto log = ValueOf(argument, kLogOption)) {

@@ -23,6 +23,8 @@ inline constexpr int kMaxBatchCopies = 999999;
 struct BatchCommand {
   // The printer named by the option, as given; none to use the selector's.
   std::optional<std::string> printer;
+  // The argument that named the printer, as given.
+  std::string printerArgument;
   int copies = kMinBatchCopies;
   // No box is shown during the run.
   bool quiet = false;

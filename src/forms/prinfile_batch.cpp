@@ -1,12 +1,16 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "base/command_line.h"
 #include "base/name_text.h"
 #include "forms/batch_session.h"
 #include "forms/prinfile.h"
 #include "forms/prinfile_texts.h"
+#include "forms/printer_word.h"
+#include "net/printer_address.h"
 #include "output/batch_log.h"
 #include "platform/held_file_wait.h"
 #include "settings/control_file.h"
@@ -64,7 +68,16 @@ void TPrintfile1::PrepareBatch(BatchSession& session) {
   }
   // The option names the printer for this run only: the selector, whose text
   // is stored as the last printer at the end, is left as it is.
-  if (!refusal && command.printer) {
+  // A printer's address needs no queue of the system's, so it is in no list;
+  // one that is not whole names no printer at all.
+  const net::TargetKind printerKind = command.printer
+                                          ? net::ParsePrinterTarget(*command.printer).kind
+                                          : net::TargetKind::PrinterName;
+  if (!refusal && printerKind == net::TargetKind::BadAddress) {
+    refusal = texts::kBadOptionPrefix + command.printerArgument;
+  } else if (!refusal && printerKind == net::TargetKind::Address) {
+    session.printer = *command.printer;
+  } else if (!refusal && command.printer) {
     const std::vector<std::string>& items = PrintersComboBox.Items();
     const int index = settings::FindPrinterItem(items, *command.printer);
     if (index < 0) {
@@ -135,7 +148,10 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
   // missing from the log asked for: the caller then cannot tell what became
   // of it.
   int undelivered = 0;
-  for (const std::string& file : command.files) {
+  std::vector<IppJobInFlight> jobsInFlight;
+  std::vector<bool> fileUndelivered(command.files.size(), false);
+  for (std::size_t index = 0; index < command.files.size(); ++index) {
+    const std::string& file = command.files[index];
     platform_.pump.ProcessMessages();
     if (run.Stopped()) {
       note(failed(), file, 0);
@@ -172,8 +188,26 @@ int TPrintfile1::SendBatch(RunOwner::Run& run, const base::BatchCommand& command
                                file, sent.fileBytes, target);
       run.Messages().TakeWarning();
       whole = whole && sent.delivered && logged;
+      if (sent.delivered && sent.ippJobId) {
+        const net::PrinterTarget address = net::ParsePrinterTarget(target);
+        jobsInFlight.push_back(
+            {index, file, target, address.address, *sent.ippJobId, sent.fileBytes});
+      }
     }
-    if (!whole) ++undelivered;
+    if (!whole) {
+      ++undelivered;
+      fileUndelivered[index] = true;
+    }
+  }
+  // A file counts too when its IPP printer failed a copy of it.
+  if (!jobsInFlight.empty()) {
+    const std::vector<bool> failed = AwaitPrintersWord(run, platform_, session, jobsInFlight);
+    for (std::size_t i = 0; i < jobsInFlight.size(); ++i) {
+      const std::size_t file = jobsInFlight[i].file;
+      if (!failed[i] || fileUndelivered[file]) continue;
+      fileUndelivered[file] = true;
+      ++undelivered;
+    }
   }
   reportLostLines();
   return undelivered;

@@ -51,6 +51,8 @@ inline constexpr char kProgressPercent[] = "%";
 inline constexpr char kStopKeyHint[] = " (Esc: afbreken)";
 // Added while the window waits for the run to end before it closes.
 inline constexpr char kClosesAfterRun[] = " (venster sluit na afloop)";
+// The hint bar while a run waits for its IPP printers' word on its jobs.
+inline constexpr char kWaitingForPrinter[] = "Wachten op de printer (Esc: niet meer wachten)";
 // Esc or the close box during a run asks this, under the output caption.
 inline constexpr char kStopQuestion[] = "Uitvoer afbreken?";
 // Esc or the close box during a watch asks this.

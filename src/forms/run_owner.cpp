@@ -196,8 +196,15 @@ void RunOwner::Run::StartCopy(const std::string& path) {
 }
 
 output::OutputServices RunOwner::Run::Services() {
-  return {owner_.platform_.files, owner_.platform_.spooler, owner_.platform_.pump,
-          owner_.platform_.clock, *owner_.messages_,        progress_ ? &*progress_ : nullptr,
+  return {owner_.platform_.files,
+          owner_.platform_.spooler,
+          owner_.platform_.network,
+          owner_.platform_.registry,
+          owner_.platform_.system,
+          owner_.platform_.pump,
+          owner_.platform_.clock,
+          *owner_.messages_,
+          progress_ ? &*progress_ : nullptr,
           &owner_.stop_};
 }
 

@@ -27,6 +27,19 @@ inline constexpr char kLogMovedOn[] = "verplaatst";
 // datatype, as a failure is followed by its warning.
 inline constexpr char kLogDeliveredAsPrefix[] = "afgeleverd: ";
 
+// What an IPP printer said of a delivered copy once the run had sent all:
+// printed, failed ("mislukt: de printer meldt afgebroken: media-empty-error
+// (Out of paper)"), or nothing final before the wait's bound.
+inline constexpr char kLogPrinted[] = "afgedrukt";
+inline constexpr char kLogPrinterFailedPrefix[] = "mislukt: de printer meldt ";
+inline constexpr char kLogJobCanceled[] = "geannuleerd";
+inline constexpr char kLogJobAborted[] = "afgebroken";
+inline constexpr char kLogReasonsSeparator[] = ": ";
+inline constexpr char kLogReasonSeparator[] = ", ";
+inline constexpr char kLogMessageOpen[] = " (";
+inline constexpr char kLogMessageClose[] = ")";
+inline constexpr char kLogNotYetKnown[] = "nog niet bekend";
+
 // The result of a delivered copy whose document had this datatype: a RAW
 // copy's is "afgeleverd" alone.
 std::string DeliveredResult(const std::string& datatype);

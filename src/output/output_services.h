@@ -7,7 +7,10 @@
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
 #include "platform/monotonic_clock.h"
+#include "platform/network.h"
+#include "platform/registry.h"
 #include "platform/spooler.h"
+#include "platform/system_info.h"
 
 namespace morvane::output {
 
@@ -24,6 +27,12 @@ class CopyProgress {
 struct OutputServices {
   platform::FileSystem& files;
   platform::Spooler& spooler;
+  // The way to printers named by their network address.
+  platform::Network& network;
+  // Where the last LPD job number is kept, and whom a print server is told
+  // the job comes from.
+  platform::Registry& registry;
+  platform::SystemInfo& system;
   platform::MessagePump& pump;
   platform::MonotonicClock& clock;
   MessageSink& messages;

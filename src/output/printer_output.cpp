@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "net/printer_address.h"
 #include "output/copy_pacer.h"
+#include "output/network_output.h"
 
 namespace morvane::output {
 namespace {
@@ -69,6 +71,17 @@ DocumentEnd WriteDocument(CopyPacer& pacer, const PrinterJob& job, platform::Fil
 
 PrinterCopy SendFileToPrinter(const OutputServices& services, const PrinterJob& job,
                               const std::string& path, const std::string& printerName) {
+  // A printer named by its address is reached over the network; every other
+  // name is a Windows printer's.
+  const net::PrinterTarget target = net::ParsePrinterTarget(printerName);
+  if (target.kind == net::TargetKind::Address) {
+    return SendFileToAddress(services, job, path, target.address);
+  }
+  if (target.kind == net::TargetKind::BadAddress) {
+    services.messages.Warn(kBadAddressPrefix + printerName, kOutputCaption);
+    return {};
+  }
+
   std::unique_ptr<platform::File> source = services.files.Open(path, kSourceOpenMode);
   if (!source) {
     services.messages.Warn(kSourceOpenFailed, kOutputCaption);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "output/control_strings.h"
@@ -32,8 +33,13 @@ struct PrinterCopy {
   // The datatype of the document the spooler started; empty when it started
   // none.
   std::string datatype;
+  // The id an IPP printer gave the copy's job.
+  std::optional<std::int32_t> ippJobId;
 };
 
+// A name that is a network address (net/printer_address.h) sends to the
+// printer there instead (network_output.h); a name that starts as an address
+// but is none sends nothing and is reported.
 // Sends one file raw to the named Windows printer as one spool document named
 // by the path, framed by the job's INIT and EXIT strings: a RAW document, or
 // an XPS_PASS one when the printer's driver refuses RAW. Reports every failure

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
 #include "platform/monotonic_clock.h"
+#include "platform/network.h"
 #include "platform/open_file_dialog.h"
 #include "platform/printer_setup.h"
 #include "platform/registry.h"
@@ -32,6 +33,7 @@ struct Platform {
   MonotonicClock& clock;
   LocalClock& localClock;
   Folders& folders;
+  Network& network;
 };
 
 }  // namespace morvane::platform

@@ -17,6 +17,10 @@ class SystemInfo {
   // From now on the system shows none of its own boxes for the process (a
   // drive without a disk, say): the call that met the fault fails instead.
   virtual void SuppressSystemErrorBoxes() = 0;
+  // The user's logon name and this computer's name, as a print server is
+  // told them; empty when the system gives none.
+  virtual std::string UserName() = 0;
+  virtual std::string ComputerName() = 0;
 };
 
 }  // namespace morvane::platform

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "output/lpd_job_numbers.h"
 #include "platform/registry.h"
 
 namespace morvane::settings {
 
 // Under the current user's root.
-inline constexpr char kRegistryKeyPath[] = "software\\tqv\\morvane";
+inline constexpr const auto& kRegistryKeyPath = output::kProgramRegistryKeyPath;
 inline constexpr char kExtendedModeValueName[] = "EXTENDEDMODE";
 inline constexpr char kLastPrinterValueName[] = "LASTPRINTER";
 

@@ -3,6 +3,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_folders.h"
 #include "fakes/fake_local_clock.h"
+#include "fakes/fake_network.h"
 #include "fakes/fake_printer_setup.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_spooler.h"
@@ -39,8 +40,9 @@ struct FakePlatform {
   FakeMonotonicClock clock;
   FakeLocalClock localClock;
   FakeFolders folders{files};
-  platform::Platform platform{files,  spooler, registry,   boxes, cursor,     pump,   printerSetup,
-                              system, shell,   openDialog, clock, localClock, folders};
+  FakeNetwork network;
+  platform::Platform platform{files,  spooler, registry,   boxes, cursor,     pump,    printerSetup,
+                              system, shell,   openDialog, clock, localClock, folders, network};
 };
 
 // A window system without windows: the main form is shown and activated, and

@@ -20,6 +20,10 @@ class FakeSystemInfo final : public platform::SystemInfo {
   // the UTF-8 bytes they hold, and an uncarried character as U+FFFD.
   void SuppressSystemErrorBoxes() override { systemBoxesSuppressed_ = true; }
   bool SystemBoxesSuppressed() const { return systemBoxesSuppressed_; }
+  std::string UserName() override { return userName; }
+  std::string ComputerName() override { return computerName; }
+  std::string userName = "jansen";
+  std::string computerName = "KANTOOR-PC";
 
  private:
   bool ntFamily_ = true;

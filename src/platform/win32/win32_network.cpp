@@ -80,6 +80,11 @@ class Win32Connection final : public Connection {
     const int chunk = size > INT_MAX ? INT_MAX : static_cast<int>(size);
     for (;;) {
       const int count = recv(socket_, static_cast<char*>(buffer), chunk, 0);
+      // The system tells a reset once: when the look at a close met it
+      // first, recv then reads an end as if the close had been orderly.
+      if (count == 0 && closeError_ != 0) {
+        return Fail({NetworkFailure::Reset, closeError_}, error);
+      }
       if (count != SOCKET_ERROR) {
         received = static_cast<std::uint32_t>(count);
         return true;

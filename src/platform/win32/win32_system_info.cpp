@@ -37,4 +37,21 @@ std::string Win32SystemInfo::ProgramPath() {
   }
 }
 
+// Both names fit their buffers: a logon name holds at most 256 characters,
+// a computer's name at most MAX_COMPUTERNAME_LENGTH.
+std::string Win32SystemInfo::UserName() {
+  constexpr DWORD kUserNameCharacters = 257;
+  wchar_t buffer[kUserNameCharacters] = {};
+  DWORD size = kUserNameCharacters;
+  if (!GetUserNameW(buffer, &size) || size == 0) return {};
+  return NameFromWide(std::wstring_view(buffer, size - 1));
+}
+
+std::string Win32SystemInfo::ComputerName() {
+  wchar_t buffer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+  if (!GetComputerNameW(buffer, &size)) return {};
+  return NameFromWide(std::wstring_view(buffer, size));
+}
+
 }  // namespace morvane::platform::win32

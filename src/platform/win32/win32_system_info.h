@@ -10,6 +10,8 @@ class Win32SystemInfo : public SystemInfo {
   std::string CommandLine() override;
   std::string ProgramPath() override;
   void SuppressSystemErrorBoxes() override;
+  std::string UserName() override;
+  std::string ComputerName() override;
 };
 
 }  // namespace morvane::platform::win32

@@ -4,6 +4,8 @@
 
 #include "base/name_text.h"
 #include "forms/program_fixture.h"
+#include "net/ipp_request.h"
+#include "output/ipp_answer.h"
 
 namespace morvane::testing {
 namespace {
@@ -200,6 +202,84 @@ TEST_F(BatchTest, TheLogSaysWhichDatatypeTookTheCopy) {
             std::string(kStamp) + "afgeleverd: XPS_PASS\tV4\ta.prn\t2\r\n");
 }
 
+TEST_F(BatchTest, AnAddressNeedsNoQueueAndIsRememberedAsAPrinterNameIs) {
+  p.fake.files.AddFile("a.prn", "AA");
+  fakes::FakePeer& printer = p.fake.network.Peer("127.0.0.1", 9100);
+  p.fake.network.Peer("127.0.0.1", 9102).connectFailure = {platform::NetworkFailure::Refused, 0};
+  p.StoreRegistry("LASTPRINTER", "tcp://127.0.0.1");
+  p.SetCommandLine("/WIN /QUIET /COPIES=2 /PRINTER=tcp://127.0.0.1:9102 a.prn /LOG=x.log");
+  p.Start();
+  p.ShowAndActivate();
+
+  EXPECT_EQ(p.main().BatchExitStatus(), 1);
+  EXPECT_EQ(p.fake.files.Contents("x.log"),
+            std::string(kStamp) +
+                "mislukt: Fout bij uitvoer naar tcp://127.0.0.1:9102: de printer weigert de "
+                "verbinding!\ttcp://127.0.0.1:9102\ta.prn\t0\r\n" +
+                kStamp +
+                "mislukt: Fout bij uitvoer naar tcp://127.0.0.1:9102: de printer weigert de "
+                "verbinding!\ttcp://127.0.0.1:9102\ta.prn\t0\r\n");
+  EXPECT_EQ(p.StoredRegistry("LASTPRINTER"), std::string("tcp://127.0.0.1") + '\0');
+
+  // Without the option the remembered address is the printer.
+  ProgramFixture again;
+  again.fake.files.AddFile("a.prn", "AA");
+  fakes::FakePeer& remembered = again.fake.network.Peer("127.0.0.1", 9100);
+  again.StoreRegistry("LASTPRINTER", "tcp://127.0.0.1");
+  again.SetCommandLine("/WIN a.prn");
+  again.Start();
+  again.ShowAndActivate();
+  EXPECT_EQ(again.main().BatchExitStatus(), 0);
+  ASSERT_EQ(remembered.sessions.size(), 1u);
+  EXPECT_EQ(remembered.sessions[0].received, "AA");
+  EXPECT_TRUE(printer.sessions.empty());
+  EXPECT_TRUE(again.fake.spooler.OpenAttempts().empty());
+}
+
+TEST_F(BatchTest, AfterItsLastCopyAnIppRunLogsThePrintersWordOnEachJob) {
+  struct Case {
+    std::int32_t state;
+    std::vector<std::string> reasons;
+    std::string word;
+    int status;
+  };
+  const std::vector<Case> cases = {
+      {net::kJobCompleted, {}, "afgedrukt", 0},
+      {net::kJobAborted,
+       {"media-empty-error", "job-canceled-by-system"},
+       "mislukt: de printer meldt afgebroken: media-empty-error, job-canceled-by-system",
+       1},
+      {net::kJobCanceled, {}, "mislukt: de printer meldt geannuleerd", 1},
+      // Never final: the run waits its bound, then says so.
+      {net::kJobProcessing, {}, "nog niet bekend", 0},
+  };
+  for (const Case& c : cases) {
+    ProgramFixture run;
+    run.fake.files.AddFile("a.prn", "AA");
+    // The printer gives the same answer to the job and to each question on it.
+    run.fake.network.Peer("printer", 631).replies = {
+        {1, testing::IppAnswer(0, 7, c.state, c.reasons)}};
+    run.SetCommandLine("/WIN /QUIET /COPIES=2 /PRINTER=ipp://printer/ipp/print a.prn /LOG=x.log");
+    run.Start();
+    run.ShowAndActivate();
+
+    EXPECT_EQ(run.main().BatchExitStatus(), c.status) << c.word;
+    const std::string copy = "\tipp://printer/ipp/print\ta.prn\t2\r\n";
+    EXPECT_EQ(run.fake.files.Contents("x.log"), std::string(kStamp) + "afgeleverd" + copy + kStamp +
+                                                    "afgeleverd" + copy + kStamp + c.word + copy +
+                                                    kStamp + c.word + copy)
+        << c.word;
+    const std::size_t questions = run.fake.network.Peer("printer", 631).sessions.size() - 2;
+    if (c.state == net::kJobProcessing) {
+      EXPECT_GE(run.fake.pump.WaitedMilliseconds(), 179000);
+      EXPECT_LE(run.fake.pump.WaitedMilliseconds(), 181000);
+      EXPECT_GT(questions, 100u);
+    } else {
+      EXPECT_EQ(questions, 2u) << c.word;  // one per job, final at once
+    }
+  }
+}
+
 TEST_F(BatchTest, AStopFromTheWindowLeavesTheCopiesNotSentUndelivered) {
   p.fake.files.AddFile("a.prn", "A");
   p.fake.files.AddFile("b.prn", "B");
@@ -265,6 +345,8 @@ TEST_F(BatchTest, ABadOptionOrAnUnknownPrinterSendsNothing) {
       {"/WIN a.prn /copies=2 /COPIES=3", "Ongeldige optie: /COPIES=3", 1},
       {"/WIN a.prn /Log=C:\\data", "Ongeldige optie: /Log=C:\\data", 1},  // a folder
       {"/WIN a.prn /PRINTER=Nobody b.prn", "Printer niet gevonden: Nobody", 2},
+      {"/WIN a.prn /Printer=tcp://host:0", "Ongeldige optie: /Printer=tcp://host:0", 1},
+      {"/WIN a.prn /PRINTER=ipp://host", "Ongeldige optie: /PRINTER=ipp://host", 1},
   };
   for (const bool quiet : {false, true}) {
     for (const Case& c : cases) {

@@ -14,7 +14,8 @@ struct OutputRig {
   fakes::FakePlatform fake;
   platform::Msg msg;
   output::MessageSink messages{msg, fake.cursor};
-  output::OutputServices services{fake.files, fake.spooler, fake.pump, fake.clock, messages};
+  output::OutputServices services{fake.files,  fake.spooler, fake.network, fake.registry,
+                                  fake.system, fake.pump,    fake.clock,   messages};
 };
 
 }  // namespace morvane::testing

@@ -62,10 +62,10 @@ TEST(Win32DebugLog, EachStartWritesAFreshLogOfTenLines) {
   platform::win32::Win32SystemFolders folders;
   platform::win32::Win32LocalClock clock;
   fakes::FakeHelpPlatform helpFake;
-  platform::Platform platform{files,       fake.spooler,    fake.registry,     fake.boxes,
-                              fake.cursor, fake.pump,       fake.printerSetup, fake.system,
-                              fake.shell,  fake.openDialog, fake.clock,        clock,
-                              fake.folders};
+  platform::Platform platform{files,        fake.spooler,    fake.registry,     fake.boxes,
+                              fake.cursor,  fake.pump,       fake.printerSetup, fake.system,
+                              fake.shell,   fake.openDialog, fake.clock,        clock,
+                              fake.folders, fake.network};
   HelpPlatform help{helpFake.library, helpFake.versions, folders, clock, helpFake.desktop};
 
   for (int start = 0; start < 2; ++start) {

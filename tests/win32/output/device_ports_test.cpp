@@ -108,8 +108,8 @@ TEST_F(DevicePortTest, FailingWritesWarnTryExitAndLeaveTheNextCopyToStartAnew) {
   // /dev/full refuses every write: the first block fails, EXIT is tried and
   // fails too, both with a warning; the second copy opens the port again.
   RecordingFileSystem recording(real_.files);
-  const output::OutputServices services{recording, real_.spooler, real_.pump, real_.clock,
-                                        real_.messages};
+  const output::OutputServices services{recording,    real_.spooler, real_.network, real_.registry,
+                                        real_.system, real_.pump,    real_.clock,   real_.messages};
   const std::string path = folder_.Write("a.prn", SampleBytes(3000, 5));
 
   RunToDevice(services, {{path}}, CopyMode::Uniform, 2, "LPT2", "", "EXIT");
@@ -134,8 +134,8 @@ TEST_F(DevicePortTest, FailingWritesWarnTryExitAndLeaveTheNextCopyToStartAnew) {
 
 TEST_F(DevicePortTest, FailingInitWarnsOnceAndSendsNeitherFileNorExit) {
   RecordingFileSystem recording(real_.files);
-  const output::OutputServices services{recording, real_.spooler, real_.pump, real_.clock,
-                                        real_.messages};
+  const output::OutputServices services{recording,    real_.spooler, real_.network, real_.registry,
+                                        real_.system, real_.pump,    real_.clock,   real_.messages};
   const std::string path = folder_.Write("a.prn", SampleBytes(100, 6));
 
   RunToDevice(services, {{path}}, CopyMode::Uniform, 2, "LPT2", "INIT", "EXIT");

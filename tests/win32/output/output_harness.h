@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_registry.h"
+#include "fakes/fake_system_info.h"
 #include "fakes/fake_ui_services.h"
 #include "output/control_strings.h"
 #include "output/job_list.h"
@@ -11,6 +13,7 @@
 #include "platform/msg.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_monotonic_clock.h"
+#include "platform/win32/win32_network.h"
 #include "platform/win32/win32_spooler.h"
 
 namespace morvane::testing {
@@ -20,13 +23,16 @@ namespace morvane::testing {
 struct RealOutputServices {
   platform::win32::Win32FileSystem files;
   platform::win32::Win32Spooler spooler;
+  platform::win32::Win32Network network;
+  fakes::FakeRegistry registry;
+  fakes::FakeSystemInfo system;
   fakes::FakeScreenCursor cursor;
   fakes::FakeMessagePump pump;
   platform::win32::Win32MonotonicClock clock;
   fakes::FakeMessageBoxes boxes{&cursor};
   platform::Msg msg{boxes, [] { return base::WindowHandle{0}; }};
   output::MessageSink messages{msg, cursor};
-  output::OutputServices services{files, spooler, pump, clock, messages};
+  output::OutputServices services{files, spooler, network, registry, system, pump, clock, messages};
 };
 
 // How the list's copies are counted, as the two check boxes choose it.
