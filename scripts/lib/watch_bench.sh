@@ -10,15 +10,15 @@ WATCH_WRITER_HOLD_MS=300
 
 watch_folder() { printf '%s\n' "$RUN_DIR/$WATCH_DIR_NAME"; }
 
-# start_watch: starts a quiet watch of a fresh folder, with a log, and sets
-# WATCH_PID.
+# start_watch [OPTION...]: starts a quiet watch of a fresh folder, with a log
+# and the options, and sets WATCH_PID.
 start_watch() {
   local folder
   folder=$(watch_folder)
   rm -rf "$folder" "$RUN_DIR/staging" "$RUN_DIR/watch.log"
   mkdir -p "$folder" "$RUN_DIR/staging"
   (cd "$RUN_DIR" && exec wine morvane.exe /WIN /QUIET "/WATCH=$(windows_path "$folder")" \
-    "/LOG=$(windows_path "$RUN_DIR/watch.log")") </dev/null >"$COMMAND_LOG" 2>&1 &
+    "/LOG=$(windows_path "$RUN_DIR/watch.log")" "$@") </dev/null >"$COMMAND_LOG" 2>&1 &
   WATCH_PID=$!
   wait_until 60 test -d "$folder/verzonden" || die "the watch did not start"
 }
