@@ -31,18 +31,11 @@ std::string StatusText(std::uint16_t status) {
 // Reads the printer's HTTP response to the request just sent.
 NetworkOutcome ReadResponse(NetworkCopy& copy, platform::Connection& connection,
                             net::HttpResponseReader& reader) {
-  platform::MonotonicClock& clock = copy.services.clock;
-  const std::int64_t deadline = clock.Microseconds() + std::int64_t{kIppAnswerTimeoutMilliseconds} *
-                                                           kMicrosecondsPerMillisecond;
+  const std::int64_t deadline = DeadlineIn(copy, kIppAnswerTimeoutMilliseconds);
   while (reader.state() == net::HttpResponseReader::State::Reading) {
-    const std::int64_t left = deadline - clock.Microseconds();
-    if (left <= 0) return FailedBecause(copy, kCauseNoAnswer);
-    platform::NetworkError error;
     std::uint32_t received = 0;
-    if (!connection.Receive(copy.buffer.data(), static_cast<std::uint32_t>(copy.buffer.size()),
-                            received, static_cast<int>(left / kMicrosecondsPerMillisecond),
-                            copy.pacer, error)) {
-      return Broken(copy, error);
+    if (std::optional<NetworkOutcome> ended = ReceiveBefore(copy, connection, deadline, received)) {
+      return *ended;
     }
     if (received == 0) {
       reader.Closed();
@@ -63,8 +56,7 @@ NetworkOutcome SendByIpp(NetworkCopy& copy, std::optional<std::int32_t>& jobId) 
   std::unique_ptr<platform::Connection> connection = ConnectToPrinter(copy, error);
   if (!connection) return Broken(copy, error);
   auto send = [&](std::string_view bytes, platform::NetworkError& sendError) {
-    return connection->Send(bytes.data(), static_cast<std::uint32_t>(bytes.size()), copy.pacer,
-                            sendError);
+    return SendOn(copy, *connection, bytes, sendError);
   };
   auto fail = [&](NetworkOutcome outcome) {
     connection->CutOff();

@@ -43,8 +43,7 @@ NetworkOutcome SendByLpd(NetworkCopy& copy) {
   std::unique_ptr<platform::Connection> connection = ConnectToPrinter(copy, error);
   if (!connection) return Broken(copy, error);
   auto send = [&](std::string_view bytes, platform::NetworkError& sendError) {
-    return connection->Send(bytes.data(), static_cast<std::uint32_t>(bytes.size()), copy.pacer,
-                            sendError);
+    return SendOn(copy, *connection, bytes, sendError);
   };
   // A job broken off halfway is dropped by the server.
   auto fail = [&](NetworkOutcome outcome) {

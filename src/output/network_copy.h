@@ -49,6 +49,18 @@ NetworkOutcome Broken(const NetworkCopy& copy, const platform::NetworkError& err
 std::unique_ptr<platform::Connection> ConnectToPrinter(NetworkCopy& copy,
                                                        platform::NetworkError& error);
 
+// Sends the bytes on the connection, the copy's pacer waiting meanwhile.
+bool SendOn(NetworkCopy& copy, platform::Connection& connection, std::string_view bytes,
+            platform::NetworkError& error);
+
+// The clock's moment that many milliseconds from now.
+std::int64_t DeadlineIn(const NetworkCopy& copy, int milliseconds);
+// Receives what the printer sends into the copy's buffer, waiting until the
+// deadline at most; `received` 0 is the printer's close. Otherwise gives how
+// the copy ends: the connection broke, or the printer did not answer in time.
+std::optional<NetworkOutcome> ReceiveBefore(NetworkCopy& copy, platform::Connection& connection,
+                                            std::int64_t deadline, std::uint32_t& received);
+
 // Hands on one piece of the document; false with error set when it could not.
 using PieceSender = std::function<bool(std::string_view piece, platform::NetworkError& error)>;
 

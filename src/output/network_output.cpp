@@ -1,11 +1,17 @@
 #include "output/network_output.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "output/network_copy.h"
 
 namespace morvane::output {
+namespace {
+
+constexpr std::int64_t kMicrosecondsPerMillisecond = 1000;
+
+}  // namespace
 
 std::string NetworkCauseText(const platform::NetworkError& error) {
   using platform::NetworkFailure;
@@ -38,6 +44,30 @@ NetworkOutcome Broken(const NetworkCopy& copy, const platform::NetworkError& err
     return {NetworkEnd::Stopped, {}};
   }
   return FailedBecause(copy, NetworkCauseText(error));
+}
+
+bool SendOn(NetworkCopy& copy, platform::Connection& connection, std::string_view bytes,
+            platform::NetworkError& error) {
+  return connection.Send(bytes.data(), static_cast<std::uint32_t>(bytes.size()), copy.pacer, error);
+}
+
+std::int64_t DeadlineIn(const NetworkCopy& copy, int milliseconds) {
+  return copy.services.clock.Microseconds() +
+         std::int64_t{milliseconds} * kMicrosecondsPerMillisecond;
+}
+
+std::optional<NetworkOutcome> ReceiveBefore(NetworkCopy& copy, platform::Connection& connection,
+                                            std::int64_t deadline, std::uint32_t& received) {
+  received = 0;
+  const std::int64_t left = deadline - copy.services.clock.Microseconds();
+  if (left <= 0) return FailedBecause(copy, kCauseNoAnswer);
+  platform::NetworkError error;
+  if (!connection.Receive(copy.buffer.data(), static_cast<std::uint32_t>(copy.buffer.size()),
+                          received, static_cast<int>(left / kMicrosecondsPerMillisecond),
+                          copy.pacer, error)) {
+    return Broken(copy, error);
+  }
+  return std::nullopt;
 }
 
 std::unique_ptr<platform::Connection> ConnectToPrinter(NetworkCopy& copy,

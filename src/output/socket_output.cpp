@@ -1,6 +1,7 @@
 // tcp:// (AppSocket, "port 9100"): the printer takes the document's bytes on
 // a connection of their own, and closes its end once it has them all.
 #include <memory>
+#include <optional>
 
 #include "output/network_copy.h"
 #include "output/network_output.h"
@@ -12,19 +13,11 @@ namespace {
 // give) is read and dropped until it closes its end. A reset meanwhile means
 // it did not take every byte.
 NetworkOutcome AwaitPeerClose(NetworkCopy& copy, platform::Connection& connection) {
-  platform::MonotonicClock& clock = copy.services.clock;
-  constexpr std::int64_t kMicrosecondsPerMillisecond = 1000;
-  const std::int64_t deadline = clock.Microseconds() + std::int64_t{kPeerCloseTimeoutMilliseconds} *
-                                                           kMicrosecondsPerMillisecond;
+  const std::int64_t deadline = DeadlineIn(copy, kPeerCloseTimeoutMilliseconds);
   for (;;) {
-    const std::int64_t left = deadline - clock.Microseconds();
-    if (left <= 0) return FailedBecause(copy, kCauseNoAnswer);
-    platform::NetworkError error;
     std::uint32_t received = 0;
-    if (!connection.Receive(copy.buffer.data(), static_cast<std::uint32_t>(copy.buffer.size()),
-                            received, static_cast<int>(left / kMicrosecondsPerMillisecond),
-                            copy.pacer, error)) {
-      return Broken(copy, error);
+    if (std::optional<NetworkOutcome> ended = ReceiveBefore(copy, connection, deadline, received)) {
+      return *ended;
     }
     if (received == 0) return {NetworkEnd::Delivered, {}};
   }
@@ -39,8 +32,7 @@ NetworkOutcome SendBySocket(NetworkCopy& copy) {
   const StreamEnd end = SendFramedFile(
       copy,
       [&](std::string_view piece, platform::NetworkError& sendError) {
-        return connection->Send(piece.data(), static_cast<std::uint32_t>(piece.size()), copy.pacer,
-                                sendError);
+        return SendOn(copy, *connection, piece, sendError);
       },
       error);
   // A copy cut short is broken off, so that the printer sees it was not whole.
