@@ -9,31 +9,36 @@
 
 NET_PORT=${BENCH_NET_PORT:-19100}
 NET_ADDRESS=tcp://127.0.0.1:$NET_PORT
-NET_RECORD=$BENCH_DIR/tcp-sink.log
-NET_SINK_PID=$BENCH_DIR/tcp-sink.pid
 NET_WATCH_FILES=${BENCH_NET_WATCH_FILES:-1000}
 
 start_tcp_sink() {
+  NET_RECORD=$BENCH_DIR/tcp-sink.log
+  NET_SINK_PID=$BENCH_DIR/tcp-sink.pid
   : >"$NET_RECORD"
   start_daemon "$NET_SINK_PID" "$BENCH_DIR/tcp-sink.out" \
     python3 "$MORVANE_ROOT/scripts/lib/tcp_sink.py" "$NET_PORT" "$NET_RECORD"
-  wait_until 10 bash -c "exec 3<>/dev/tcp/127.0.0.1/$NET_PORT" ||
+  wait_until 10 bash -c "exec 2>/dev/null 3<>/dev/tcp/127.0.0.1/$NET_PORT" ||
     die "the tcp sink did not listen on $NET_PORT"
   # That look was a connection of its own.
   wait_until 10 test -s "$NET_RECORD" || die "the tcp sink did not record"
   : >"$NET_RECORD"
 }
 
-stop_tcp_sink() { stop_daemon "$NET_SINK_PID"; }
+stop_tcp_sink() {
+  [[ -z ${NET_SINK_PID:-} ]] || stop_daemon "$NET_SINK_PID"
+}
 
 # sink_lines: the connections the sink has recorded.
 sink_lines() { wc -l <"$NET_RECORD"; }
+
+# sink_has COUNT: whether the sink has recorded COUNT connections.
+sink_has() { (($(sink_lines) >= $1)); }
 
 # await_connection COUNT BYTES: waits for the COUNT-th connection and prints
 # the seconds from its first byte to its last; dies unless it took BYTES.
 await_connection() {
   local count=$1 bytes=$2 line
-  wait_until "$ARRIVAL_TIMEOUT" test "$(sink_lines)" -ge "$count" ||
+  wait_until "$ARRIVAL_TIMEOUT" sink_has "$count" ||
     die "the tcp sink got no connection $count"
   line=$(sed -n "${count}p" "$NET_RECORD")
   [[ ${line%% *} == "$bytes" ]] || die "the tcp sink took ${line%% *} bytes, $bytes sent"
