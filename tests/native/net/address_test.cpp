@@ -22,15 +22,15 @@ TEST(PrinterAddress, TakesTheFourFormsWithTheirDefaultsAndWritesThemCanonically)
   using P = PrinterProtocol;
   using K = HostKind;
   const std::vector<Good> cases = {
-      {"tcp://10.0.0.5", P::Socket, K::Ipv4, "10.0.0.5", 9100, "", "tcp://10.0.0.5"},
+      {"tcp://127.0.0.5", P::Socket, K::Ipv4, "127.0.0.5", 9100, "", "tcp://127.0.0.5"},
       {"SOCKET://Label-1.Example_Lan:9101", P::Socket, K::Name, "label-1.example_lan", 9101, "",
        "tcp://label-1.example_lan:9101"},
       {"tcp://h:09100", P::Socket, K::Name, "h", 9100, "", "tcp://h"},
       {"tcp://[::]:1", P::Socket, K::Ipv6, "::", 1, "", "tcp://[::]:1"},
       {"lpd://print-server/raw%41", P::Lpd, K::Name, "print-server", 515, "rawA",
        "lpd://print-server/rawA"},
-      {"lpd://192.168.1.20:65535/lp!1", P::Lpd, K::Ipv4, "192.168.1.20", 65535, "lp!1",
-       "lpd://192.168.1.20:65535/lp!1"},
+      {"lpd://127.0.1.20:65535/lp!1", P::Lpd, K::Ipv4, "127.0.1.20", 65535, "lp!1",
+       "lpd://127.0.1.20:65535/lp!1"},
       {"ipp://localhost:631/printers/Office", P::Ipp, K::Name, "localhost", 631, "/printers/Office",
        "ipp://localhost/printers/Office"},
       {"ipps://[2001:DB8:0:0:0:0:0:1]:8631/ipp/print", P::Ipps, K::Ipv6, "2001:db8::1", 8631,

@@ -116,17 +116,17 @@ TEST_F(NetworkOutputTest, EachFailureNamesTheAddressAndItsCauseAndCutsTheConnect
   for (const Case& c : cases) {
     testing::OutputRig local{42};
     local.fake.files.AddFile(kPath, Bytes(5000));
-    fakes::FakePeer& peer = local.fake.network.Peer("10.0.0.7", 9101);
+    fakes::FakePeer& peer = local.fake.network.Peer("127.0.0.7", 9101);
     c.script(peer);
     const std::string caption = kCaption;
 
     const PrinterCopy sent = SendFileToPrinter(local.services, PrinterJob{init, exit, caption},
-                                               kPath, "tcp://10.0.0.7:9101");
+                                               kPath, "tcp://127.0.0.7:9101");
 
     EXPECT_FALSE(sent.delivered) << c.name;
     ASSERT_EQ(local.fake.boxes.Shown().size(), 1u) << c.name;
     EXPECT_EQ(local.fake.boxes.Shown()[0].text,
-              "Fout bij uitvoer naar tcp://10.0.0.7:9101: " + c.cause + "!")
+              "Fout bij uitvoer naar tcp://127.0.0.7:9101: " + c.cause + "!")
         << c.name;
     EXPECT_EQ(local.fake.boxes.Shown()[0].caption, "Bestand uitvoer") << c.name;
     ASSERT_EQ(peer.sessions.size(), c.connects ? 1u : 0u) << c.name;
